@@ -1,0 +1,84 @@
+#pragma once
+
+#include "store/user.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <array>
+
+namespace orvane {
+
+class COptionFlags;
+
+// Why a calendar file could not be read.
+enum class LoadFailure {
+    None,
+    CannotOpen,    // the file cannot be opened
+    TooShort,      // shorter than 13 bytes
+    BadSignature,  // not "ORVANE"
+    BadSizeWord,   // size word 1, or above 28
+    BadUserCount,  // outside 1..100
+    BadSlotCount,  // an event count outside 0..40
+    BadDate,       // an event with both month and day out of range
+    UnexpectedEnd, // the file ends inside a record
+};
+
+struct LoadResult {
+    LoadFailure failure = LoadFailure::None;
+    QString reason; // English, for terminal tools and logs
+    bool ok() const { return failure == LoadFailure::None; }
+};
+
+struct SaveResult {
+    bool ok = true;
+    QString reason;
+};
+
+// What loading needs to know about the outside world.
+struct ReadContext {
+    QDate today;
+    int monitorDays = 7;
+};
+
+// The document: header fields, the main window's calendar scale and large mode, and the user.
+class CDataFile {
+public:
+    static constexpr int kMinFileSize = 13;
+
+    explicit CDataFile(COptionFlags &options) : m_options(options) {}
+
+    // Where the calendar lives: ORVANE_DATA_DIR, else an orvane.orvd beside the executable
+    // when there is one, else the user's data folder (beside the executable on Windows).
+    static QString GetFilePath();
+    bool Exists() const;
+
+    // Reads the program's file; failures that deserve it are shown. Returns 1 / 0.
+    int Load();
+    // Writes the program's file atomically; a failure is shown. Returns 1 / 0.
+    int Save();
+
+    // The same without messages, on any path.
+    LoadResult Read(const QString &path, const ReadContext &context);
+    SaveResult Write(const QString &path, quint32 options) const;
+
+    // The byte layout. Parse appends to the document and leaves it as far as it got on failure.
+    QByteArray Serialize(quint32 options) const;
+    LoadResult Parse(const QByteArray &bytes, const ReadContext &context);
+
+    // The context the running program loads with: today's date and the notice span.
+    ReadContext CurrentReadContext() const;
+
+    qint32 m_nVersionMajor = 1;
+    qint32 m_nVersionMinor = 2;
+    quint16 m_nScale = 2;
+    std::array<qint32, 4> m_aReserved{};
+    bool m_bLarge = false;
+    CUser m_user;
+
+private:
+    COptionFlags &m_options;
+};
+
+} // namespace orvane

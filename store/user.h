@@ -1,0 +1,58 @@
+#pragma once
+
+#include "store/day_addressing.h"
+#include "store/event_list.h"
+#include "store/selected_date.h"
+
+#include <QDate>
+#include <QStringList>
+
+#include <array>
+
+namespace orvane {
+
+// The calendar's one user: the category list and the 366 day slots.
+class CUser {
+public:
+    CUser();
+
+    // The slot of a date in the current year. The caller passes month 1..12 and day 1..31.
+    CEventList &GetDayEvents(int month, int day);
+    // The slot of the date selected in the main window; called only while one is selected.
+    CEventList &GetSelectedDayEvents();
+
+    CEventList &Slot(int index) { return m_slots[static_cast<size_t>(index)]; }
+    const CEventList &Slot(int index) const { return m_slots[static_cast<size_t>(index)]; }
+    // The slot index of a date in the given year, -1 for an invalid date.
+    static int SlotIndex(int month, int day, int year);
+
+    int ResetCategories();
+    int GetCategoryCount() const { return static_cast<int>(m_categories.size()); }
+    QString GetCategory(int index) const { return m_categories.value(index); }
+    void InsertCategory(int position, const QString &name) { m_categories.insert(position, name); }
+    void SetCategories(const QStringList &categories) { m_categories = categories; }
+    const QStringList &Categories() const { return m_categories; }
+
+    // The notify flag an event comes back with at load: set again unless the event lies within
+    // the coming monitorDays days of today's month.
+    static qint32 RearmedMonitoring(const CEventRecord &event, QDate today, int monitorDays);
+
+    QStringList m_categories;
+    QString m_strReserved;
+    QString m_strName;
+    QString m_strPassword;
+    qint32 m_nRights = 2;
+    SelectedDate m_selected;
+
+    friend bool operator==(const CUser &a, const CUser &b)
+    {
+        return a.m_categories == b.m_categories && a.m_strReserved == b.m_strReserved
+            && a.m_strName == b.m_strName && a.m_strPassword == b.m_strPassword
+            && a.m_nRights == b.m_nRights && a.m_slots == b.m_slots;
+    }
+
+private:
+    std::array<CEventList, kDaySlots> m_slots;
+};
+
+} // namespace orvane

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <optional>
+#include <vector>
+#include <utility>
+
+namespace orvane::test {
+
+// Sets environment variables for the lifetime of the object and restores them afterwards.
+class ScopedEnv {
+public:
+    ScopedEnv() = default;
+    ScopedEnv(const char *name, const QByteArray &value) { set(name, value); }
+    ScopedEnv(const ScopedEnv &) = delete;
+    ScopedEnv &operator=(const ScopedEnv &) = delete;
+    ~ScopedEnv();
+
+    void set(const char *name, const QByteArray &value);
+    void unset(const char *name);
+
+private:
+    void remember(const char *name);
+    std::vector<std::pair<QByteArray, std::optional<QByteArray>>> m_saved;
+};
+
+// A private temporary home: ORVANE_DATA_DIR and XDG_CONFIG_HOME point inside it.
+class SandboxDirs {
+public:
+    SandboxDirs();
+    QString dataDir() const { return m_dir.path() + QStringLiteral("/data"); }
+    QString configDir() const { return m_dir.path() + QStringLiteral("/config"); }
+    QString calendarPath() const { return dataDir() + QStringLiteral("/orvane.orvd"); }
+    QString hivePath() const { return configDir() + QStringLiteral("/orvane/registry.reg"); }
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    ScopedEnv m_env;
+};
+
+QByteArray readFile(const QString &path);
+void writeFile(const QString &path, const QByteArray &bytes);
+
+} // namespace orvane::test
