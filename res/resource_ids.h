@@ -1,0 +1,38 @@
+#pragma once
+
+// Numbers of the program's pictures. Each picture is compiled in as ":/res/<number>.png" with a
+// drawing for twice the pixel density beside it as ":/res/<number>@2x.png" (see pictures.h).
+namespace orvane::res {
+
+// Window icon of the calendar and the monitor: 32 x 32.
+inline constexpr int IDI_MAINFRAME = 128;
+
+// Decorations of the main window's frame, opaque, drawn onto the panel picture with a plain copy.
+// They continue the panel outline of a rounded rectangle whose 1-pixel black border runs on the
+// pixel columns 26 and W - 28 and the pixel rows 0 and H - 2 (corner radius 15), and the line of
+// the bottom strip on row H - 36 (W x H: the window's client size).
+inline constexpr int IDB_EAR_TOP_RIGHT = 138;   // 38 x 36 at (W - 39, 0): the width-resize ear
+inline constexpr int IDB_EAR_BOTTOM_LEFT = 139; // 38 x 36 at (0, H - 36)
+inline constexpr int IDB_SIZE_GRIP = 140;       // 31 x 40 at (W - 57, H - 41): the height grip
+
+// Strips of three images (normal, pressed, focused) for CBitmapButtonEx, transparent around the
+// glyph: the button fills its background colour first.
+inline constexpr int IDB_PREV_MONTH = 148; // "<<": 60 x 30, images 20 x 30
+inline constexpr int IDB_NEXT_MONTH = 149; // ">>": 60 x 30, images 20 x 30
+inline constexpr int IDB_CLOSE = 150;      // "X": 60 x 20, images 20 x 20
+inline constexpr int IDB_ABOUT = 153;      // "?": 60 x 20, images 20 x 20
+inline constexpr int IDB_MINIMIZE = 155;   // "_": 60 x 20, images 20 x 20
+
+// Image list of the event tree: four 16 x 16 images (selected category, category, selected
+// event, event); white is the transparent colour.
+inline constexpr int IDB_EVENT_TREE = 157;
+inline constexpr int kEventTreeImageSize = 16;
+
+// Strips of three 30 x 16 images (normal, pressed, hot) for CToolTipButton; magenta is the
+// transparent colour.
+inline constexpr int IDB_MOVE_ONE_DOWN = 186; // one downward triangle
+inline constexpr int IDB_MOVE_ONE_UP = 188;   // one upward triangle
+inline constexpr int IDB_MOVE_ALL_DOWN = 190; // two downward triangles
+inline constexpr int IDB_MOVE_ALL_UP = 192;   // two upward triangles
+
+} // namespace orvane::res
