@@ -1,1 +1,297 @@
-// placeholder
+#include "settings/hive_file.h"
+
+#include <QStringDecoder>
+#include <QStringList>
+#include <QtEndian>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace orvane {
+
+namespace {
+
+bool SameName(QStringView a, QStringView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Text that survives a line of the UTF-8 file unchanged.
+bool IsWritableText(const QString &text)
+{
+    const bool breaksLine = text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar());
+    return !breaksLine && QString::fromUtf8(text.toUtf8()) == text;
+}
+
+bool IsWritableKeyPath(const QString &path)
+{
+    if (path.startsWith(u'-') || !IsWritableText(path))
+        return false;
+    const QStringList parts = path.split(u'\\');
+    return std::none_of(parts.begin(), parts.end(), [](const QString &part) { return part.isEmpty(); });
+}
+
+QString Quote(const QString &text)
+{
+    QString quoted = u"\""_s;
+    for (const QChar ch : text) {
+        if (ch == u'\\' || ch == u'"')
+            quoted.append(u'\\');
+        quoted.append(ch);
+    }
+    return quoted + u'"';
+}
+
+QString ValueData(const RegistryValue &value)
+{
+    if (value.type == RegistryType::kSz) {
+        const QString text = value.StringText();
+        if (RegistryValue::String(text) == value && IsWritableText(text))
+            return Quote(text);
+    }
+    if (value.type == RegistryType::kDword && value.data.size() == 4)
+        return u"dword:%1"_s.arg(qFromLittleEndian<quint32>(value.data.constData()), 8, 16, QChar(u'0'));
+
+    QString text = value.type == RegistryType::kBinary ? u"hex:"_s : u"hex(%1):"_s.arg(value.type, 0, 16);
+    return text + QString::fromLatin1(value.data.toHex(','));
+}
+
+std::optional<quint32> ParseHex(QStringView digits, qsizetype maxDigits)
+{
+    if (digits.isEmpty() || digits.size() > maxDigits)
+        return std::nullopt;
+    quint32 number = 0;
+    for (const QChar ch : digits) {
+        const char16_t c = ch.unicode();
+        quint32 digit = 0;
+        if (c >= u'0' && c <= u'9')
+            digit = c - u'0';
+        else if (c >= u'a' && c <= u'f')
+            digit = c - u'a' + 10;
+        else if (c >= u'A' && c <= u'F')
+            digit = c - u'A' + 10;
+        else
+            return std::nullopt;
+        number = number * 16 + digit;
+    }
+    return number;
+}
+
+// A quoted string at pos, with \\ and \" as its only escapes; pos moves past the closing quote.
+std::optional<QString> ReadQuoted(QStringView line, qsizetype &pos)
+{
+    if (pos >= line.size() || line[pos] != u'"')
+        return std::nullopt;
+    QString text;
+    for (++pos; pos < line.size(); ++pos) {
+        QChar ch = line[pos];
+        if (ch == u'"') {
+            ++pos;
+            return text;
+        }
+        if (ch == u'\\') {
+            if (++pos == line.size() || (line[pos] != u'\\' && line[pos] != u'"'))
+                return std::nullopt;
+            ch = line[pos];
+        }
+        text.append(ch);
+    }
+    return std::nullopt;
+}
+
+std::optional<QByteArray> ReadHexBytes(QStringView list)
+{
+    QByteArray bytes;
+    if (list.trimmed().isEmpty())
+        return bytes;
+    for (const QStringView item : list.split(u',')) {
+        const std::optional<quint32> byte = ParseHex(item.trimmed(), 2);
+        if (!byte)
+            return std::nullopt;
+        bytes.append(static_cast<char>(*byte));
+    }
+    return bytes;
+}
+
+std::optional<RegistryValue> ParseData(QStringView data)
+{
+    if (data.startsWith(u'"')) {
+        qsizetype pos = 0;
+        const std::optional<QString> text = ReadQuoted(data, pos);
+        if (!text || !data.mid(pos).trimmed().isEmpty())
+            return std::nullopt;
+        return RegistryValue::String(*text);
+    }
+    if (data.startsWith(u"dword:", Qt::CaseInsensitive)) {
+        const std::optional<quint32> number = ParseHex(data.mid(6).trimmed(), 8);
+        if (!number)
+            return std::nullopt;
+        return RegistryValue::Dword(*number);
+    }
+    if (!data.startsWith(u"hex", Qt::CaseInsensitive))
+        return std::nullopt;
+    quint32 type = RegistryType::kBinary;
+    data = data.mid(3);
+    if (data.startsWith(u'(')) {
+        const qsizetype close = data.indexOf(u')');
+        const std::optional<quint32> number = close < 0 ? std::nullopt : ParseHex(data.mid(1, close - 1), 8);
+        if (!number)
+            return std::nullopt;
+        type = *number;
+        data = data.mid(close + 1);
+    }
+    if (!data.startsWith(u':'))
+        return std::nullopt;
+    std::optional<QByteArray> bytes = ReadHexBytes(data.mid(1));
+    if (!bytes)
+        return std::nullopt;
+    return RegistryValue{type, *bytes};
+}
+
+struct ParsedValue {
+    QString name;
+    RegistryValue value;
+};
+
+// A value line: "name"=data or @=data.
+std::optional<ParsedValue> ParseValueLine(QStringView line)
+{
+    ParsedValue parsed;
+    qsizetype pos = 1;
+    if (!line.startsWith(u'@')) {
+        pos = 0;
+        std::optional<QString> name = ReadQuoted(line, pos);
+        if (!name)
+            return std::nullopt;
+        parsed.name = *name;
+    }
+    const QStringView rest = line.mid(pos).trimmed();
+    if (!rest.startsWith(u'='))
+        return std::nullopt;
+    std::optional<RegistryValue> value = ParseData(rest.mid(1).trimmed());
+    if (!value)
+        return std::nullopt;
+    parsed.value = *value;
+    return parsed;
+}
+
+} // namespace
+
+std::optional<HiveFile> HiveFile::Parse(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+
+    const QStringList lines = text.split(u'\n');
+    HiveFile hive;
+    Key *current = nullptr;
+    bool headerSeen = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i].trimmed();
+        if (line.isEmpty() || line.startsWith(u';'))
+            continue;
+        // Long hex data goes on over lines that end in a backslash.
+        while (line.endsWith(u'\\') && i + 1 < lines.size()) {
+            line.chop(1);
+            line += lines[++i].trimmed();
+        }
+        if (!headerSeen) {
+            if (line != kHeader)
+                return std::nullopt;
+            headerSeen = true;
+        } else if (line.startsWith(u'[')) {
+            const QString path = line.mid(1, line.size() - 2);
+            if (!line.endsWith(u']') || !IsWritableKeyPath(path))
+                return std::nullopt;
+            current = &hive.KeyFor(path);
+        } else {
+            const std::optional<ParsedValue> parsed = ParseValueLine(line);
+            if (!current || !parsed)
+                return std::nullopt;
+            Put(*current, parsed->name, parsed->value);
+        }
+    }
+    return hive;
+}
+
+QByteArray HiveFile::Serialize() const
+{
+    QString text = kHeader.toString() + u'\n';
+    for (const Key &key : m_keys) {
+        text += u"\n["_s + key.path + u"]\n"_s;
+        for (const Value &value : key.values)
+            text += (value.name.isEmpty() ? u"@"_s : Quote(value.name)) + u'=' + ValueData(value.value) + u'\n';
+    }
+    return text.toUtf8();
+}
+
+const RegistryValue *HiveFile::Find(const QString &key, const QString &name) const
+{
+    const qsizetype index = IndexOf(key);
+    if (index < 0)
+        return nullptr;
+    const std::vector<Value> &values = m_keys[index].values;
+    const auto it = std::find_if(values.begin(), values.end(),
+                                 [&](const Value &value) { return SameName(value.name, name); });
+    return it == values.end() ? nullptr : &it->value;
+}
+
+bool HiveFile::HasKey(const QString &key) const
+{
+    const QString below = key + u'\\';
+    return std::any_of(m_keys.begin(), m_keys.end(), [&](const Key &candidate) {
+        return SameName(candidate.path, key) || candidate.path.startsWith(below, Qt::CaseInsensitive);
+    });
+}
+
+bool HiveFile::Set(const QString &key, const QString &name, const RegistryValue &value)
+{
+    if (!IsWritableKeyPath(key) || !IsWritableText(name))
+        return false;
+    Put(KeyFor(key), name, value);
+    return true;
+}
+
+bool HiveFile::Remove(const QString &key, const QString &name)
+{
+    const qsizetype index = IndexOf(key);
+    if (index < 0)
+        return false;
+    std::vector<Value> &values = m_keys[index].values;
+    const auto removed = std::remove_if(values.begin(), values.end(),
+                                        [&](const Value &value) { return SameName(value.name, name); });
+    const bool found = removed != values.end();
+    values.erase(removed, values.end());
+    return found;
+}
+
+qsizetype HiveFile::IndexOf(const QString &path) const
+{
+    const auto it = std::find_if(m_keys.begin(), m_keys.end(),
+                                 [&](const Key &key) { return SameName(key.path, path); });
+    return it == m_keys.end() ? -1 : it - m_keys.begin();
+}
+
+HiveFile::Key &HiveFile::KeyFor(const QString &path)
+{
+    const qsizetype index = IndexOf(path);
+    if (index >= 0)
+        return m_keys[index];
+    m_keys.push_back(Key{path, {}});
+    return m_keys.back();
+}
+
+void HiveFile::Put(Key &key, const QString &name, const RegistryValue &value)
+{
+    const auto it = std::find_if(key.values.begin(), key.values.end(),
+                                 [&](const Value &existing) { return SameName(existing.name, name); });
+    if (it != key.values.end())
+        it->value = value;
+    else
+        key.values.push_back(Value{name, value});
+}
+
+} // namespace orvane

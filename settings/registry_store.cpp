@@ -1,1 +1,161 @@
-// placeholder
+#include "settings/registry_store.h"
+
+#include "settings/hive_registry_backend.h"
+#include "settings/registry_backend.h"
+#include "settings/windows_registry_backend.h"
+
+#include <limits>
+#include <optional>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace orvane {
+
+namespace {
+
+// Values are read into a buffer of this many bytes; a larger value cannot be read.
+constexpr qsizetype kReadBufferSize = 256;
+
+std::optional<RegistryRoot> RootOf(int selector)
+{
+    switch (selector) {
+    case kRootClassesRoot:
+        return RegistryRoot::ClassesRoot;
+    case kRootCurrentUser:
+        return RegistryRoot::CurrentUser;
+    case kRootLocalMachine:
+        return RegistryRoot::LocalMachine;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::unique_ptr<RegistryBackend> PlatformBackend()
+{
+#ifdef Q_OS_WIN
+    return std::make_unique<WindowsRegistryBackend>();
+#else
+    return std::make_unique<HiveRegistryBackend>();
+#endif
+}
+
+bool IsBlank(QChar ch)
+{
+    return ch == u' ' || (ch >= u'\t' && ch <= u'\r');
+}
+
+// The leading decimal number of the text by the rules of atol: blanks, an optional sign, digits;
+// 0 when there are none. A number beyond the 32-bit range gives the nearest end of the range.
+qint32 LeadingNumber(const QString &text)
+{
+    qsizetype pos = 0;
+    while (pos < text.size() && IsBlank(text[pos]))
+        ++pos;
+    const bool negative = pos < text.size() && text[pos] == u'-';
+    if (pos < text.size() && (text[pos] == u'-' || text[pos] == u'+'))
+        ++pos;
+    constexpr qint64 kLimit = qint64(std::numeric_limits<qint32>::max()) + 1;
+    qint64 magnitude = 0;
+    for (; pos < text.size() && text[pos] >= u'0' && text[pos] <= u'9'; ++pos)
+        magnitude = qMin(magnitude * 10 + (text[pos].unicode() - u'0'), kLimit);
+    return static_cast<qint32>(negative ? -magnitude : qMin(magnitude, kLimit - 1));
+}
+
+} // namespace
+
+CRegistryStore::CRegistryStore() : CRegistryStore(PlatformBackend()) {}
+
+CRegistryStore::CRegistryStore(std::unique_ptr<RegistryBackend> backend) : m_backend(std::move(backend)) {}
+
+CRegistryStore::~CRegistryStore() = default;
+
+int CRegistryStore::WriteString(const QString &section, const QString &name, const QString &text)
+{
+    return SetStringValue(kRootCurrentUser, AppPath(section, name), text);
+}
+
+int CRegistryStore::WriteInt(const QString &section, const QString &name, qint32 value)
+{
+    return SetIntValue(kRootCurrentUser, AppPath(section, name), value);
+}
+
+int CRegistryStore::ReadInt(const QString &section, const QString &name, qint32 &out)
+{
+    return GetIntValue(kRootCurrentUser, AppPath(section, name), out);
+}
+
+void CRegistryStore::DeleteValue(const QString &section, const QString &name)
+{
+    QString key;
+    QString valueName;
+    SplitPath(AppPath(section, name), key, valueName);
+    m_backend->DeleteValue(RegistryRoot::CurrentUser, key, valueName);
+}
+
+void CRegistryStore::SplitPath(const QString &path, QString &key, QString &name)
+{
+    const qsizetype slash = path.lastIndexOf(u'\\');
+    // Through copies, so that the path may be one of the outputs.
+    const QString keyPart = slash < 0 ? QString() : path.left(slash);
+    const QString namePart = path.mid(slash + 1);
+    key = keyPart;
+    name = namePart;
+}
+
+int CRegistryStore::SetStringValue(int root, const QString &path, const QString &text)
+{
+    const std::optional<RegistryRoot> registryRoot = RootOf(root);
+    if (!registryRoot)
+        return 0;
+    QString key;
+    QString name;
+    SplitPath(path, key, name);
+    return m_backend->WriteValue(*registryRoot, key, name, RegistryValue::String(text)) ? 1 : 0;
+}
+
+int CRegistryStore::SetIntValue(int root, const QString &path, qint32 value)
+{
+    return SetStringValue(root, path, QString::number(value));
+}
+
+int CRegistryStore::GetStringValue(int root, const QString &path, QString &out)
+{
+    const std::optional<RegistryRoot> registryRoot = RootOf(root);
+    if (!registryRoot)
+        return 0;
+    QString key;
+    QString name;
+    SplitPath(path, key, name);
+    const std::optional<RegistryValue> value = m_backend->ReadValue(*registryRoot, key, name);
+    if (!value || value->NarrowSize() > kReadBufferSize)
+        return 0;
+    return value->ToText(out);
+}
+
+int CRegistryStore::GetIntValue(int root, const QString &path, qint32 &out)
+{
+    QString text;
+    if (!GetStringValue(root, path, text))
+        return 0;
+    out = LeadingNumber(text);
+    return 1;
+}
+
+int CRegistryStore::KeyExists(int root, const QString &path)
+{
+    const std::optional<RegistryRoot> registryRoot = RootOf(root);
+    if (!registryRoot)
+        return 0;
+    QString key;
+    QString name;
+    SplitPath(path, key, name);
+    return m_backend->KeyExists(*registryRoot, key) ? 1 : 0;
+}
+
+QString CRegistryStore::AppPath(const QString &section, const QString &name) const
+{
+    const QString company = m_strCompany.isEmpty() ? QString() : m_strCompany + u'\\';
+    return u"SOFTWARE\\"_s + company + section + u'\\' + name;
+}
+
+} // namespace orvane

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "settings/registry_value.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+#include <vector>
+
+namespace orvane {
+
+// A registry hive kept as text in the .reg syntax: a header line, then each key in brackets by
+// its full path ("[HKEY_CURRENT_USER\SOFTWARE\Orvane]") followed by its values, one a line:
+// "name"="text", @=... for the default value, dword:0000000d, hex:.. and hex(<type>):.. for the
+// rest. Key paths and value names compare without regard to case, as in the registry.
+class HiveFile {
+public:
+    static constexpr QStringView kHeader = u"Windows Registry Editor Version 5.00";
+
+    // The hive that UTF-8 text describes; nothing when the text is not a well-formed hive.
+    // Empty text is an empty hive.
+    static std::optional<HiveFile> Parse(const QByteArray &bytes);
+    QByteArray Serialize() const;
+
+    const RegistryValue *Find(const QString &key, const QString &name) const;
+    // True when the key is written down or a key below it is: parent keys are implied.
+    bool HasKey(const QString &key) const;
+    // Stores the value, adding the key when it is new; false when the key path or the value
+    // name cannot be written in the syntax (an empty path component, a line break).
+    bool Set(const QString &key, const QString &name, const RegistryValue &value);
+    // True when the value was there and is gone; its key stays.
+    bool Remove(const QString &key, const QString &name);
+
+private:
+    struct Value {
+        QString name;
+        RegistryValue value;
+    };
+    struct Key {
+        QString path;
+        std::vector<Value> values;
+    };
+
+    qsizetype IndexOf(const QString &path) const; // -1 when the key is not written down
+    Key &KeyFor(const QString &path);
+    static void Put(Key &key, const QString &name, const RegistryValue &value);
+
+    std::vector<Key> m_keys;
+};
+
+} // namespace orvane
