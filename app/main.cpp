@@ -1,1 +1,6 @@
-int main() { return 0; }
+#include "app/application.h"
+
+int main(int argc, char **argv)
+{
+    return orvane::RunApplication(argc, argv);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/load_result.h"
 #include "store/user.h"
 
 #include <QByteArray>
@@ -12,34 +13,9 @@ namespace orvane {
 
 class COptionFlags;
 
-// Why a calendar file could not be read.
-enum class LoadFailure {
-    None,
-    CannotOpen,    // the file cannot be opened
-    TooShort,      // shorter than 13 bytes
-    BadSignature,  // not "ORVANE"
-    BadSizeWord,   // size word 1, or above 28
-    BadUserCount,  // outside 1..100
-    BadSlotCount,  // an event count outside 0..40
-    BadDate,       // an event with both month and day out of range
-    UnexpectedEnd, // the file ends inside a record
-};
-
-struct LoadResult {
-    LoadFailure failure = LoadFailure::None;
-    QString reason; // English, for terminal tools and logs
-    bool ok() const { return failure == LoadFailure::None; }
-};
-
 struct SaveResult {
     bool ok = true;
     QString reason;
-};
-
-// What loading needs to know about the outside world.
-struct ReadContext {
-    QDate today;
-    int monitorDays = 7;
 };
 
 // The document: header fields, the main window's calendar scale and large mode, and the user.

@@ -2,6 +2,7 @@
 
 #include "store/day_addressing.h"
 #include "store/event_list.h"
+#include "store/load_result.h"
 #include "store/selected_date.h"
 
 #include <QDate>
@@ -10,6 +11,15 @@
 #include <array>
 
 namespace orvane {
+
+class ArchiveReader;
+class ArchiveWriter;
+
+// What loading needs to know about the outside world.
+struct ReadContext {
+    QDate today;
+    int monitorDays = 7;
+};
 
 // The calendar's one user: the category list and the 366 day slots.
 class CUser {
@@ -33,6 +43,12 @@ public:
     void SetCategories(const QStringList &categories) { m_categories = categories; }
     const QStringList &Categories() const { return m_categories; }
 
+    // The user record of the calendar file. Reading replaces the categories and texts and appends
+    // each event to the slot of its own date in today's year (to the slot it was read from when
+    // that one is full); it stops at the first bad record and keeps what it read before.
+    void Write(ArchiveWriter &archive) const;
+    LoadFailure Read(ArchiveReader &archive, const ReadContext &context);
+
     // The notify flag an event comes back with at load: set again unless the event lies within
     // the coming monitorDays days of today's month.
     static qint32 RearmedMonitoring(const CEventRecord &event, QDate today, int monitorDays);
@@ -52,6 +68,8 @@ public:
     }
 
 private:
+    void PlaceReadEvent(const CEventRecord &event, int readSlot, int year);
+
     std::array<CEventList, kDaySlots> m_slots;
 };
 

@@ -1,0 +1,109 @@
+#include "app/application.h"
+
+#include "app/app_context.h"
+#include "app/calendar_loader.h"
+#include "app/command_line.h"
+#include "app/exit_codes.h"
+#include "app/main_window_factory.h"
+#include "app/message_box_presenter.h"
+#include "app/platform_checks.h"
+#include "app/single_instance.h"
+#include "app/termination_signals.h"
+#include "app/translations.h"
+#include "settings/option_flags.h"
+#include "settings/registry_store.h"
+#include "store/data_file.h"
+#include "store/message.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace orvane {
+
+namespace {
+
+const QString kSecondInstance = QStringLiteral("Календарь может существовать только\n"
+                                               "в единственном экземпляре!\n\n"
+                                               "Дальнейшая работа приложения невозможна.");
+
+// Ends the main window's run for real (its close button and Esc only minimise it) when the
+// process is asked to stop or the desktop session ends, so that the calendar is saved.
+class OrderlyEnd : public QObject {
+public:
+    explicit OrderlyEnd(QApplication &application)
+    {
+        connect(&m_signals, &TerminationSignals::terminationRequested, this, &OrderlyEnd::Request);
+#ifndef QT_NO_SESSIONMANAGER
+        connect(&application, &QGuiApplication::commitDataRequest, this, &OrderlyEnd::Request);
+#else
+        Q_UNUSED(application);
+#endif
+    }
+
+    void Watch(QDialog *window) { m_window = window; }
+    bool Requested() const { return m_requested; }
+
+private:
+    void Request()
+    {
+        m_requested = true;
+        if (m_window)
+            m_window->done(QDialog::Accepted);
+    }
+
+    TerminationSignals m_signals;
+    QPointer<QDialog> m_window;
+    bool m_requested = false;
+};
+
+} // namespace
+
+int RunApplication(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orvane"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION_TEXT));
+    InstallRussianTranslations(application);
+    InstallMessageBoxPresenter();
+
+    SingleInstance instance;
+    if (!instance.Acquire()) {
+        ShowMessage(kSecondInstance);
+        return ExitCode::SecondInstance;
+    }
+    // Nothing is loaded yet, so nothing is saved when the platform is refused.
+    const PlatformCheck platform = CheckPlatform();
+    if (!platform.ok)
+        return 0;
+    const bool monitoring = HasMonitoringSwitch(QApplication::arguments().mid(1));
+
+    CRegistryStore registry;
+    COptionFlags options(registry);
+    CDataFile document(options);
+    OrderlyEnd orderlyEnd(application);
+
+    if (LoadOrCreateCalendar(document) == LoadOutcome::Refused)
+        return ExitCode::RefusedNewCalendar;
+
+    AppContext context{document, registry, options, platform.bPalette256};
+    bool showOnStart = true;
+    if (monitoring) {
+        // The upcoming-events monitor runs here; it ends as if cancelled: without the tray icon
+        // option the program ends, with it the calendar runs hidden.
+        if (!(options.GetOptions() & OptionBit::TrayIcon)) {
+            document.Save();
+            return 0;
+        }
+        showOnStart = false;
+    }
+
+    std::unique_ptr<QDialog> window = CreateMainWindow(context, showOnStart);
+    orderlyEnd.Watch(window.get());
+    if (!orderlyEnd.Requested())
+        window->exec();
+    window.reset();
+    document.Save();
+    return 0;
+}
+
+} // namespace orvane

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace orvane::ExitCode {
+constexpr int SecondInstance = 10;
+constexpr int RefusedNewCalendar = 14;
+constexpr int FontMissing = 15;
+constexpr int NoResources = 20;
+} // namespace orvane::ExitCode

@@ -1,0 +1,35 @@
+#include "app/platform_checks.h"
+
+#include "store/message.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSysInfo>
+
+namespace orvane {
+
+PlatformCheck CheckScreenDepth(int bitsPerPixel)
+{
+    if (bitsPerPixel == 4) {
+        ShowMessage(QStringLiteral("Программма не расчитана на работу в 16-ти цветном режиме,\n"
+                                   "так как некоторая информация может отображаться некорректно.\n\n"
+                                   "Дальнейшая работа приложения невозможна."));
+        return {false, false};
+    }
+    return {true, bitsPerPixel == 8};
+}
+
+PlatformCheck CheckPlatform()
+{
+    if (QSysInfo::kernelType().isEmpty()) {
+        ShowMessage(QStringLiteral("Данная версия программы разработана для работы\n"
+                                   "в операционной системе Windows95. Пожалуйста, приобретите\n"
+                                   "соответсвующую версию программы для Вашей Windows-среды.\n\n"
+                                   "Дальнейшая работа приложения невозможна."));
+        return {false, false};
+    }
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return CheckScreenDepth(screen ? screen->depth() : 32);
+}
+
+} // namespace orvane

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLockFile>
+
+#include <memory>
+
+namespace orvane {
+
+// One running calendar per user: a lock file in the user's runtime folder. The lock of an
+// instance that died is taken over.
+class SingleInstance {
+public:
+    // True when this process is the only instance.
+    bool Acquire();
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};
+
+} // namespace orvane

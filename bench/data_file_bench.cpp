@@ -1,0 +1,145 @@
+// Load and Save of a full calendar (366 days x 40 events, 40-character names, 255-character
+// notes), each against a plain read or write of the same bytes. Prints the medians and ratios.
+#include "settings/option_flags.h"
+#include "settings/registry_store.h"
+#include "store/clock.h"
+#include "store/data_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+using namespace orvane;
+
+namespace {
+
+struct Fixture {
+    QTemporaryDir dir;
+    QString config = dir.path() + QStringLiteral("/config");
+    CRegistryStore registry;
+    COptionFlags options{registry};
+    CDataFile document{options};
+    QString path = dir.path() + QStringLiteral("/orvane.orvd");
+    QString plainPath = dir.path() + QStringLiteral("/plain.bin");
+    QByteArray bytes;
+    ReadContext context{Clock::Today(), 7};
+
+    Fixture()
+    {
+        const int year = context.today.year();
+        for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
+            CEventList &slot = document.m_user.Slot(date.dayOfYear() - 1);
+            for (int i = 0; i < CEventList::kMaxEvents; ++i) {
+                CEventRecord event;
+                event.Name = QString(40, QChar(u'а' + i % 32));
+                event.Notes = QString(255, QChar(u'я' - i % 32));
+                event.Month = date.month();
+                event.Day = date.day();
+                event.Category = i % 2;
+                event.Monitoring = 1;
+                slot.AddTail(event);
+            }
+        }
+        bytes = document.Serialize(COptionFlags::kDefaultOptions);
+        document.Write(path, COptionFlags::kDefaultOptions);
+    }
+};
+
+Fixture &TheFixture()
+{
+    static Fixture fixture;
+    return fixture;
+}
+
+void BM_Load(benchmark::State &state)
+{
+    Fixture &f = TheFixture();
+    for (auto _ : state) {
+        CDataFile document(f.options);
+        if (!document.Read(f.path, f.context).ok())
+            state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(document.m_user.Slot(0).GetCount());
+    }
+    state.SetBytesProcessed(state.iterations() * f.bytes.size());
+}
+
+void BM_PlainRead(benchmark::State &state)
+{
+    Fixture &f = TheFixture();
+    for (auto _ : state) {
+        QFile file(f.path);
+        file.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(file.readAll().size());
+    }
+    state.SetBytesProcessed(state.iterations() * f.bytes.size());
+}
+
+void BM_Save(benchmark::State &state)
+{
+    Fixture &f = TheFixture();
+    for (auto _ : state) {
+        if (!f.document.Write(f.path, COptionFlags::kDefaultOptions).ok)
+            state.SkipWithError("save failed");
+    }
+    state.SetBytesProcessed(state.iterations() * f.bytes.size());
+}
+
+void BM_PlainWrite(benchmark::State &state)
+{
+    Fixture &f = TheFixture();
+    for (auto _ : state) {
+        QFile file(f.plainPath);
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(f.bytes);
+        file.close();
+    }
+    state.SetBytesProcessed(state.iterations() * f.bytes.size());
+}
+
+// Remembers the median of each benchmark to print the ratios at the end.
+class MedianReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> medians;
+};
+
+} // namespace
+
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    std::printf("calendar file: %lld bytes\n", static_cast<long long>(TheFixture().bytes.size()));
+    const auto ratio = [&](const char *name, const char *plain) {
+        if (reporter.medians.count(name) && reporter.medians.count(plain))
+            std::printf("%-8s median %7.3f ms, %5.2fx the plain %s (%.3f ms)\n", name + 3,
+                        reporter.medians[name], reporter.medians[name] / reporter.medians[plain],
+                        plain + 8, reporter.medians[plain]);
+    };
+    ratio("BM_Load", "BM_PlainRead");
+    ratio("BM_Save", "BM_PlainWrite");
+    return 0;
+}

@@ -1,0 +1,28 @@
+#include "store/clock.h"
+
+#include <QByteArray>
+
+namespace orvane {
+
+namespace {
+std::function<QDate()> &Source()
+{
+    static std::function<QDate()> source;
+    return source;
+}
+} // namespace
+
+QDate Clock::Today()
+{
+    if (Source())
+        return Source()();
+    const QDate seamed = QDate::fromString(qEnvironmentVariable("ORVANE_TODAY"), Qt::ISODate);
+    return seamed.isValid() ? seamed : QDate::currentDate();
+}
+
+void Clock::SetSource(std::function<QDate()> source)
+{
+    Source() = std::move(source);
+}
+
+} // namespace orvane

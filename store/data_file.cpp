@@ -1,0 +1,186 @@
+#include "store/data_file.h"
+
+#include "settings/option_flags.h"
+#include "store/archive.h"
+#include "store/clock.h"
+#include "store/message.h"
+#include "store/windows1251.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace orvane {
+
+namespace {
+
+const QByteArray kSignature = QByteArrayLiteral("ORVANE");
+const QString kFileName = QStringLiteral("orvane.orvd");
+
+constexpr quint16 kLargeModeBit = 0x10;
+constexpr quint16 kScaleMask = 0x0F;
+constexpr quint16 kMinSizeWord = 2;
+constexpr quint16 kMaxSizeWord = 28;
+constexpr qint32 kMaxUsers = 100;
+
+// Bytes of a full calendar, to spare the writer its reallocations.
+constexpr qsizetype kTypicalSize = 64 * 1024;
+
+constexpr QFile::Permissions kWritable = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                         | QFile::ReadOther;
+constexpr QFile::Permissions kReadOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+
+LoadResult Failed(LoadFailure failure)
+{
+    return {failure, DescribeLoadFailure(failure)};
+}
+
+} // namespace
+
+QString CDataFile::GetFilePath()
+{
+    const QString overridden = qEnvironmentVariable("ORVANE_DATA_DIR");
+    if (!overridden.isEmpty())
+        return QDir(overridden).filePath(kFileName);
+    const QString besideExecutable = QDir(QCoreApplication::applicationDirPath()).filePath(kFileName);
+#ifdef Q_OS_WIN
+    return besideExecutable;
+#else
+    // A calendar beside the executable means portable use; otherwise it lives with the user's data,
+    // where a rebuild or reinstall never touches it.
+    if (QFileInfo::exists(besideExecutable))
+        return besideExecutable;
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("orvane/") + kFileName);
+#endif
+}
+
+bool CDataFile::Exists() const
+{
+    // Present but unreadable is not "missing": it must never be overwritten by a new calendar.
+    return QFileInfo::exists(GetFilePath());
+}
+
+ReadContext CDataFile::CurrentReadContext() const
+{
+    return {Clock::Today(), m_options.GetMonitorDays()};
+}
+
+int CDataFile::Load()
+{
+    const LoadResult result = Read(GetFilePath(), CurrentReadContext());
+    if (result.failure == LoadFailure::CannotOpen)
+        ShowMessage(QStringLiteral("Невозможно открыть календарь."));
+    else if (result.failure == LoadFailure::UnexpectedEnd)
+        ShowMessage(QStringLiteral("Неожиданный конец файла календаря."));
+    return result.ok() ? 1 : 0;
+}
+
+int CDataFile::Save()
+{
+    const QString path = GetFilePath();
+    const SaveResult result = Write(path, m_options.GetOptions());
+    if (!result.ok)
+        ShowMessage(QStringLiteral("Невозможно сохранить календарь\n%1\n\n%2")
+                        .arg(QDir::toNativeSeparators(path), result.reason));
+    return result.ok ? 1 : 0;
+}
+
+LoadResult CDataFile::Read(const QString &path, const ReadContext &context)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failed(LoadFailure::CannotOpen);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Failed(LoadFailure::CannotOpen);
+    return Parse(bytes, context);
+}
+
+LoadResult CDataFile::Parse(const QByteArray &bytes, const ReadContext &context)
+{
+    if (bytes.size() < kMinFileSize)
+        return Failed(LoadFailure::TooShort);
+    ArchiveReader archive(bytes);
+    try {
+        if (archive.ReadNarrowBytes() != kSignature)
+            return Failed(LoadFailure::BadSignature);
+        archive.ReadInt32(); // version major, minor and a reserved value: the document keeps its own
+        archive.ReadInt32();
+        archive.ReadInt32();
+        m_nVersionMajor = 1;
+        m_nVersionMinor = 2;
+        const quint16 sizeWord = archive.ReadUInt16();
+        if (sizeWord == 0) {
+            m_nScale = 2;
+            m_bLarge = false;
+        } else if (sizeWord < kMinSizeWord || sizeWord > kMaxSizeWord) {
+            return Failed(LoadFailure::BadSizeWord);
+        } else {
+            m_bLarge = (sizeWord & kLargeModeBit) != 0;
+            m_nScale = m_bLarge ? static_cast<quint16>(sizeWord & kScaleMask) : sizeWord;
+        }
+        archive.ReadInt32();
+        for (qint32 &reserved : m_aReserved)
+            reserved = archive.ReadInt32();
+        const qint32 users = archive.ReadInt32();
+        if (users < 1 || users > kMaxUsers)
+            return Failed(LoadFailure::BadUserCount);
+        const LoadFailure failure = m_user.Read(archive, context);
+        if (failure != LoadFailure::None)
+            return Failed(failure);
+    } catch (const ArchiveEndError &) {
+        return Failed(LoadFailure::UnexpectedEnd);
+    }
+    return {};
+}
+
+QByteArray CDataFile::Serialize(quint32 options) const
+{
+    ArchiveWriter archive;
+    archive.Reserve(kTypicalSize);
+    archive.WriteNarrowBytes(kSignature);
+    archive.WriteInt32(m_nVersionMajor);
+    archive.WriteInt32(m_nVersionMinor);
+    archive.WriteInt32(0);
+    const bool keepSize = (options & OptionBit::SaveCalendarSize) != 0;
+    archive.WriteUInt16(keepSize ? static_cast<quint16>(m_nScale | (m_bLarge ? kLargeModeBit : 0)) : 0);
+    archive.WriteInt32(0);
+    for (const qint32 reserved : m_aReserved)
+        archive.WriteInt32(reserved);
+    archive.WriteInt32(1);
+    m_user.Write(archive);
+    return archive.Bytes();
+}
+
+SaveResult CDataFile::Write(const QString &path, quint32 options) const
+{
+    const QByteArray bytes = Serialize(options);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return {false, QStringLiteral("cannot create the folder %1").arg(QFileInfo(path).absolutePath())};
+    // The file is read-only between saves; the new one is written beside it and renamed over it,
+    // so that a failure or a crash leaves the previous calendar whole.
+    if (QFileInfo::exists(path))
+        QFile::setPermissions(path, kWritable);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        file.commit();
+        QFile::setPermissions(path, kReadOnly);
+        return {false, reason};
+    }
+    if (!file.commit()) {
+        QFile::setPermissions(path, kReadOnly);
+        return {false, file.errorString()};
+    }
+    QFile::setPermissions(path, kReadOnly);
+    return {};
+}
+
+} // namespace orvane

@@ -1,0 +1,72 @@
+#include "app/calendar_loader.h"
+#include "app/command_line.h"
+#include "app/platform_checks.h"
+#include "settings/option_flags.h"
+#include "settings/registry_store.h"
+#include "store/data_file.h"
+
+#include "test_env.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace orvane;
+
+TEST(Startup, MonitoringSwitchIsExactAndCaseSensitive)
+{
+    EXPECT_TRUE(HasMonitoringSwitch({QStringLiteral("/monitoring")}));
+    EXPECT_TRUE(HasMonitoringSwitch({QStringLiteral("file"), QStringLiteral("-monitoring")}));
+    EXPECT_FALSE(HasMonitoringSwitch({QStringLiteral("/MONITORING")}));
+    EXPECT_FALSE(HasMonitoringSwitch({QStringLiteral("monitoring")}));
+    EXPECT_FALSE(HasMonitoringSwitch({QStringLiteral("/monitoringx")}));
+    EXPECT_FALSE(HasMonitoringSwitch({}));
+}
+
+TEST(Startup, ScreenDepths)
+{
+    test::ScopedEnv answer("ORVANE_AUTO_ANSWER", "ok");
+    EXPECT_FALSE(CheckScreenDepth(4).ok);
+    EXPECT_TRUE(CheckScreenDepth(8).ok);
+    EXPECT_TRUE(CheckScreenDepth(8).bPalette256);
+    EXPECT_FALSE(CheckScreenDepth(24).bPalette256);
+    EXPECT_TRUE(CheckScreenDepth(32).ok);
+}
+
+TEST(Startup, BrokenCopyNamesNeverOverwriteEachOther)
+{
+    test::SandboxDirs sandbox;
+    const QDateTime when(QDate(2026, 12, 6), QTime(21, 5, 9));
+    const QString first = BrokenCopyPath(sandbox.calendarPath(), when);
+    EXPECT_EQ(first, sandbox.calendarPath() + QStringLiteral(".broken-20261206-210509"));
+    test::writeFile(first, "x");
+    EXPECT_EQ(BrokenCopyPath(sandbox.calendarPath(), when), first + QStringLiteral("-2"));
+}
+
+TEST(Startup, LoadOrCreateFollowsTheAnswers)
+{
+    test::SandboxDirs sandbox;
+    test::ScopedEnv env("ORVANE_AUTO_ANSWER", "no");
+    CRegistryStore registry;
+    COptionFlags options(registry);
+
+    CDataFile created(options);
+    EXPECT_EQ(LoadOrCreateCalendar(created), LoadOutcome::Created);
+    EXPECT_EQ(test::readFile(sandbox.calendarPath()).size(), 1548);
+
+    CDataFile loaded(options);
+    EXPECT_EQ(LoadOrCreateCalendar(loaded), LoadOutcome::Loaded);
+
+    test::writeFile(sandbox.calendarPath(), "ORVANE broken beyond repair");
+    CDataFile refused(options);
+    EXPECT_EQ(LoadOrCreateCalendar(refused), LoadOutcome::Refused);
+    EXPECT_EQ(test::readFile(sandbox.calendarPath()), QByteArray("ORVANE broken beyond repair"));
+
+    env.set("ORVANE_AUTO_ANSWER", "yes");
+    CDataFile renewed(options);
+    EXPECT_EQ(LoadOrCreateCalendar(renewed), LoadOutcome::Created);
+    EXPECT_EQ(test::readFile(sandbox.calendarPath()).size(), 1548);
+    const QStringList copies = QDir(sandbox.dataDir()).entryList({QStringLiteral("*.broken-*")}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(test::readFile(sandbox.dataDir() + u'/' + copies.first()), QByteArray("ORVANE broken beyond repair"));
+}
