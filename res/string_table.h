@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+namespace orvane::res {
+
+// Ids of the string table. Many share their number with the control or menu entry they describe.
+namespace StringId {
+constexpr int CloseButton = 1;
+constexpr int PreviousMonth = 1028;
+constexpr int NextMonth = 1029;
+constexpr int MainMenu = 1037;
+constexpr int HelpContents = 32771;
+constexpr int Properties = 32779;
+constexpr int GoToDay = 32780;
+constexpr int Import = 32781;
+constexpr int Export = 32782;
+constexpr int About = 57664;
+constexpr int Minimize = 57665;
+constexpr int MoveWindow = 57668;
+constexpr int MoveEvents = 57669;
+constexpr int CalendarProperties = 57670;
+constexpr int WeekdayFormat = 57672;
+constexpr int AddEventHint = 57673;
+constexpr int PropertiesHint = 57674;
+} // namespace StringId
+
+// The text of string-table entry `id`; a null string when the table has none.
+QString LoadString(int id);
+
+} // namespace orvane::res

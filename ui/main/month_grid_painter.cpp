@@ -1,0 +1,118 @@
+#include "ui/main/month_grid_painter.h"
+
+#include "store/user.h"
+#include "ui/main/calendar_texts.h"
+#include "ui/main/grid_geometry.h"
+#include "ui/main/month_table.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPixmap>
+
+namespace orvane {
+
+namespace {
+
+const QColor kEventsColour(0, 192, 0);
+const QColor kTodayColour(255, 0, 0);
+const QColor kHotColour(192, 192, 0);
+const QColor kWeekdayColour(215, 215, 164);
+const QColor kSundayColour(100, 0, 0);
+
+// A two-pixel frame `inset` pixels inside the cell; its outer edge lies one pixel up and left.
+void DrawMarkFrame(QPainter &p, const QRect &cell, int inset, const QColor &colour)
+{
+    const QRect outer(QPoint(cell.left() + inset - 1, cell.top() + inset - 1),
+                      QPoint(cell.left() + cell.width() - inset - 1,
+                             cell.top() + cell.height() - inset - 1));
+    p.fillRect(outer.left(), outer.top(), outer.width(), 2, colour);
+    p.fillRect(outer.left(), outer.bottom() - 1, outer.width(), 2, colour);
+    p.fillRect(outer.left(), outer.top(), 2, outer.height(), colour);
+    p.fillRect(outer.right() - 1, outer.top(), 2, outer.height(), colour);
+}
+
+} // namespace
+
+CMonthGridPainter::CMonthGridPainter(const CMonthTable &table, const GridMetrics &metrics,
+                                     const QFont &font, const QPixmap &background)
+    : m_table(table), m_metrics(metrics), m_font(font), m_background(background)
+{
+}
+
+void CMonthGridPainter::CopyBackground(QPainter &frame, const QRect &area) const
+{
+    const qreal ratio = m_background.devicePixelRatio();
+    frame.drawPixmap(area, m_background,
+                     QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio,
+                            area.height() * ratio)
+                         .toRect());
+}
+
+QRect CMonthGridPainter::DayArea(int month, int day) const
+{
+    return DayRect(m_table, m_metrics, month, day).adjusted(-1, -1, 0, 0);
+}
+
+QRect CMonthGridPainter::DrawDay(QPainter &frame, int month, int day, int marks,
+                                 bool hexDays) const
+{
+    const QRect cell = DayRect(m_table, m_metrics, month, day);
+    const QRect area = DayArea(month, day);
+    CopyBackground(frame, area);
+    if (marks & CellMark::Hot)
+        DrawMarkFrame(frame, cell, 0, kHotColour);
+    if (marks & CellMark::Today)
+        DrawMarkFrame(frame, cell, 2, kTodayColour);
+    if (marks & CellMark::HasEvents)
+        DrawMarkFrame(frame, cell, 4, kEventsColour);
+
+    const bool sunday = (day + m_table.Info(month).nOffset) % 7 == 0;
+    frame.setFont(m_font);
+    frame.setPen(sunday ? kSundayColour : Qt::black);
+    frame.drawText(QRect(cell.left() - 2, cell.top() + m_metrics.nTextOffset, cell.width() + 2,
+                         cell.height()),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                   DayNumberText(day, hexDays));
+    return area;
+}
+
+int CMonthGridPainter::MarksOf(CUser &user, int month, int day) const
+{
+    int marks = user.GetDayEvents(month, day).IsEmpty() ? 0 : CellMark::HasEvents;
+    const QDate today = m_table.Today();
+    if (month == today.month() && day == today.day())
+        marks |= CellMark::Today;
+    return marks;
+}
+
+void CMonthGridPainter::DrawMonths(QPainter &frame, int scale, CUser &user, bool hexDays,
+                                   bool weekdayColumn) const
+{
+    const QFontMetrics fm(m_font);
+    frame.setFont(m_font);
+    m_table.ForEachVisible(scale, [&](int, int month) {
+        const MonthInfo &info = m_table.Info(month);
+        const QString name = MonthName(month);
+        const int th = fm.height();
+        const int tw = fm.horizontalAdvance(name);
+        CopyBackground(frame, QRect(info.x, info.y - th - 2, m_metrics.cxMonth - 10,
+                                    m_metrics.cyMonth + th + 2));
+        frame.setPen(Qt::black);
+        frame.drawText(QRect(info.x + (m_metrics.cxMonth - tw) / 2, info.y - th - 2, tw, th),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, name);
+        if (weekdayColumn) {
+            frame.setPen(kWeekdayColour);
+            for (int row = 0; row < 7; ++row)
+                frame.drawText(QRect(info.x, info.y + row * m_metrics.nCell + 5,
+                                     m_metrics.cxWeekdayColumn, th),
+                               Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                               WeekdayAbbreviation(row));
+        }
+        // Today's mark comes with its day; a today past the end of this month's length (29
+        // February shown in a common year) has no cell here.
+        for (int day = 1; day <= info.nDays; ++day)
+            DrawDay(frame, month, day, MarksOf(user, month, day), hexDays);
+    });
+}
+
+} // namespace orvane

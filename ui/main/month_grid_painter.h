@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QPainter;
+class QPixmap;
+
+namespace orvane {
+
+class CMonthTable;
+class CUser;
+struct GridMetrics;
+
+// Marks of a day cell, drawn as nested frames 0, 2 and 4 pixels inside the cell.
+namespace CellMark {
+constexpr int Today = 1;     // red
+constexpr int HasEvents = 2; // green
+constexpr int Hot = 4;       // olive: the day under the cursor
+} // namespace CellMark
+
+// Draws month blocks and day cells into the frame picture. Erasing copies from the
+// background picture, which holds nothing but the background colour.
+class CMonthGridPainter {
+public:
+    CMonthGridPainter(const CMonthTable &table, const GridMetrics &metrics, const QFont &font,
+                      const QPixmap &background);
+
+    // The area a cell's drawing covers: the cell and the column and row before it, where the
+    // hot frame lies.
+    QRect DayArea(int month, int day) const;
+
+    // Draws one day with its marks; returns the area it changed.
+    QRect DrawDay(QPainter &frame, int month, int day, int marks, bool hexDays) const;
+
+    // Draws the first `scale` months: names, weekday column, days with their event and today
+    // marks. The hot mark is not drawn.
+    void DrawMonths(QPainter &frame, int scale, CUser &user, bool hexDays,
+                    bool weekdayColumn) const;
+
+    // The event and today marks a day has (never Hot).
+    int MarksOf(CUser &user, int month, int day) const;
+
+private:
+    void CopyBackground(QPainter &frame, const QRect &area) const;
+
+    const CMonthTable &m_table;
+    const GridMetrics &m_metrics;
+    QFont m_font;
+    const QPixmap &m_background;
+};
+
+} // namespace orvane
