@@ -1,0 +1,103 @@
+#include "res/pictures.h"
+
+#include <QFile>
+#include <QImage>
+
+// The resource registration function lives in the global namespace.
+static void RegisterCompiledPictures()
+{
+    Q_INIT_RESOURCE(res);
+}
+
+namespace orvane {
+
+namespace {
+
+QPixmap WithoutColor(const QPixmap &picture, const QColor &transparent)
+{
+    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = transparent.rgb() & RGB_MASK;
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((line[x] & RGB_MASK) == key)
+                line[x] = 0;
+        }
+    }
+    QPixmap result = QPixmap::fromImage(image);
+    result.setDevicePixelRatio(picture.devicePixelRatio());
+    return result;
+}
+
+QPixmap LoadAtScale(int id, int scale)
+{
+    QPixmap picture(PicturePath(id, scale));
+    if (!picture.isNull())
+        picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
+} // namespace
+
+void InitPictures()
+{
+    static const bool registered = [] {
+        RegisterCompiledPictures();
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+QString PicturePath(int id, int scale)
+{
+    return scale > 1 ? QStringLiteral(":/res/%1@%2x.png").arg(id).arg(scale)
+                     : QStringLiteral(":/res/%1.png").arg(id);
+}
+
+QPixmap LoadPicture(int id, qreal devicePixelRatio)
+{
+    InitPictures();
+    if (devicePixelRatio > 1.0) {
+        QPixmap picture = LoadAtScale(id, 2);
+        if (!picture.isNull())
+            return picture;
+    }
+    return LoadAtScale(id, 1);
+}
+
+QPixmap LoadPicture(int id, qreal devicePixelRatio, const QColor &transparent)
+{
+    const QPixmap picture = LoadPicture(id, devicePixelRatio);
+    return picture.isNull() ? picture : WithoutColor(picture, transparent);
+}
+
+QIcon LoadIcon(int id)
+{
+    InitPictures();
+    QIcon icon;
+    for (const int scale : {1, 2}) {
+        const QPixmap picture = LoadAtScale(id, scale);
+        if (!picture.isNull())
+            icon.addPixmap(picture);
+    }
+    return icon;
+}
+
+QIcon LoadStripIcon(int id, int index, int imageWidth, const QColor &transparent)
+{
+    InitPictures();
+    QIcon icon;
+    for (const int scale : {1, 2}) {
+        const QPixmap strip = LoadAtScale(id, scale);
+        if (strip.isNull())
+            continue;
+        QPixmap image = WithoutColor(
+            strip.copy(index * imageWidth * scale, 0, imageWidth * scale, strip.height()),
+            transparent);
+        image.setDevicePixelRatio(scale);
+        icon.addPixmap(image);
+    }
+    return icon;
+}
+
+} // namespace orvane
