@@ -3,52 +3,79 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <array>
+#include <memory>
+
 namespace orvane {
 
 namespace {
 
 constexpr const char kCodePage[] = "windows-1251";
+constexpr char16_t kReplacement = 0xFFFD;
 
-// Opening a converter is costly; the program converts on one thread, so each thread keeps one.
-QStringEncoder &Encoder()
-{
-    thread_local QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-    return encoder;
-}
+// The upper half of the code page as Qt's converter maps it, looked up once: a calendar holds
+// tens of thousands of short strings, and a converter call per string costs more than the text.
+struct CodePageTables {
+    std::array<char16_t, 256> toUnicode{};
+    std::array<quint8, 0x10000> fromUnicode{}; // 0: the code page has no such character
 
-QStringDecoder &Decoder()
+    CodePageTables()
+    {
+        for (int b = 0; b < 0x80; ++b) {
+            toUnicode[static_cast<size_t>(b)] = static_cast<char16_t>(b);
+            fromUnicode[static_cast<size_t>(b)] = static_cast<quint8>(b);
+        }
+        QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+        for (int b = 0x80; b < 0x100; ++b) {
+            const char byte = static_cast<char>(b);
+            const QString decoded = decoder.decode(QByteArrayView(&byte, 1));
+            const char16_t unit = decoded.size() == 1 ? decoded.front().unicode() : kReplacement;
+            toUnicode[static_cast<size_t>(b)] = unit;
+            if (unit != kReplacement)
+                fromUnicode[unit] = static_cast<quint8>(b);
+        }
+    }
+};
+
+const CodePageTables &Tables()
 {
-    thread_local QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
-    return decoder;
+    static const CodePageTables tables;
+    return tables;
 }
 
 } // namespace
 
 QByteArray EncodeCp1251(const QString &text)
 {
-    if (text.isEmpty())
-        return {};
-    QStringEncoder &encoder = Encoder();
-    QByteArray bytes = encoder.encode(text);
-    encoder.resetState();
+    const CodePageTables &tables = Tables();
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    for (const QChar ch : text) {
+        const quint8 byte = tables.fromUnicode[ch.unicode()];
+        if (byte == 0 && !ch.isNull()) // outside the code page: let the converter substitute
+            return QStringEncoder(kCodePage, QStringConverter::Flag::Stateless).encode(text);
+        *out++ = static_cast<char>(byte);
+    }
     return bytes;
 }
 
 QString DecodeCp1251(QByteArrayView bytes)
 {
-    if (bytes.isEmpty())
-        return {};
-    QStringDecoder &decoder = Decoder();
-    QString text = decoder.decode(bytes);
-    decoder.resetState();
+    const CodePageTables &tables = Tables();
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (const char c : bytes)
+        *out++ = tables.toUnicode[static_cast<quint8>(c)];
     return text;
 }
 
 bool FitsCp1251(const QString &text)
 {
-    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-    (void)encoder.encode(text);
-    return !encoder.hasError();
+    const CodePageTables &tables = Tables();
+    for (const QChar ch : text)
+        if (tables.fromUnicode[ch.unicode()] == 0 && !ch.isNull())
+            return false;
+    return true;
 }
 
 } // namespace orvane

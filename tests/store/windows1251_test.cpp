@@ -1,0 +1,29 @@
+#include "store/windows1251.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvane;
+
+TEST(Windows1251, RoundTripsEveryCharacterOfTheCodePage)
+{
+    QByteArray all;
+    for (int b = 1; b < 0x100; ++b)
+        if (b != 0x98) // the one byte the code page leaves undefined
+            all.append(static_cast<char>(b));
+    const QString text = DecodeCp1251(all);
+    EXPECT_EQ(text.size(), all.size());
+    EXPECT_TRUE(FitsCp1251(text));
+    EXPECT_EQ(EncodeCp1251(text), all);
+    EXPECT_EQ(DecodeCp1251(QByteArray::fromHex("c4e5edfc b9 88")), QStringLiteral("День№€"));
+}
+
+TEST(Windows1251, CharactersOutsideTheCodePageAreDetected)
+{
+    EXPECT_FALSE(FitsCp1251(QStringLiteral("Отпуск 😀")));
+    EXPECT_FALSE(FitsCp1251(QStringLiteral("日本")));
+    EXPECT_TRUE(FitsCp1251(QStringLiteral("Ёлка – «праздник»")));
+    const QByteArray encoded = EncodeCp1251(QStringLiteral("a日b"));
+    EXPECT_EQ(encoded.size(), 3);
+    EXPECT_EQ(encoded.front(), 'a');
+    EXPECT_EQ(encoded.back(), 'b');
+}
