@@ -1,12 +1,12 @@
 #include "app/main_window_factory.h"
 
-#include "app/placeholder_window.h"
+#include "ui/main/main_dlg.h"
 
 namespace orvane {
 
 std::unique_ptr<QDialog> CreateMainWindow(AppContext &context, bool showOnStart)
 {
-    return std::make_unique<PlaceholderWindow>(context, showOnStart);
+    return std::make_unique<CMainDlg>(context, showOnStart);
 }
 
 } // namespace orvane

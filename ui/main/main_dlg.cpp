@@ -1,0 +1,647 @@
+#include "ui/main/main_dlg.h"
+
+#include "app/app_context.h"
+#include "res/menus.h"
+#include "res/pictures.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+#include "settings/option_flags.h"
+#include "settings/registry_store.h"
+#include "store/clock.h"
+#include "store/data_file.h"
+#include "ui/controls/bitmap_button_ex.h"
+#include "ui/controls/menu_button.h"
+#include "ui/controls/owner_draw_state.h"
+#include "ui/main/calendar_texts.h"
+#include "ui/main/day_events_move.h"
+#include "ui/main/frame_hit_test.h"
+#include "ui/main/frame_region.h"
+#include "ui/main/window_snapping.h"
+#include "ui/reminders/day_popup.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace orvane {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Календарь");
+const QString kRegistrySection = QStringLiteral("Orvane");
+const QString kPositionX = QStringLiteral("OrvanePositionX");
+const QString kPositionY = QStringLiteral("OrvanePositionY");
+
+// The window's one font: "MS Sans Serif" 14 pixels, or what the system puts in its place.
+QFont WindowFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(14);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+} // namespace
+
+CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint),
+      m_context(context),
+      m_bShowOnStart(showOnStart),
+      m_clrBack(context.bPalette256 ? kBackColor256 : kBackColor),
+      m_font(WindowFont()),
+      m_painter(m_table, m_metrics, m_font, m_bmpBack)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setWindowTitle(kCaption);
+    setWindowIcon(LoadIcon(res::IDI_MAINFRAME));
+
+    m_popup = new CDayPopup(this);
+    m_table.SetToday(Clock::Today());
+
+    m_bWeekdayColumn = (m_context.options.GetOptions() & OptionBit::WeekdayNames) != 0;
+    m_metrics = GridMetrics::FromTextHeight(QFontMetrics(m_font).height(), m_bWeekdayColumn);
+    CDataFile &document = m_context.document;
+    document.m_nScale = static_cast<quint16>(FitScale(document.m_nScale, document.m_bLarge));
+    CreatePictures();
+
+    m_btnMenu = new CMenuButton(this);
+    m_btnMenu->setObjectName(QString::number(res::CommandId::MainMenu));
+    m_btnMenu->SetTextFont(m_font);
+    m_btnMenu->SetBackColor(m_clrBack);
+    m_btnMenu->setCursor(Qt::PointingHandCursor);
+    m_btnMenu->installEventFilter(this);
+    connect(m_btnMenu, &QAbstractButton::clicked, this,
+            [this] { PopupMenu(res::MainMenuPopup::Calendar, m_btnMenu); });
+
+    m_btnPrev = AddPictureButton(res::CommandId::PreviousMonth, res::IDB_PREV_MONTH, 20, 30);
+    m_btnNext = AddPictureButton(res::CommandId::NextMonth, res::IDB_NEXT_MONTH, 20, 30);
+    m_btnClose = AddPictureButton(res::CommandId::Close, res::IDB_CLOSE, 20, 20);
+    m_btnAbout = AddPictureButton(res::CommandId::About, res::IDB_ABOUT, 20, 20);
+    m_btnMinimize = AddPictureButton(res::CommandId::Minimize, res::IDB_MINIMIZE, 20, 20);
+    connect(m_btnPrev, &QAbstractButton::clicked, this, &CMainDlg::OnPreviousMonth);
+    connect(m_btnNext, &QAbstractButton::clicked, this, &CMainDlg::OnNextMonth);
+    connect(m_btnClose, &QAbstractButton::clicked, this, &QDialog::accept);
+    connect(m_btnAbout, &QAbstractButton::clicked, this,
+            [this] { PopupMenu(res::MainMenuPopup::Help, m_btnAbout); });
+    connect(m_btnMinimize, &QAbstractButton::clicked, this, &CMainDlg::OnMinimize);
+
+    // Window managers that honour size increments snap the same way the window does.
+    setMinimumSize(m_metrics.MinimumWindowSize());
+    setMaximumSize(m_metrics.MaximumWindowWidth(), m_metrics.WindowSize(12, true).height());
+    setBaseSize(67, 140);
+    setSizeIncrement(m_metrics.cxMonth, m_metrics.cyMonth);
+    PlaceWindow();
+    UpdateTitle(kCaption);
+
+    m_clockTimer.setObjectName(QStringLiteral("TIMER_CLOCK"));
+    connect(&m_clockTimer, &QTimer::timeout, this, &CMainDlg::OnClockTimer);
+    m_clockTimer.start(1000);
+    m_hintTimer.setObjectName(QStringLiteral("TIMER_HINT"));
+    connect(&m_hintTimer, &QTimer::timeout, this, &CMainDlg::OnHintTimer);
+    m_hintTimer.start(2500);
+}
+
+CMainDlg::~CMainDlg() = default;
+
+int CMainDlg::Scale() const
+{
+    return m_context.document.m_nScale;
+}
+
+bool CMainDlg::Large() const
+{
+    return m_context.document.m_bLarge;
+}
+
+bool CMainDlg::HexDays() const
+{
+    return (m_context.options.GetOptions() & OptionBit::HexDays) != 0;
+}
+
+void CMainDlg::CreatePictures()
+{
+    // Large enough for the widest and tallest window, drawn at the screen's pixel density.
+    const qreal ratio = devicePixelRatioF();
+    const QSize size(m_metrics.MaximumWindowWidth(), m_metrics.WindowSize(12, true).height());
+    m_bmpBack = QPixmap(size * ratio);
+    m_bmpBack.setDevicePixelRatio(ratio);
+    m_bmpBack.fill(m_clrBack);
+    m_bmpFrame = QPixmap(size * ratio);
+    m_bmpFrame.setDevicePixelRatio(ratio);
+    m_bmpFrame.fill(m_clrBack);
+}
+
+void CMainDlg::PlaceWindow()
+{
+    const QSize size = m_metrics.WindowSize(Scale(), Large());
+    resize(size);
+    if (m_context.options.GetOptions() & OptionBit::SaveCalendarPosition) {
+        qint32 x = -1;
+        qint32 y = -1;
+        m_context.registry.ReadInt(kRegistrySection, kPositionX, x);
+        m_context.registry.ReadInt(kRegistrySection, kPositionY, y);
+        if (x >= 0 && y >= 0) {
+            move(x, y);
+            return;
+        }
+    }
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    move(area.x() + (area.width() - size.width()) / 2,
+         area.y() + (area.height() - size.height()) / 2);
+}
+
+CBitmapButtonEx *CMainDlg::AddPictureButton(int id, int strip, int width, int height)
+{
+    auto *button = new CBitmapButtonEx(this);
+    button->setObjectName(QString::number(id));
+    button->SetBackColor(m_clrBack);
+    button->resize(width, height);
+    button->LoadStrip(strip, 20);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->installEventFilter(this);
+    return button;
+}
+
+// Frame --------------------------------------------------------------------------------------
+
+int CMainDlg::BuildFrame()
+{
+    if (isMinimized())
+        return 0;
+    if (!qFuzzyCompare(m_bmpFrame.devicePixelRatio(), devicePixelRatioF()))
+        CreatePictures();
+
+    const qreal ratio = m_bmpFrame.devicePixelRatio();
+    const QPixmap earTopRight = LoadPicture(res::IDB_EAR_TOP_RIGHT, ratio);
+    const QPixmap earBottomLeft = LoadPicture(res::IDB_EAR_BOTTOM_LEFT, ratio);
+    const QPixmap grip = LoadPicture(res::IDB_SIZE_GRIP, ratio);
+
+    const int w = width();
+    const int h = height();
+    QPainter p(&m_bmpFrame);
+    p.drawPixmap(QRect(0, 0, w, h), m_bmpBack, QRect(QPoint(0, 0), QSize(w, h) * ratio));
+    p.setPen(Qt::black);
+    p.setBrush(m_clrBack);
+    p.drawRoundedRect(QRect(26, 0, w - 54, h - 2), 15, 15);
+    p.drawLine(26, h - 36, w - 27, h - 36);
+    if (earTopRight.isNull() || earBottomLeft.isNull() || grip.isNull())
+        return 0;
+    m_bmpStatusEar = earBottomLeft;
+    p.drawPixmap(w - 39, 0, earTopRight);
+    p.drawPixmap(0, h - 36, earBottomLeft);
+    p.drawPixmap(w - 57, h - 41, grip);
+    setMask(FrameRegion(size()));
+    return 1;
+}
+
+int CMainDlg::LayoutControls()
+{
+    const int r = width();
+    const int b = height();
+    const bool paging = Scale() != 12;
+    m_btnMenu->move(36, 10);
+    m_btnNext->setGeometry(r - 54, b - 71, 20, 30);
+    m_btnNext->setVisible(paging);
+    m_btnPrev->setGeometry(31, b - 71, 20, 30);
+    m_btnPrev->setVisible(paging);
+    m_btnClose->setGeometry(r - 56, 7, 20, 20);
+    m_btnAbout->setGeometry(r - 98, 7, 20, 20);
+    m_btnMinimize->setGeometry(r - 77, 7, 20, 20);
+    LayoutMonths(m_table, m_metrics, Scale(), Large());
+    m_rcStatus = StatusLineRect(size(), QFontMetrics(m_font).height());
+    return 1;
+}
+
+int CMainDlg::ShowStatus(const QString &text)
+{
+    if (text.isNull())
+        return 0;
+    m_strStatus = text;
+    QPainter p(&m_bmpFrame);
+    p.setClipRect(m_rcStatus);
+    p.fillRect(m_rcStatus, m_clrBack);
+    p.drawPixmap(0, height() - 36, m_bmpStatusEar);
+    p.setFont(m_font);
+    p.setPen(Qt::black);
+    const QString shown = QFontMetrics(m_font).elidedText(text, Qt::ElideRight, m_rcStatus.width());
+    p.drawText(m_rcStatus, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, shown);
+    update(m_rcStatus);
+    return 1;
+}
+
+int CMainDlg::ShowStatusString(int id)
+{
+    const QString text = res::LoadString(id);
+    ShowStatus(text.isNull() ? QStringLiteral(" ") : text);
+    return 1;
+}
+
+int CMainDlg::UpdateTitle(const QString &caption)
+{
+    m_btnMenu->SetText(YearTitleText(m_table, Scale()));
+    setWindowTitle(caption);
+    return 1;
+}
+
+// Month grid ---------------------------------------------------------------------------------
+
+int CMainDlg::DrawMonths()
+{
+    if (m_table.FirstMonth() == 0)
+        return 0;
+    QPainter p(&m_bmpFrame);
+    m_painter.DrawMonths(p, Scale(), m_context.document.m_user, HexDays(), m_bWeekdayColumn);
+    return 1;
+}
+
+int CMainDlg::DrawDay(int month, int day, int marks)
+{
+    // A month that has left the span keeps its old place, where another month now stands.
+    if (!m_table.IsVisible(month, Scale()) || day > m_table.Info(month).nDays)
+        return 0;
+    QPainter p(&m_bmpFrame);
+    update(m_painter.DrawDay(p, month, day, marks, HexDays()));
+    return 1;
+}
+
+int CMainDlg::SetHotDay(int month, int day)
+{
+    SelectedDate &selected = m_context.document.m_user.m_selected;
+    CUser &user = m_context.document.m_user;
+    if (selected.IsSet())
+        DrawDay(selected.month, selected.day, m_painter.MarksOf(user, selected.month, selected.day));
+    if (month != 0 && day != 0) {
+        selected.month = static_cast<quint8>(month);
+        selected.day = static_cast<quint8>(day);
+        DrawDay(month, day, m_painter.MarksOf(user, month, day) | CellMark::Hot);
+    }
+    return 1;
+}
+
+DayHit CMainDlg::HitTestDay(QPoint point) const
+{
+    return orvane::HitTestDay(m_table, m_metrics, Scale(), point);
+}
+
+QRect CMainDlg::DayRect(int month, int day) const
+{
+    return orvane::DayRect(m_table, m_metrics, month, day);
+}
+
+void CMainDlg::ShowDayPopup(bool listMode, QPoint pointer)
+{
+    if (!listMode) {
+        m_popup->FollowDrag(pointer);
+        return;
+    }
+    const SelectedDate &selected = m_context.document.m_user.m_selected;
+    if (!selected.IsSet()) {
+        HideDayPopup();
+        return;
+    }
+    const QRect cell = DayRect(selected.month, selected.day);
+    m_popup->ShowDayEvents(m_context.document.m_user.GetSelectedDayEvents(),
+                           QRect(mapToGlobal(cell.topLeft()), cell.size()));
+}
+
+void CMainDlg::HideDayPopup()
+{
+    m_popup->hide();
+}
+
+void CMainDlg::LeaveDays(int statusId)
+{
+    SetHotDay(0, 0);
+    m_context.document.m_user.m_selected.Clear();
+    HideDayPopup();
+    if (m_strStatus != res::LoadString(statusId))
+        ShowStatusString(statusId);
+}
+
+void CMainDlg::OnGridMouseMove(QPoint point, QPoint globalPoint)
+{
+    CUser &user = m_context.document.m_user;
+    if (m_press.down && !m_press.dragging
+        && !user.GetDayEvents(m_press.month, m_press.day).IsEmpty())
+        m_press.dragging = true;
+
+    const DayHit hit = HitTestDay(point);
+    if (!hit.onDay) {
+        LeaveDays(res::StringId::CalendarProperties);
+        return;
+    }
+    const SelectedDate &selected = user.m_selected;
+    const bool newDay = hit.month != selected.month || hit.day != selected.day;
+    if (m_press.dragging) {
+        if (newDay)
+            SetHotDay(hit.month, hit.day);
+        ShowDayPopup(false, globalPoint);
+        if (m_strStatus != res::LoadString(res::StringId::MoveEvents))
+            ShowStatusString(res::StringId::MoveEvents);
+    } else if (newDay) {
+        SetHotDay(hit.month, hit.day);
+        const QString weekday = WeekdayName(m_table.Info(hit.month).nYear, hit.month, hit.day);
+        ShowStatus(res::LoadString(res::StringId::WeekdayFormat)
+                       .replace(QStringLiteral("%s"), weekday));
+        ShowDayPopup(true, globalPoint);
+    }
+}
+
+void CMainDlg::OnDrop(QPoint point)
+{
+    const DayHit hit = HitTestDay(point);
+    if (hit.onDay && (hit.month != m_press.month || hit.day != m_press.day)) {
+        // A target that holds events is left to the merge of two days.
+        CDataFile &document = m_context.document;
+        if (MoveDayEvents(document.m_user, m_press.month, m_press.day, hit.month, hit.day)) {
+            document.Save();
+            SetHotDay(m_press.month, m_press.day);
+            SetHotDay(hit.month, hit.day);
+            update();
+        }
+    }
+    ShowDayPopup(true, {});
+}
+
+// Commands -----------------------------------------------------------------------------------
+
+void CMainDlg::PageTo(bool forward)
+{
+    if (!(forward ? m_table.PageForward() : m_table.PageBackward()))
+        return;
+    LayoutControls();
+    DrawMonths();
+    update(0, 36, width(), height() - 71 - 36);
+    UpdateTitle(kCaption);
+}
+
+void CMainDlg::OnNextMonth()
+{
+    PageTo(true);
+}
+
+void CMainDlg::OnPreviousMonth()
+{
+    PageTo(false);
+}
+
+void CMainDlg::OnMinimize()
+{
+    // Hidden only while a tray icon could bring the window back; there is none, so minimise.
+    showMinimized();
+}
+
+void CMainDlg::PopupMenu(int popup, QWidget *button)
+{
+    QMenu menu(this);
+    for (const res::MenuEntry &entry : res::LoadMenuPopup(res::MenuId::Main, popup)) {
+        if (entry.IsSeparator()) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction *action = menu.addAction(entry.text);
+        action->setData(entry.id);
+        action->setEnabled(entry.enabled);
+    }
+    connect(&menu, &QMenu::hovered, this,
+            [this](QAction *action) { ShowStatusString(action->data().toInt()); });
+    connect(&menu, &QMenu::aboutToHide, this, [this] { ShowStatus(QStringLiteral(" ")); });
+    // The dialogs behind the entries come with their own windows; until then a choice does
+    // nothing.
+    menu.exec(button->mapToGlobal(QPoint(0, button->height())));
+}
+
+void CMainDlg::reject()
+{
+    OnMinimize();
+}
+
+void CMainDlg::done(int result)
+{
+    SavePosition();
+    HideDayPopup();
+    QDialog::done(result);
+}
+
+void CMainDlg::SavePosition()
+{
+    if (!(m_context.options.GetOptions() & OptionBit::SaveCalendarPosition))
+        return;
+    const QRect frame = frameGeometry();
+    if (isMinimized() || frame.x() + frame.width() <= 0)
+        return;
+    m_context.registry.WriteInt(kRegistrySection, kPositionX, frame.x());
+    m_context.registry.WriteInt(kRegistrySection, kPositionY, frame.y());
+}
+
+// Timers -------------------------------------------------------------------------------------
+
+void CMainDlg::OnClockTimer()
+{
+    const QDate today = Clock::Today();
+    if (today == m_table.Today())
+        return;
+    m_table.SetToday(today);
+    LayoutControls();
+    DrawMonths();
+    update();
+    UpdateTitle(kCaption);
+}
+
+void CMainDlg::OnHintTimer()
+{
+    if (!isVisible() || isMinimized())
+        return;
+    const QPoint point = mapFromGlobal(QCursor::pos());
+    const DayHit hit = HitTestDay(point);
+    const bool onPanel = rect().contains(point) && !childAt(point)
+                         && FrameHitTest(rect(), point) == FrameArea::Client;
+    if (const int hint = m_hints.Tick(hit.month, hit.day, onPanel))
+        ShowStatusString(hint);
+}
+
+// Events -------------------------------------------------------------------------------------
+
+void CMainDlg::paintEvent(QPaintEvent *event)
+{
+    if (isMinimized())
+        return;
+    QPainter p(this);
+    const qreal ratio = m_bmpFrame.devicePixelRatio();
+    for (const QRect &r : event->region())
+        p.drawPixmap(r, m_bmpFrame, QRect(r.topLeft() * ratio, r.size() * ratio));
+}
+
+void CMainDlg::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    // A size the window manager chose is snapped like one proposed by dragging an edge.
+    const QSize expected = m_metrics.WindowSize(Scale(), Large());
+    if (size() != expected) {
+        SnappedSize snapped{geometry(), Scale(), Large()};
+        if (width() != expected.width())
+            snapped = SnapSizing(snapped.rect, SizingEdge::Right, m_metrics, snapped.scale,
+                                 snapped.large);
+        if (height() != expected.height())
+            snapped = SnapSizing(snapped.rect, SizingEdge::Bottom, m_metrics, snapped.scale,
+                                 snapped.large);
+        ApplySize(snapped.rect.size(), snapped.scale, snapped.large);
+        if (size() != snapped.rect.size())
+            return;
+    }
+    LayoutControls();
+    BuildFrame();
+    DrawMonths();
+    ShowStatus(m_strStatus.isNull() ? QStringLiteral(" ") : m_strStatus);
+    UpdateTitle(kCaption); // the span may now reach into another year
+    update();
+}
+
+void CMainDlg::ApplySize(QSize size, int scale, bool large)
+{
+    m_context.document.m_nScale = static_cast<quint16>(scale);
+    m_context.document.m_bLarge = large;
+    if (size != this->size())
+        resize(size);
+}
+
+void CMainDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_bShownOnce && !m_bShowOnStart)
+        setWindowState(windowState() | Qt::WindowMinimized);
+    m_bShownOnce = true;
+}
+
+bool CMainDlg::StartFrameDrag(FrameDrag kind, QPoint globalPoint)
+{
+    QWindow *window = windowHandle();
+    bool started = false;
+    if (window && kind == FrameDrag::Move)
+        started = window->startSystemMove();
+    else if (window)
+        started = window->startSystemResize(kind == FrameDrag::Width ? Qt::RightEdge
+                                                                     : Qt::BottomEdge);
+    if (!started) {
+        m_frameDrag = kind;
+        m_ptDragStart = globalPoint;
+        m_rcDragStart = geometry();
+    }
+    return started;
+}
+
+void CMainDlg::ContinueFrameDrag(QPoint globalPoint)
+{
+    const QPoint delta = globalPoint - m_ptDragStart;
+    if (m_frameDrag == FrameDrag::Move) {
+        move(m_rcDragStart.topLeft() + delta);
+        return;
+    }
+    QRect proposed = m_rcDragStart;
+    const SizingEdge edge = m_frameDrag == FrameDrag::Width ? SizingEdge::Right : SizingEdge::Bottom;
+    if (edge == SizingEdge::Right)
+        proposed.setWidth(proposed.width() + delta.x());
+    else
+        proposed.setHeight(proposed.height() + delta.y());
+    const SnappedSize snapped = SnapSizing(proposed, edge, m_metrics, Scale(), Large());
+    ApplySize(snapped.rect.size(), snapped.scale, snapped.large);
+}
+
+void CMainDlg::mousePressEvent(QMouseEvent *event)
+{
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::RightButton) {
+        if (m_press.down && m_press.dragging) {
+            m_press = {};
+            HideDayPopup();
+        }
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    switch (FrameHitTest(rect(), point)) {
+    case FrameArea::MoveStrip:
+        StartFrameDrag(FrameDrag::Move, event->globalPosition().toPoint());
+        return;
+    case FrameArea::RightEar:
+        StartFrameDrag(FrameDrag::Width, event->globalPosition().toPoint());
+        return;
+    case FrameArea::BottomGrip:
+        StartFrameDrag(FrameDrag::Height, event->globalPosition().toPoint());
+        return;
+    case FrameArea::Client:
+        break;
+    }
+    const DayHit hit = HitTestDay(point);
+    m_press = hit.onDay ? PressRecord{hit.day, hit.month, true, false} : PressRecord{};
+}
+
+void CMainDlg::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint global = event->globalPosition().toPoint();
+    if (m_frameDrag != FrameDrag::None) {
+        ContinueFrameDrag(global);
+        return;
+    }
+    const QPoint point = event->position().toPoint();
+    switch (FrameHitTest(rect(), point)) {
+    case FrameArea::MoveStrip:
+        setCursor(Qt::ArrowCursor);
+        m_press = {};
+        LeaveDays(res::StringId::MoveWindow);
+        return;
+    case FrameArea::RightEar:
+        setCursor(Qt::SizeHorCursor);
+        return;
+    case FrameArea::BottomGrip:
+        setCursor(Qt::SizeVerCursor);
+        return;
+    case FrameArea::Client:
+        setCursor(Qt::ArrowCursor);
+        OnGridMouseMove(point, global);
+        return;
+    }
+}
+
+void CMainDlg::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (m_frameDrag != FrameDrag::None) {
+        m_frameDrag = FrameDrag::None;
+        return;
+    }
+    if (m_press.down && m_press.dragging)
+        OnDrop(event->position().toPoint());
+    else if (m_press.down)
+        HideDayPopup(); // the day's editor opens here once it exists
+    m_press = {};
+}
+
+void CMainDlg::leaveEvent(QEvent *event)
+{
+    QDialog::leaveEvent(event);
+    LeaveDays(res::StringId::CalendarProperties);
+}
+
+bool CMainDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter) {
+        // The hint of a control is the string with the control's id.
+        m_press = {};
+        LeaveDays(watched->objectName().toInt());
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace orvane

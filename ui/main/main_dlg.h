@@ -1,0 +1,144 @@
+#pragma once
+
+#include "ui/main/grid_geometry.h"
+#include "ui/main/month_grid_painter.h"
+#include "ui/main/month_table.h"
+#include "ui/main/status_hint_tracker.h"
+
+#include <QColor>
+#include <QDialog>
+#include <QFont>
+#include <QPixmap>
+#include <QTimer>
+
+namespace orvane {
+
+struct AppContext;
+class CBitmapButtonEx;
+class CDayPopup;
+class CMenuButton;
+
+// The calendar's one top-level window: a borderless, shaped panel with the month grid, a row
+// of picture buttons and the menu button along the top, paging buttons and a status line along
+// the bottom. It is moved by its top and bottom strips and resized by its top-right ear (months
+// per row) and its bottom-right grip (one or two rows). Everything is drawn into the frame
+// picture; painting copies the dirty area of it.
+class CMainDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Window timers.
+    static constexpr int TIMER_CLOCK = 256; // every second: the change of the date
+    static constexpr int TIMER_HINT = 257;  // every 2.5 seconds: status hints
+
+    // Runs hidden (minimised while no tray icon can bring it back) when showOnStart is false.
+    CMainDlg(AppContext &context, bool showOnStart, QWidget *parent = nullptr);
+    ~CMainDlg() override;
+
+    // Shape and decorations for the current size; 0 when minimised or a decoration is missing
+    // (the window keeps its previous shape).
+    int BuildFrame();
+    // Places the buttons, the visible months and the status line.
+    int LayoutControls();
+    // Draws `text` into the status line.
+    int ShowStatus(const QString &text);
+    // The same with string-table entry `id`; " " when it has none.
+    int ShowStatusString(int id);
+    // Sets the menu button's year text and the window caption.
+    int UpdateTitle(const QString &caption);
+
+    // The month grid.
+    int DrawMonths();
+    int DrawDay(int month, int day, int marks);
+    int SetHotDay(int month, int day);
+    DayHit HitTestDay(QPoint point) const;
+    QRect DayRect(int month, int day) const;
+
+    // Commands.
+    void OnNextMonth();
+    void OnPreviousMonth();
+    void OnMinimize();
+
+    const CMonthTable &MonthTable() const { return m_table; }
+    const GridMetrics &Metrics() const { return m_metrics; }
+    const QPixmap &FramePicture() const { return m_bmpFrame; }
+    QString StatusText() const { return m_strStatus; }
+
+    // Esc and the close request minimise the window; only the close button and done() end it.
+    void reject() override;
+    // Ends the modal run, keeping the window position when the option asks for it.
+    void done(int result) override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The left-button press on a day: from the press to the release or a right-button press.
+    struct PressRecord {
+        int day = 0;
+        int month = 0;
+        bool down = false;
+        bool dragging = false;
+    };
+    // A move or resize done by hand where the platform cannot do it.
+    enum class FrameDrag { None, Move, Width, Height };
+
+    int Scale() const;
+    bool Large() const;
+    bool HexDays() const;
+    void CreatePictures();
+    void PlaceWindow();
+    CBitmapButtonEx *AddPictureButton(int id, int strip, int width, int height);
+    void PageTo(bool forward);
+    void PopupMenu(int popup, QWidget *button);
+    void ShowDayPopup(bool listMode, QPoint pointer);
+    void HideDayPopup();
+    void LeaveDays(int statusId);
+    void OnGridMouseMove(QPoint point, QPoint globalPoint);
+    void OnDrop(QPoint point);
+    bool StartFrameDrag(FrameDrag kind, QPoint globalPoint);
+    void ContinueFrameDrag(QPoint globalPoint);
+    void ApplySize(QSize size, int scale, bool large);
+    void OnClockTimer();
+    void OnHintTimer();
+    void SavePosition();
+
+    AppContext &m_context;
+    bool m_bShowOnStart;
+    bool m_bShownOnce = false;
+    bool m_bWeekdayColumn = false;
+    QColor m_clrBack;
+    QFont m_font;
+    GridMetrics m_metrics;
+    CMonthTable m_table;
+    QPixmap m_bmpBack;
+    QPixmap m_bmpFrame;
+    QPixmap m_bmpStatusEar; // the bottom-left ear, under the start of the status line
+    CMonthGridPainter m_painter;
+    QRect m_rcStatus;
+    QString m_strStatus;
+    PressRecord m_press;
+    FrameDrag m_frameDrag = FrameDrag::None;
+    QPoint m_ptDragStart;
+    QRect m_rcDragStart;
+
+    CMenuButton *m_btnMenu = nullptr;
+    CBitmapButtonEx *m_btnMinimize = nullptr;
+    CBitmapButtonEx *m_btnClose = nullptr;
+    CBitmapButtonEx *m_btnAbout = nullptr;
+    CBitmapButtonEx *m_btnNext = nullptr;
+    CBitmapButtonEx *m_btnPrev = nullptr;
+    CDayPopup *m_popup = nullptr;
+
+    QTimer m_clockTimer;
+    QTimer m_hintTimer;
+    CStatusHintTracker m_hints;
+};
+
+} // namespace orvane
