@@ -13,22 +13,6 @@ namespace orvane {
 
 namespace {
 
-QPixmap WithoutColor(const QPixmap &picture, const QColor &transparent)
-{
-    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = transparent.rgb() & RGB_MASK;
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-        }
-    }
-    QPixmap result = QPixmap::fromImage(image);
-    result.setDevicePixelRatio(picture.devicePixelRatio());
-    return result;
-}
-
 QPixmap LoadAtScale(int id, int scale)
 {
     QPixmap picture(PicturePath(id, scale));
@@ -68,7 +52,23 @@ QPixmap LoadPicture(int id, qreal devicePixelRatio)
 QPixmap LoadPicture(int id, qreal devicePixelRatio, const QColor &transparent)
 {
     const QPixmap picture = LoadPicture(id, devicePixelRatio);
-    return picture.isNull() ? picture : WithoutColor(picture, transparent);
+    return picture.isNull() ? picture : MakeColorTransparent(picture, transparent);
+}
+
+QPixmap MakeColorTransparent(const QPixmap &picture, const QColor &transparent)
+{
+    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = transparent.rgb() & RGB_MASK;
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((line[x] & RGB_MASK) == key)
+                line[x] = 0;
+        }
+    }
+    QPixmap result = QPixmap::fromImage(image);
+    result.setDevicePixelRatio(picture.devicePixelRatio());
+    return result;
 }
 
 QIcon LoadIcon(int id)
@@ -91,7 +91,7 @@ QIcon LoadStripIcon(int id, int index, int imageWidth, const QColor &transparent
         const QPixmap strip = LoadAtScale(id, scale);
         if (strip.isNull())
             continue;
-        QPixmap image = WithoutColor(
+        QPixmap image = MakeColorTransparent(
             strip.copy(index * imageWidth * scale, 0, imageWidth * scale, strip.height()),
             transparent);
         image.setDevicePixelRatio(scale);

@@ -23,6 +23,10 @@ QPixmap LoadPicture(int id, qreal devicePixelRatio = 1.0);
 // strips of CToolTipButton, white in the event tree's image list).
 QPixmap LoadPicture(int id, qreal devicePixelRatio, const QColor &transparent);
 
+// A copy of `picture` in which every pixel of the colour `transparent` (whatever its alpha) is
+// fully transparent.
+QPixmap MakeColorTransparent(const QPixmap &picture, const QColor &transparent);
+
 // The picture `id` at both densities, for window icons.
 QIcon LoadIcon(int id);
 

@@ -238,8 +238,8 @@ def glyph_minimize():
 
 
 def glyph_prev():
-    return (polyline([(10.5, 11.0), (6.5, 15.0), (10.5, 19.0)], 1.9)
-            | polyline([(14.5, 11.0), (10.5, 15.0), (14.5, 19.0)], 1.9))
+    return (polyline([(9.5, 11.0), (5.5, 15.0), (9.5, 19.0)], 1.7)
+            | polyline([(14.5, 11.0), (10.5, 15.0), (14.5, 19.0)], 1.7))
 
 
 def glyph_next():
@@ -275,14 +275,14 @@ def frame_panel(w, h):
 
 def draw_frame(canvas, w, h):
     panel = frame_panel(w, h)
-    canvas.fill(rect(0, 0, w, h), PANEL)
+    canvas.fill(rect(-1, -1, w + 1, h + 1), PANEL)
     canvas.fill(ellipse(w - 26, 0, w, 36) & panel, EAR)
     canvas.fill(ellipse(0, h - 36, 26, h) & panel, EAR)
     canvas.fill(panel.inner_stroke(), OUTLINE)
     canvas.fill(rect(26, h - 36, w - 27, h - 35), OUTLINE)  # upper edge of the bottom strip
     # the width handle on the top-right ear
     cx, cy = w - 13, 18
-    handle = polygon([(cx - 0.5, cy - 4), (cx - 0.5, cy + 4), (cx - 5, cy)])
+    handle = polygon([(cx - 1.5, cy - 4), (cx - 1.5, cy + 4), (cx - 6, cy)])
     canvas.fill(handle | handle.mirrored_x(cx), ACCENT)
     # a ring on the bottom-left ear
     cx, cy = 13, h - 18
@@ -295,10 +295,14 @@ def draw_frame(canvas, w, h):
 
 
 def frame_piece(x, y, w, h):
-    """The part of the frame at (x, y) from the client's right or bottom edge when negative."""
+    """The part of the frame at (x, y) from the client's right or bottom edge when negative.
+
+    A 1-pixel pen draws the line at coordinate c on the pixel [c, c + 1) at scale 1, but on
+    [c - 0.5, c + 0.5) at scale 2; the denser drawing is moved by half a pixel to match."""
     def draw(canvas):
-        canvas.ox = x if x >= 0 else FRAME_W + x
-        canvas.oy = y if y >= 0 else FRAME_H + y
+        shift = 0.5 if canvas.scale == 2 else 0.0
+        canvas.ox = (x if x >= 0 else FRAME_W + x) + shift
+        canvas.oy = (y if y >= 0 else FRAME_H + y) + shift
         draw_frame(canvas, FRAME_W, FRAME_H)
     return (w, h, draw, (0, 0, 0))
 
@@ -306,16 +310,13 @@ def frame_piece(x, y, w, h):
 # ---------------------------------------------------------------- tool-tip button strips
 
 def triangles(count, down):
-    tri = []
+    """Downward triangles, or the same mirrored upward; edges on whole pixels."""
     if count == 1:
-        tri.append(polygon([(9.0, 4.0), (21.0, 4.0), (15.0, 11.0)]))
+        shape = polygon([(9.0, 4.0), (21.0, 4.0), (15.0, 11.0)])
     else:
-        tri.append(polygon([(10.0, 1.5), (20.0, 1.5), (15.0, 7.0)]))
-        tri.append(polygon([(10.0, 7.5), (20.0, 7.5), (15.0, 13.0)]))
-    shape = tri[0]
-    for t in tri[1:]:
-        shape = shape | t
-    return shape if down else shape.mirrored_y(7.25)
+        shape = (polygon([(10.0, 2.0), (20.0, 2.0), (15.0, 7.0)])
+                 | polygon([(10.0, 8.0), (20.0, 8.0), (15.0, 13.0)]))
+    return shape if down else shape.mirrored_y(7.5)
 
 
 def move_strip(count, down):
@@ -331,18 +332,18 @@ def move_strip(count, down):
 # ---------------------------------------------------------------- event tree images
 
 def folder(x, open_):
-    back = rounded_rect(x + 1.5, 3.0, x + 14.5, 13.5, 1.5) | rounded_rect(x + 1.5, 2.0, x + 7.0, 5.0, 1.0)
+    back = rounded_rect(x + 1, 3, x + 15, 14, 1.5) | rounded_rect(x + 1, 2, x + 7, 5, 1)
     if open_:
-        front = polygon([(x + 3.5, 6.5), (x + 15.5, 6.5), (x + 13.0, 13.5), (x + 1.0, 13.5)])
+        front = polygon([(x + 3.5, 7), (x + 15.5, 7), (x + 13, 14), (x + 1, 14)])
     else:
-        front = rounded_rect(x + 1.5, 5.5, x + 14.5, 13.5, 1.5)
+        front = rounded_rect(x + 1, 5, x + 15, 14, 1.5)
     return back, front
 
 
 def leaf(x):
-    body = rounded_rect(x + 2.5, 2.5, x + 13.5, 14.5, 2.0)
-    band = body & rect(x + 2.5, 2.5, x + 13.5, 6.0)
-    rows = rect(x + 5.0, 8.0, x + 11.0, 9.0) | rect(x + 5.0, 10.5, x + 9.5, 11.5)
+    body = rounded_rect(x + 2, 2, x + 14, 15, 2)
+    band = body & rect(x + 2, 2, x + 14, 6)
+    rows = rect(x + 5, 8, x + 11, 9) | rect(x + 5, 11, x + 9, 12)
     return body, band, rows
 
 
@@ -362,18 +363,20 @@ def draw_tree_images(canvas):
 # ---------------------------------------------------------------- window icon
 
 def draw_icon(canvas):
-    body = rounded_rect(3, 5, 29, 29.5, 4)
-    canvas.fill(body, (120, 92, 50))
-    canvas.fill(rounded_rect(4, 6, 28, 28.5, 3), (255, 253, 238))
-    canvas.fill(rounded_rect(4, 6, 28, 28.5, 3) & rect(4, 6, 28, 12), ACCENT)
+    """A calendar leaf with the grid's marks: today framed red, a day with events green."""
+    page = rounded_rect(4, 6, 28, 28, 3)
+    canvas.fill(rounded_rect(3, 5, 29, 29, 4), (120, 92, 50))
+    canvas.fill(page, (255, 253, 238))
+    canvas.fill(page & rect(4, 6, 28, 12), ACCENT)
     for x in (10, 22):
-        canvas.fill(rounded_rect(x - 1.25, 2.5, x + 1.25, 9, 1.25), (90, 70, 40))
+        canvas.fill(rounded_rect(x - 1, 2, x + 1, 9, 1), (90, 70, 40))
     for row in range(3):
         for col in range(4):
-            cx, cy = 8.5 + 5 * col, 15.5 + 4.5 * row
-            canvas.fill(rounded_rect(cx - 1.5, cy - 1.5, cx + 1.5, cy + 1.5, 0.6), (196, 180, 140))
-    canvas.fill(circle(13.5, 20.0, 2.6) - circle(13.5, 20.0, 1.6), (225, 40, 30))
-    canvas.fill(circle(23.5, 24.5, 2.6) - circle(23.5, 24.5, 1.6), (20, 170, 60))
+            x, y = 7 + 5 * col, 14 + 5 * row
+            canvas.fill(rect(x, y, x + 3, y + 3), (200, 184, 144))
+    for (col, row), colour in (((1, 1), (225, 40, 30)), ((3, 2), (20, 170, 60))):
+        x, y = 7 + 5 * col, 14 + 5 * row
+        canvas.fill(rect(x - 1, y - 1, x + 4, y + 4) - rect(x, y, x + 3, y + 3), colour)
 
 
 PICTURES = {

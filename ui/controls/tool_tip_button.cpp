@@ -23,6 +23,7 @@ CToolTipButton::CToolTipButton(int firstBitmapId, int secondBitmapId, QSize size
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     m_tipTimer.setSingleShot(true);
+    m_tipTimer.setTimerType(Qt::PreciseTimer); // never early, as a coarse timer may be
     m_tipTimer.setInterval(kToolTipDelayMs);
     connect(&m_tipTimer, &QTimer::timeout, this, &CToolTipButton::ShowToolTip);
 }
