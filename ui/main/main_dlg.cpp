@@ -279,11 +279,13 @@ int CMainDlg::SetHotDay(int month, int day)
     SelectedDate &selected = m_context.document.m_user.m_selected;
     CUser &user = m_context.document.m_user;
     if (selected.IsSet())
-        DrawDay(selected.month, selected.day, m_painter.MarksOf(user, selected.month, selected.day));
+        DrawDay(selected.month, selected.day,
+                m_painter.MarksOf(user.GetSelectedDayEvents(), selected.month, selected.day));
     if (month != 0 && day != 0) {
         selected.month = static_cast<quint8>(month);
         selected.day = static_cast<quint8>(day);
-        DrawDay(month, day, m_painter.MarksOf(user, month, day) | CellMark::Hot);
+        DrawDay(month, day,
+                m_painter.MarksOf(user.GetDayEvents(month, day), month, day) | CellMark::Hot);
     }
     return 1;
 }

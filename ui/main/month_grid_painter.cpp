@@ -1,5 +1,6 @@
 #include "ui/main/month_grid_painter.h"
 
+#include "store/clock.h"
 #include "store/user.h"
 #include "ui/main/calendar_texts.h"
 #include "ui/main/grid_geometry.h"
@@ -37,6 +38,14 @@ CMonthGridPainter::CMonthGridPainter(const CMonthTable &table, const GridMetrics
                                      const QFont &font, const QPixmap &background)
     : m_table(table), m_metrics(metrics), m_font(font), m_background(background)
 {
+    for (bool hex : {false, true}) {
+        for (int day = 1; day <= 31; ++day) {
+            QStaticText &text = m_dayNumbers[hex][static_cast<size_t>(day)];
+            text.setText(DayNumberText(day, hex));
+            text.setTextFormat(Qt::PlainText);
+            text.prepare(QTransform(), m_font);
+        }
+    }
 }
 
 void CMonthGridPainter::CopyBackground(QPainter &frame, const QRect &area) const
@@ -56,9 +65,16 @@ QRect CMonthGridPainter::DayArea(int month, int day) const
 QRect CMonthGridPainter::DrawDay(QPainter &frame, int month, int day, int marks,
                                  bool hexDays) const
 {
-    const QRect cell = DayRect(m_table, m_metrics, month, day);
     const QRect area = DayArea(month, day);
     CopyBackground(frame, area);
+    DrawCell(frame, month, day, marks, hexDays);
+    return area;
+}
+
+void CMonthGridPainter::DrawCell(QPainter &frame, int month, int day, int marks,
+                                 bool hexDays) const
+{
+    const QRect cell = DayRect(m_table, m_metrics, month, day);
     if (marks & CellMark::Hot)
         DrawMarkFrame(frame, cell, 0, kHotColour);
     if (marks & CellMark::Today)
@@ -66,19 +82,20 @@ QRect CMonthGridPainter::DrawDay(QPainter &frame, int month, int day, int marks,
     if (marks & CellMark::HasEvents)
         DrawMarkFrame(frame, cell, 4, kEventsColour);
 
+    // Centred in the cell widened by 2 pixels to the left, m_nTextOffset from its top.
     const bool sunday = (day + m_table.Info(month).nOffset) % 7 == 0;
+    const QStaticText &text = m_dayNumbers[hexDays][static_cast<size_t>(day)];
     frame.setFont(m_font);
     frame.setPen(sunday ? kSundayColour : Qt::black);
-    frame.drawText(QRect(cell.left() - 2, cell.top() + m_metrics.nTextOffset, cell.width() + 2,
-                         cell.height()),
-                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                   DayNumberText(day, hexDays));
-    return area;
+    const int width = qRound(text.size().width());
+    frame.drawStaticText(QPoint(cell.left() - 2 + (cell.width() + 2 - width) / 2,
+                                cell.top() + m_metrics.nTextOffset),
+                         text);
 }
 
-int CMonthGridPainter::MarksOf(CUser &user, int month, int day) const
+int CMonthGridPainter::MarksOf(const CEventList &events, int month, int day) const
 {
-    int marks = user.GetDayEvents(month, day).IsEmpty() ? 0 : CellMark::HasEvents;
+    int marks = events.IsEmpty() ? 0 : CellMark::HasEvents;
     const QDate today = m_table.Today();
     if (month == today.month() && day == today.day())
         marks |= CellMark::Today;
@@ -90,12 +107,15 @@ void CMonthGridPainter::DrawMonths(QPainter &frame, int scale, CUser &user, bool
 {
     const QFontMetrics fm(m_font);
     frame.setFont(m_font);
+    // The slots GetDayEvents finds, with the current year taken once for all days.
+    const int year = Clock::Today().year();
     m_table.ForEachVisible(scale, [&](int, int month) {
         const MonthInfo &info = m_table.Info(month);
         const QString name = MonthName(month);
         const int th = fm.height();
         const int tw = fm.horizontalAdvance(name);
-        CopyBackground(frame, QRect(info.x, info.y - th - 2, m_metrics.cxMonth - 10,
+        // The block and the column left of it, where the hot frame of its first week lies.
+        CopyBackground(frame, QRect(info.x - 1, info.y - th - 2, m_metrics.cxMonth - 9,
                                     m_metrics.cyMonth + th + 2));
         frame.setPen(Qt::black);
         frame.drawText(QRect(info.x + (m_metrics.cxMonth - tw) / 2, info.y - th - 2, tw, th),
@@ -110,8 +130,10 @@ void CMonthGridPainter::DrawMonths(QPainter &frame, int scale, CUser &user, bool
         }
         // Today's mark comes with its day; a today past the end of this month's length (29
         // February shown in a common year) has no cell here.
-        for (int day = 1; day <= info.nDays; ++day)
-            DrawDay(frame, month, day, MarksOf(user, month, day), hexDays);
+        for (int day = 1; day <= info.nDays; ++day) {
+            const CEventList &events = user.Slot(CUser::SlotIndex(month, day, year));
+            DrawCell(frame, month, day, MarksOf(events, month, day), hexDays);
+        }
     });
 }
 

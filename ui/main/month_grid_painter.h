@@ -3,12 +3,16 @@
 #include <QColor>
 #include <QFont>
 #include <QRect>
+#include <QStaticText>
+
+#include <array>
 
 class QPainter;
 class QPixmap;
 
 namespace orvane {
 
+class CEventList;
 class CMonthTable;
 class CUser;
 struct GridMetrics;
@@ -39,16 +43,20 @@ public:
     void DrawMonths(QPainter &frame, int scale, CUser &user, bool hexDays,
                     bool weekdayColumn) const;
 
-    // The event and today marks a day has (never Hot).
-    int MarksOf(CUser &user, int month, int day) const;
+    // The event and today marks of a day whose events are `events` (never Hot).
+    int MarksOf(const CEventList &events, int month, int day) const;
 
 private:
     void CopyBackground(QPainter &frame, const QRect &area) const;
+    // Draws marks and number of a day whose area is already erased.
+    void DrawCell(QPainter &frame, int month, int day, int marks, bool hexDays) const;
 
     const CMonthTable &m_table;
     const GridMetrics &m_metrics;
     QFont m_font;
     const QPixmap &m_background;
+    // Day numbers 1..31 laid out once, decimal and hexadecimal.
+    std::array<std::array<QStaticText, 32>, 2> m_dayNumbers;
 };
 
 } // namespace orvane
