@@ -21,6 +21,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -80,19 +81,13 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
     m_btnMenu->setCursor(Qt::PointingHandCursor);
     m_btnMenu->installEventFilter(this);
     connect(m_btnMenu, &QAbstractButton::clicked, this,
-            [this] { PopupMenu(res::MainMenuPopup::Calendar, m_btnMenu); });
+            [this] { OnCommand(res::CommandId::MainMenu); });
 
     m_btnPrev = AddPictureButton(res::CommandId::PreviousMonth, res::IDB_PREV_MONTH, 20, 30);
     m_btnNext = AddPictureButton(res::CommandId::NextMonth, res::IDB_NEXT_MONTH, 20, 30);
     m_btnClose = AddPictureButton(res::CommandId::Close, res::IDB_CLOSE, 20, 20);
     m_btnAbout = AddPictureButton(res::CommandId::About, res::IDB_ABOUT, 20, 20);
     m_btnMinimize = AddPictureButton(res::CommandId::Minimize, res::IDB_MINIMIZE, 20, 20);
-    connect(m_btnPrev, &QAbstractButton::clicked, this, &CMainDlg::OnPreviousMonth);
-    connect(m_btnNext, &QAbstractButton::clicked, this, &CMainDlg::OnNextMonth);
-    connect(m_btnClose, &QAbstractButton::clicked, this, &QDialog::accept);
-    connect(m_btnAbout, &QAbstractButton::clicked, this,
-            [this] { PopupMenu(res::MainMenuPopup::Help, m_btnAbout); });
-    connect(m_btnMinimize, &QAbstractButton::clicked, this, &CMainDlg::OnMinimize);
 
     // Window managers that honour size increments snap the same way the window does.
     setMinimumSize(m_metrics.MinimumWindowSize());
@@ -169,6 +164,7 @@ CBitmapButtonEx *CMainDlg::AddPictureButton(int id, int strip, int width, int he
     button->LoadStrip(strip, 20);
     button->setFocusPolicy(Qt::NoFocus);
     button->installEventFilter(this);
+    connect(button, &QAbstractButton::clicked, this, [this, id] { OnCommand(id); });
     return button;
 }
 
@@ -387,14 +383,32 @@ void CMainDlg::PageTo(bool forward)
     UpdateTitle(kCaption);
 }
 
-void CMainDlg::OnNextMonth()
+void CMainDlg::OnCommand(int id)
 {
-    PageTo(true);
-}
-
-void CMainDlg::OnPreviousMonth()
-{
-    PageTo(false);
+    switch (id) {
+    case res::CommandId::MainMenu:
+        PopupMenu(res::MainMenuPopup::Calendar, m_btnMenu);
+        break;
+    case res::CommandId::About:
+        PopupMenu(res::MainMenuPopup::Help, m_btnAbout);
+        break;
+    case res::CommandId::NextMonth:
+        PageTo(true);
+        break;
+    case res::CommandId::PreviousMonth:
+        PageTo(false);
+        break;
+    case res::CommandId::Minimize:
+        OnMinimize();
+        break;
+    case res::CommandId::Close:
+        accept();
+        break;
+    default:
+        // The day, properties, import, export and about dialogs come with their own windows;
+        // the help contents have none.
+        break;
+    }
 }
 
 void CMainDlg::OnMinimize()
@@ -418,9 +432,8 @@ void CMainDlg::PopupMenu(int popup, QWidget *button)
     connect(&menu, &QMenu::hovered, this,
             [this](QAction *action) { ShowStatusString(action->data().toInt()); });
     connect(&menu, &QMenu::aboutToHide, this, [this] { ShowStatus(QStringLiteral(" ")); });
-    // The dialogs behind the entries come with their own windows; until then a choice does
-    // nothing.
-    menu.exec(button->mapToGlobal(QPoint(0, button->height())));
+    if (const QAction *chosen = menu.exec(button->mapToGlobal(QPoint(0, button->height()))))
+        OnCommand(chosen->data().toInt());
 }
 
 void CMainDlg::reject()
@@ -628,6 +641,13 @@ void CMainDlg::mouseReleaseEvent(QMouseEvent *event)
     else if (m_press.down)
         HideDayPopup(); // the day's editor opens here once it exists
     m_press = {};
+}
+
+void CMainDlg::contextMenuEvent(QContextMenuEvent *event)
+{
+    // A right click on a day does nothing; anywhere else on the panel opens the properties.
+    if (!HitTestDay(event->pos()).onDay)
+        OnCommand(res::CommandId::Properties);
 }
 
 void CMainDlg::leaveEvent(QEvent *event)

@@ -53,9 +53,8 @@ public:
     DayHit HitTestDay(QPoint point) const;
     QRect DayRect(int month, int day) const;
 
-    // Commands.
-    void OnNextMonth();
-    void OnPreviousMonth();
+    // Runs the command of a control or menu entry (ids of res/menus.h).
+    void OnCommand(int id);
     void OnMinimize();
 
     const CMonthTable &MonthTable() const { return m_table; }
@@ -75,6 +74,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void leaveEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -14,10 +14,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -57,11 +59,11 @@ protected:
         Clock::SetSource({});
     }
 
-    CMainDlg &Open(quint32 options = kOptions, bool palette256 = false)
+    CMainDlg &Open(quint32 options = kOptions, bool palette256 = false, bool showOnStart = true)
     {
         registry.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, static_cast<qint32>(options));
         context = std::make_unique<AppContext>(AppContext{document, registry, flags, palette256});
-        window = std::make_unique<CMainDlg>(*context, true);
+        window = std::make_unique<CMainDlg>(*context, showOnStart);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         Flush();
@@ -220,6 +222,44 @@ TEST_F(MainWindowTest, EscapeAndCloseMinimiseOnlyTheCloseButtonEnds)
     QTest::mouseClick(Button(1), Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.result(), QDialog::Accepted);
+}
+
+TEST_F(MainWindowTest, StartedHiddenItComesUpMinimised)
+{
+    CMainDlg &w = Open(kOptions, false, false);
+    EXPECT_TRUE(w.isMinimized());
+}
+
+TEST_F(MainWindowTest, MenuButtonsOpenTheirDropDownsWithHints)
+{
+    CMainDlg &w = Open();
+    auto inspect = [&](QStringList &entries, QString &hint) {
+        QTimer::singleShot(50, &w, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions())
+                entries << (action->isSeparator() ? u"-"_s : action->text());
+            menu->setActiveAction(menu->actions().constLast());
+            hint = w.StatusText();
+            menu->close();
+        });
+    };
+    QStringList entries;
+    QString hint;
+    inspect(entries, hint);
+    QTest::mouseClick(Button(1037), Qt::LeftButton);
+    EXPECT_EQ(entries, (QStringList{u"&День..."_s, u"&Свойства..."_s, u"-"_s, u"Импорт..."_s,
+                                    u"Экспорт..."_s}));
+    EXPECT_EQ(hint, u"Экспортировать календарь в текстовый файл."_s);
+    EXPECT_EQ(w.StatusText(), u" "_s);
+
+    entries.clear();
+    inspect(entries, hint);
+    QTest::mouseClick(Button(57664), Qt::LeftButton);
+    EXPECT_EQ(entries, (QStringList{u"Содержание..."_s, u"-"_s, u"О программе..."_s}));
+    EXPECT_EQ(hint, u" "_s); // 32772 has no hint of its own
+    EXPECT_TRUE(w.isVisible());
 }
 
 TEST_F(MainWindowTest, PagingButtonsMoveTheSpanAndTheYearText)
