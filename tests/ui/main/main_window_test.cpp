@@ -500,6 +500,14 @@ TEST_F(MainWindowTest, Screenshot)
     const QString dir = QStringLiteral(ORVANE_BINARY_DIR "/artifacts");
     QDir().mkpath(dir);
     ASSERT_TRUE(image.save(dir + u"/main_window.png"_s));
+    // On a real display (xvfb-run with QT_QPA_PLATFORM=xcb) also the screen itself: the shape
+    // as the display server cuts it, with the day's pop-up beside the cell.
+    if (QGuiApplication::platformName() != u"offscreen"_s) {
+        QTest::qWait(200);
+        const QRect area = w.frameGeometry().united(Popup()->frameGeometry()).adjusted(-20, -20, 20, 20);
+        const QPixmap screen = w.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        ASSERT_TRUE(screen.save(dir + u"/main_window_screen.png"_s));
+    }
     EXPECT_FALSE(w.mask().isEmpty());
     EXPECT_TRUE(w.mask().contains(QPoint(w.width() / 2, w.height() / 2)));
     EXPECT_FALSE(w.mask().contains(QPoint(2, 2)));
