@@ -8,9 +8,12 @@ namespace orvane::res {
 inline constexpr int IDI_MAINFRAME = 128;
 
 // Decorations of the main window's frame, opaque, drawn onto the panel picture with a plain copy.
-// They continue the panel outline of a rounded rectangle whose 1-pixel black border runs on the
-// pixel columns 26 and W - 28 and the pixel rows 0 and H - 2 (corner radius 15), and the line of
-// the bottom strip on row H - 36 (W x H: the window's client size).
+// They continue the outline of the panel drawn as QPainter draws, with a 1-pixel black pen,
+// drawRoundedRect(QRect(26, 0, W - 54, H - 2), 15, 15) and the bottom strip's line on row H - 36
+// (W x H: the window's client size): on the pixel columns 26 and W - 28 and the rows 0 and
+// H - 2 at ratio 1, half a pixel up and left of them at ratio 2, as that pen falls there.
+// The ears are rolled like the ends of a scroll; the bottom-left one keeps left of x = 16,
+// where the status line's text begins.
 inline constexpr int IDB_EAR_TOP_RIGHT = 138;   // 38 x 36 at (W - 39, 0): the width-resize ear
 inline constexpr int IDB_EAR_BOTTOM_LEFT = 139; // 38 x 36 at (0, H - 36)
 inline constexpr int IDB_SIZE_GRIP = 140;       // 31 x 40 at (W - 57, H - 41): the height grip

@@ -26,6 +26,7 @@ RED = (221, 67, 51)          # the pressed close button
 WHITE = (255, 255, 255)
 EAR = (250, 237, 160)        # the face of the frame's ears
 GRIP = (186, 172, 104)       # the dots of the size grip
+ROLL_EDGE = (226, 208, 120)  # where an ear's roll meets the panel
 MAGENTA = (255, 0, 255)
 
 
@@ -274,19 +275,28 @@ def frame_panel(w, h):
 
 
 def draw_frame(canvas, w, h):
+    """The panel, its ears rolled like the ends of a scroll, the width handle on the top-right
+    ear and the size grip. The status line's text starts at x = 16 over the bottom-left ear,
+    so that ear's roll and mark keep left of it."""
     panel = frame_panel(w, h)
     canvas.fill(rect(-1, -1, w + 1, h + 1), PANEL)
-    canvas.fill(ellipse(w - 26, 0, w, 36) & panel, EAR)
-    canvas.fill(ellipse(0, h - 36, 26, h) & panel, EAR)
+    # Just outside the ears' rims, where a window shape that rounds its ellipses another way
+    # may still show a pixel, the rim goes on.
+    canvas.fill((ellipse(w - 27, -1, w + 1, 37) & rect(w - 13, -1, w + 1, 37)) - panel, OUTLINE)
+    canvas.fill((ellipse(-1, h - 37, 27, h + 1) & rect(-1, h - 37, 13, h + 1)) - panel, OUTLINE)
+    canvas.fill(ellipse(w - 26, 0, w, 36) & rect(w - 13, 0, w, 36), EAR)
+    canvas.fill(ellipse(0, h - 36, 26, h) & rect(0, h - 36, 13, h), EAR)
+    canvas.fill(rect(w - 14, 1, w - 13, 34), ROLL_EDGE)
+    canvas.fill(rect(13, h - 35, 14, h - 2), ROLL_EDGE)
     canvas.fill(panel.inner_stroke(), OUTLINE)
     canvas.fill(rect(26, h - 36, w - 27, h - 35), OUTLINE)  # upper edge of the bottom strip
-    # the width handle on the top-right ear
-    cx, cy = w - 13, 18
-    handle = polygon([(cx - 1.5, cy - 4), (cx - 1.5, cy + 4), (cx - 6, cy)])
+    # the width handle: two arrowheads apart
+    cx, cy = w - 6.5, 18
+    handle = polygon([(cx - 1, cy - 3.5), (cx - 1, cy + 3.5), (cx - 4.5, cy)])
     canvas.fill(handle | handle.mirrored_x(cx), ACCENT)
-    # a ring on the bottom-left ear
-    cx, cy = 13, h - 18
-    canvas.fill(circle(cx, cy, 4.5) - circle(cx, cy, 2.2), ACCENT)
+    # a ring on the bottom-left roll
+    cx, cy = 6.5, h - 18
+    canvas.fill(circle(cx, cy, 3.6) - circle(cx, cy, 1.7), ACCENT)
     # the size grip in the bottom-right corner
     for row in range(3):
         for col in range(3 - row):

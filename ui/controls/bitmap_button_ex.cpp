@@ -53,7 +53,7 @@ OwnerDrawState CBitmapButtonEx::State() const
 
 QSize CBitmapButtonEx::sizeHint() const
 {
-    return m_sizeImage.isEmpty() ? QSize(20, 20) : m_sizeImage;
+    return m_sizeImage;
 }
 
 void CBitmapButtonEx::paintEvent(QPaintEvent *)

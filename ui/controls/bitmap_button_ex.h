@@ -35,6 +35,7 @@ public:
     // The size of one image (empty until a strip is loaded).
     QSize ImageSize() const { return m_sizeImage; }
 
+    // The image size: the button is as large as one image of its strip.
     QSize sizeHint() const override;
 
 protected:

@@ -110,14 +110,6 @@ TEST_F(ToolTipButtonTest, HotTrackingAndPressingChooseTheImage)
     }
 }
 
-TEST_F(ToolTipButtonTest, ClickedWhenReleasedOverIt)
-{
-    int clicks = 0;
-    QObject::connect(m_button, &QAbstractButton::clicked, [&] { ++clicks; });
-    QTest::mouseClick(m_button, Qt::LeftButton, {}, QPoint(15, 7));
-    EXPECT_EQ(clicks, 1);
-}
-
 // The tip shows the caption once the pointer has rested 400 ms on the button.
 TEST_F(ToolTipButtonTest, TipShowsTheCaptionAfterTheDelay)
 {
