@@ -26,10 +26,6 @@ class CMenuButton;
 class CMainDlg : public QDialog {
     Q_OBJECT
 public:
-    // Window timers.
-    static constexpr int TIMER_CLOCK = 256; // every second: the change of the date
-    static constexpr int TIMER_HINT = 257;  // every 2.5 seconds: status hints
-
     // Runs hidden (minimised while no tray icon can bring it back) when showOnStart is false.
     CMainDlg(AppContext &context, bool showOnStart, QWidget *parent = nullptr);
     ~CMainDlg() override;
@@ -55,7 +51,6 @@ public:
 
     // Runs the command of a control or menu entry (ids of res/menus.h).
     void OnCommand(int id);
-    void OnMinimize();
 
     const CMonthTable &MonthTable() const { return m_table; }
     const GridMetrics &Metrics() const { return m_metrics; }
@@ -96,6 +91,7 @@ private:
     void PlaceWindow();
     CBitmapButtonEx *AddPictureButton(int id, int strip, int width, int height);
     void PageTo(bool forward);
+    void OnMinimize();
     void PopupMenu(int popup, QWidget *button);
     void ShowDayPopup(bool listMode, QPoint pointer);
     void HideDayPopup();
@@ -136,8 +132,8 @@ private:
     CBitmapButtonEx *m_btnPrev = nullptr;
     CDayPopup *m_popup = nullptr;
 
-    QTimer m_clockTimer;
-    QTimer m_hintTimer;
+    QTimer m_clockTimer; // window timer 256, every second: the change of the date
+    QTimer m_hintTimer;  // window timer 257, every 2.5 seconds: status hints
     CStatusHintTracker m_hints;
 };
 

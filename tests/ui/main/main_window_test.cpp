@@ -469,6 +469,17 @@ TEST_F(MainWindowTest, TheStripsMoveTheWindowAndHintIt)
     EXPECT_EQ(w.pos(), start + QPoint(30, 25));
 }
 
+TEST_F(MainWindowTest, TheHintTimerSuggestsWhatToDoWhereTheCursorRests)
+{
+    CMainDlg &w = Open();
+    QCursor::setPos(w.mapToGlobal(QPoint(w.width() / 2, 45)));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return w.StatusText() == res::LoadString(res::StringId::PropertiesHint); }, 4000));
+    QCursor::setPos(w.mapToGlobal(Cell(9, 20)));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return w.StatusText() == res::LoadString(res::StringId::AddEventHint); }, 4000));
+}
+
 TEST_F(MainWindowTest, ControlsShowTheirHints)
 {
     CMainDlg &w = Open();
