@@ -279,6 +279,23 @@ TEST_F(MainWindowTest, PagingButtonsMoveTheSpanAndTheYearText)
     EXPECT_EQ(Button(1037)->text(), u"Календарь - 2024"_s);
 }
 
+TEST_F(MainWindowTest, AMonthThatLeftTheSpanIsNotDrawnWhereItUsedToBe)
+{
+    CMainDlg &w = Open();
+    MoveTo(Cell(9, 3));
+    QTest::mouseClick(Button(1029), Qt::LeftButton);
+    QTest::mouseClick(Button(1029), Qt::LeftButton); // November stands where September stood
+    const QRect status = StatusLineRect(w.size(), QFontMetrics(CDayPopup::PopupFont()).height());
+    auto panel = [&] {
+        QImage image = w.FramePicture().toImage();
+        QPainter(&image).fillRect(status, Qt::white);
+        return image;
+    };
+    const QImage before = panel();
+    MoveTo(QPoint(w.width() / 2, 45)); // leaving the days unmarks the selected 3 September
+    EXPECT_EQ(panel(), before);
+}
+
 TEST_F(MainWindowTest, TodayIsMarkedOnEveryYearItIsShownIn)
 {
     CMainDlg &w = Open();

@@ -1,3 +1,4 @@
+#include "store/clock.h"
 #include "store/user.h"
 #include "ui/main/day_events_move.h"
 
@@ -44,6 +45,17 @@ TEST(MoveDayEventsTest, LeavesBothDaysAloneWhenTheTargetIsTakenOrTheSame)
     EXPECT_FALSE(MoveDayEvents(user, 3, 8, 4, 1));
     EXPECT_FALSE(MoveDayEvents(user, 3, 8, 3, 8));
     EXPECT_EQ(user, before);
+}
+
+TEST(MoveDayEventsTest, TwoDatesOfOneSlotAreTheSameDay)
+{
+    // In a common year 29 February and 1 March share a slot: a move between them would empty it.
+    Clock::SetSource([] { return QDate(2025, 5, 1); });
+    CUser user;
+    user.GetDayEvents(3, 1).AddTail(Event(u"Весна"_s, 3, 1));
+    EXPECT_FALSE(MoveDayEvents(user, 2, 29, 3, 1));
+    EXPECT_EQ(user.GetDayEvents(3, 1).GetCount(), 1);
+    Clock::SetSource({});
 }
 
 } // namespace
