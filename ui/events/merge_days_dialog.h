@@ -32,8 +32,6 @@ public:
     CMergeDaysDialog(CDataFile &document, int sourceMonth, int sourceDay, int targetMonth,
                      int targetDay, QWidget *parent = nullptr);
 
-    const CMergeDaysModel &Model() const { return m_model; }
-
     void OnMoveOneDown() { MoveOne(CMergeDaysModel::kUpper); }
     void OnMoveAllDown() { MoveAll(CMergeDaysModel::kUpper); }
     void OnMoveAllUp() { MoveAll(CMergeDaysModel::kLower); }

@@ -3,7 +3,6 @@
 #include "store/clock.h"
 #include "store/data_file.h"
 #include "store/message.h"
-#include "ui/controls/tool_tip_button.h"
 #include "ui/events/merge_days_dialog.h"
 #include "ui/events/merge_days_model.h"
 
@@ -11,9 +10,8 @@
 #include "../main/qt_print.h"
 #include "test_env.h"
 
-#include <QFileInfo>
+#include <QAbstractButton>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -140,14 +138,6 @@ TEST_F(MergeDaysTest, OpensWithBothDaysSortedByNameUnderTheTitleOfTheTwoDates)
     EXPECT_EQ(Items(Upper()), (QStringList{u"арбуз"_s, u"Ёлка"_s, u"Яблоня"_s}));
     EXPECT_EQ(Items(Lower()), (QStringList{u"Дом"_s, u"Жук"_s}));
 
-    const QStringList tips{u"Добавить событие"_s, u"Добавить все события"_s,
-                           u"Вернуть все события"_s, u"Вернуть событие"_s};
-    for (int i = 0; i < 4; ++i) {
-        auto *button = dialog->findChild<CToolTipButton *>(QString::number(1012 + i));
-        ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->ToolTipText(), tips[i]);
-        EXPECT_EQ(button->size(), QSize(30, 15));
-    }
     test::SaveForLook(dialog->grab().toImage(), u"merge_days_dialog"_s);
 }
 
@@ -269,16 +259,6 @@ TEST_F(MergeDaysTest, ClosingWithEscapeKeepsTheMovesAndSavesThem)
     ASSERT_TRUE(saved.Read(sandbox.calendarPath(), {QDate(2025, 3, 10), 7}).ok());
     EXPECT_EQ(Day(saved.m_user, 3, 5), QStringList{});
     EXPECT_EQ(Day(saved.m_user, 3, 7), (QStringList{u"Отпуск 3/7"_s, u"Юбилей 3/7"_s}));
-}
-
-TEST_F(MergeDaysTest, ClosingWithoutAMoveLeavesTheFileAlone)
-{
-    Fill(3, 5, {u"Отпуск"_s});
-    Fill(3, 7, {u"Юбилей"_s});
-    Open();
-    Click(CMergeDaysDialog::IDC_CLOSE);
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_FALSE(QFileInfo::exists(sandbox.calendarPath()));
 }
 
 TEST(MergeDaysModelTest, RowsFollowTheNameOrderAsEventsComeAndGo)

@@ -6,12 +6,9 @@
 #include "qt_print.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -30,8 +27,6 @@ TEST(FitDayToMonthTest, LowersOnlyADayTheMonthDoesNotHave)
     EXPECT_EQ(FitDayToMonth(30, 2, 2025), 28);
     EXPECT_EQ(FitDayToMonth(31, 4, 2025), 30);
     EXPECT_EQ(FitDayToMonth(30, 1, 2025), 30);
-    EXPECT_EQ(FitDayToMonth(28, 2, 2025), 28);
-    EXPECT_EQ(FitDayToMonth(1, 12, 2025), 1);
 }
 
 class GoToDayTest : public ::testing::Test {
@@ -154,30 +149,6 @@ TEST_F(GoToDayTest, OpensTheTypedDayAndStaysOpenUntilEscape)
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(opened.size(), 2u);
-}
-
-TEST_F(GoToDayTest, ReturnsToItselfAfterEachModalEditor)
-{
-    // The editor the main window connects runs modally over the dialog.
-    int editors = 0;
-    CGoToDayDlg dlg(user, [&](int, int) {
-        QDialog editor(&dlg);
-        QTimer::singleShot(0, &editor, &QDialog::reject);
-        editor.exec();
-        ++editors;
-    });
-    auto *open = dlg.findChild<QPushButton *>(QString::number(CGoToDayDlg::IDC_OPEN));
-    QTimer::singleShot(0, &dlg, [&] {
-        auto guard = qScopeGuard([&] { dlg.done(QDialog::Accepted); });
-        open->click();
-        open->click();
-        if (!dlg.isVisible() || editors != 2)
-            return;
-        guard.dismiss();
-        dlg.reject(); // as the close box and Esc do
-    });
-    EXPECT_EQ(dlg.exec(), QDialog::Rejected);
-    EXPECT_EQ(editors, 2);
 }
 
 } // namespace
