@@ -74,7 +74,7 @@ CMergeDaysDialog::CMergeDaysDialog(CDataFile &document, int sourceMonth, int sou
     moves->addStretch();
     moves->setSpacing(12);
 
-    auto *close = new QPushButton(QStringLiteral("Закрыть"), this);
+    auto *close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QString::number(IDC_CLOSE));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
