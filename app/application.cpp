@@ -97,6 +97,8 @@ int RunApplication(int argc, char **argv)
         showOnStart = false;
     }
 
+    if (!CheckCyrillicFont())
+        return ExitCode::FontMissing;
     std::unique_ptr<QDialog> window = CreateMainWindow(context, showOnStart);
     orderlyEnd.Watch(window.get());
     if (!orderlyEnd.Requested())

@@ -2,6 +2,7 @@
 
 #include "store/message.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSysInfo>
@@ -17,6 +18,16 @@ PlatformCheck CheckScreenDepth(int bitsPerPixel)
         return {false, false};
     }
     return {true, bitsPerPixel == 8};
+}
+
+bool CheckCyrillicFont()
+{
+    if (!QFontDatabase::families(QFontDatabase::Cyrillic).isEmpty())
+        return true;
+    ShowMessage(QStringLiteral("В вашей системе не установлен шрифт 'MS Sans Serif'.\n"
+                               "Программа не сможет дальше работать, так как некоторые\n"
+                               "данные могут некорректно отображаться."));
+    return false;
 }
 
 PlatformCheck CheckPlatform()

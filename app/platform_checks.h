@@ -13,4 +13,7 @@ PlatformCheck CheckPlatform();
 // What a screen depth means: 4 bits refuse, 8 bits paint white, every other depth is fine.
 PlatformCheck CheckScreenDepth(int bitsPerPixel);
 
+// Some installed font can draw Russian text; otherwise says so and returns false.
+bool CheckCyrillicFont();
+
 } // namespace orvane

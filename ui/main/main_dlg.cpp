@@ -12,10 +12,13 @@
 #include "ui/controls/bitmap_button_ex.h"
 #include "ui/controls/menu_button.h"
 #include "ui/controls/owner_draw_state.h"
+#include "ui/events/event_tree_dialog.h"
+#include "ui/events/merge_days_dialog.h"
 #include "ui/main/calendar_texts.h"
 #include "ui/main/day_events_move.h"
 #include "ui/main/frame_hit_test.h"
 #include "ui/main/frame_region.h"
+#include "ui/main/go_to_day_dialog.h"
 #include "ui/main/window_snapping.h"
 #include "ui/reminders/day_popup.h"
 
@@ -25,6 +28,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QWindow>
 
@@ -355,20 +359,49 @@ void CMainDlg::OnGridMouseMove(QPoint point, QPoint globalPoint)
     }
 }
 
+void CMainDlg::OnDayClick(int month, int day)
+{
+    HideDayPopup();
+    if (OpenDayEditor(month, day, this))
+        update();
+}
+
+bool CMainDlg::OpenDayEditor(int month, int day, QWidget *parent)
+{
+    m_context.document.m_user.m_selected = {static_cast<quint8>(month), static_cast<quint8>(day)};
+    CEventTreeDialog dialog(m_context.document, parent);
+    connect(&dialog, &CEventTreeDialog::helpRequested, this, [this] { OnCommand(res::CommandId::Help); });
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    SetHotDay(month, day);
+    return true;
+}
+
 void CMainDlg::OnDrop(QPoint point)
 {
+    const auto backToList = qScopeGuard([this] { ShowDayPopup(true, {}); });
     const DayHit hit = HitTestDay(point);
-    if (hit.onDay && (hit.month != m_press.month || hit.day != m_press.day)) {
-        // A target that holds events is left to the merge of two days.
-        CDataFile &document = m_context.document;
-        if (MoveDayEvents(document.m_user, m_press.month, m_press.day, hit.month, hit.day)) {
-            document.Save();
-            SetHotDay(m_press.month, m_press.day);
-            SetHotDay(hit.month, hit.day);
-            update();
-        }
+    const int fromMonth = m_press.month;
+    const int fromDay = m_press.day;
+    if (!hit.onDay || (hit.month == fromMonth && hit.day == fromDay))
+        return;
+    CDataFile &document = m_context.document;
+    CUser &user = document.m_user;
+    const CEventList &target = user.GetDayEvents(hit.month, hit.day);
+    if (&target == &user.GetDayEvents(fromMonth, fromDay))
+        return; // two dates of one day slot (29 February and 1 March of a common year)
+    if (!target.IsEmpty()) {
+        HideDayPopup();
+        CMergeDaysDialog dialog(document, fromMonth, fromDay, hit.month, hit.day, this);
+        dialog.exec();
+    } else if (MoveDayEvents(user, fromMonth, fromDay, hit.month, hit.day)) {
+        document.Save();
+    } else {
+        return;
     }
-    ShowDayPopup(true, {});
+    SetHotDay(fromMonth, fromDay);
+    SetHotDay(hit.month, hit.day);
+    update();
 }
 
 // Commands -----------------------------------------------------------------------------------
@@ -404,9 +437,19 @@ void CMainDlg::OnCommand(int id)
     case res::CommandId::Close:
         accept();
         break;
+    case res::CommandId::GoToDay: {
+        CGoToDayDlg dialog(m_context.document.m_user,
+                           [this, &dialog](int month, int day) {
+                               if (OpenDayEditor(month, day, &dialog))
+                                   update();
+                           },
+                           this);
+        dialog.exec();
+        break;
+    }
     default:
-        // The day, properties, import, export and about dialogs come with their own windows;
-        // the help contents have none.
+        // The properties, import, export and about dialogs come with their own windows; the
+        // help contents have none.
         break;
     }
 }
@@ -639,7 +682,7 @@ void CMainDlg::mouseReleaseEvent(QMouseEvent *event)
     if (m_press.down && m_press.dragging)
         OnDrop(event->position().toPoint());
     else if (m_press.down)
-        HideDayPopup(); // the day's editor opens here once it exists
+        OnDayClick(m_press.month, m_press.day);
     m_press = {};
 }
 

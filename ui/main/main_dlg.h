@@ -97,6 +97,9 @@ private:
     void HideDayPopup();
     void LeaveDays(int statusId);
     void OnGridMouseMove(QPoint point, QPoint globalPoint);
+    // A click on a day: its editor; true when it closed with OK.
+    void OnDayClick(int month, int day);
+    bool OpenDayEditor(int month, int day, QWidget *parent);
     void OnDrop(QPoint point);
     bool StartFrameDrag(FrameDrag kind, QPoint globalPoint);
     void ContinueFrameDrag(QPoint globalPoint);

@@ -5,6 +5,8 @@
 #include "store/clock.h"
 #include "store/data_file.h"
 #include "ui/controls/menu_button.h"
+#include "ui/events/event_tree_dialog.h"
+#include "ui/events/merge_days_dialog.h"
 #include "ui/main/main_dlg.h"
 #include "ui/reminders/day_popup.h"
 
@@ -18,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -116,6 +119,24 @@ protected:
     QAbstractButton *Button(int id) const
     {
         return window->findChild<QAbstractButton *>(QString::number(id));
+    }
+    // Runs `act` on the next modal dialog as soon as it is up (it must close it), and fails
+    // the test, closing it, when it is not one of `Dialog`.
+    template <typename Dialog>
+    static void OnNextDialog(std::function<void(Dialog &)> act)
+    {
+        auto *poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+            auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!modal)
+                return;
+            poll->deleteLater();
+            auto *dialog = qobject_cast<Dialog *>(modal);
+            const auto guard = qScopeGuard([modal] { if (modal->isVisible()) modal->reject(); });
+            ASSERT_NE(dialog, nullptr) << "another dialog came up: " << modal->metaObject()->className();
+            act(*dialog);
+        });
+        poll->start(10);
     }
     QColor FramePixel(QPoint at) const
     {
@@ -400,12 +421,18 @@ TEST_F(MainWindowTest, DragsThatMoveNothing)
     CMainDlg &w = Open();
     const QString file = CDataFile::GetFilePath();
 
-    // From an empty day no drag starts: the release is a click and moves nothing.
+    // From an empty day no drag starts: the release is a click, which opens that day's editor.
+    QString editorTitle;
+    OnNextDialog<CEventTreeDialog>([&](CEventTreeDialog &d) {
+        editorTitle = d.windowTitle();
+        d.reject();
+    });
     MoveTo(Cell(9, 20));
     Press(Cell(9, 20));
     MoveTo(Cell(9, 21), Qt::LeftButton);
     EXPECT_NE(w.StatusText(), u"Переместить событие."_s);
     Release(Cell(9, 21));
+    EXPECT_EQ(editorTitle, u"День 20, Сентябрь"_s);
     EXPECT_FALSE(Popup()->isVisible());
 
     // Back onto the same day.
@@ -415,11 +442,17 @@ TEST_F(MainWindowTest, DragsThatMoveNothing)
     MoveTo(Cell(9, 3), Qt::LeftButton);
     Release(Cell(9, 3));
 
-    // Onto a day that holds events (the merge of two days comes later).
+    // Onto a day that holds events: the two days' merge, closed without a move.
+    QString mergeTitle;
+    OnNextDialog<CMergeDaysDialog>([&](CMergeDaysDialog &d) {
+        mergeTitle = d.windowTitle();
+        d.reject();
+    });
     MoveTo(Cell(9, 3));
     Press(Cell(9, 3));
     MoveTo(Cell(9, 4), Qt::LeftButton);
     Release(Cell(9, 4));
+    EXPECT_EQ(mergeTitle, u"Объединение дней 3 (Сентябрь) и 4 (Сентябрь)"_s);
 
     // Cancelled with the right button.
     MoveTo(Cell(9, 3));
@@ -434,6 +467,25 @@ TEST_F(MainWindowTest, DragsThatMoveNothing)
     EXPECT_TRUE(document.m_user.GetDayEvents(9, 12).IsEmpty());
     EXPECT_TRUE(document.m_user.GetDayEvents(9, 21).IsEmpty());
     EXPECT_FALSE(QFileInfo::exists(file));
+}
+
+TEST_F(MainWindowTest, AClickEditsTheDayAndOkRedrawsItWithItsMark)
+{
+    CMainDlg &w = Open();
+    const QPoint mark = w.DayRect(9, 20).topLeft() + QPoint(4, 14);
+    EXPECT_EQ(FramePixel(mark), QColor(255, 255, 204));
+    OnNextDialog<CEventTreeDialog>([](CEventTreeDialog &d) {
+        d.AddEvent(u"Годовщина"_s, u"цветы"_s);
+        d.accept();
+    });
+    MoveTo(Cell(9, 20));
+    Press(Cell(9, 20));
+    Release(Cell(9, 20));
+    EXPECT_EQ(Names(9, 20), QStringList{u"Годовщина 9/20"_s});
+    EXPECT_EQ(FramePixel(mark), QColor(0, 192, 0));
+    CDataFile saved(flags);
+    ASSERT_TRUE(saved.Read(CDataFile::GetFilePath(), {today, 7}).ok());
+    EXPECT_EQ(saved.m_user.GetDayEvents(9, 20).begin()->Notes, u"цветы"_s);
 }
 
 TEST_F(MainWindowTest, TheDayChangeBringsTheViewBackToTheCurrentMonth)
