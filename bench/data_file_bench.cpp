@@ -10,11 +10,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "median_reporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
-#include <string>
 
 using namespace orvane;
 
@@ -103,19 +103,6 @@ void BM_PlainWrite(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * f.bytes.size());
 }
 
-// Remembers the median of each benchmark to print the ratios at the end.
-class MedianReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> medians;
-};
-
 } // namespace
 
 BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
@@ -133,13 +120,7 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     std::printf("calendar file: %lld bytes\n", static_cast<long long>(TheFixture().bytes.size()));
-    const auto ratio = [&](const char *name, const char *plain) {
-        if (reporter.medians.count(name) && reporter.medians.count(plain))
-            std::printf("%-8s median %7.3f ms, %5.2fx the plain %s (%.3f ms)\n", name + 3,
-                        reporter.medians[name], reporter.medians[name] / reporter.medians[plain],
-                        plain + 8, reporter.medians[plain]);
-    };
-    ratio("BM_Load", "BM_PlainRead");
-    ratio("BM_Save", "BM_PlainWrite");
+    reporter.PrintRatio("Load", "BM_Load", "plain read", "BM_PlainRead");
+    reporter.PrintRatio("Save", "BM_Save", "plain write", "BM_PlainWrite");
     return 0;
 }

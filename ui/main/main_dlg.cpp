@@ -10,6 +10,7 @@
 #include "store/clock.h"
 #include "store/data_file.h"
 #include "ui/controls/bitmap_button_ex.h"
+#include "ui/controls/calendar_font.h"
 #include "ui/controls/menu_button.h"
 #include "ui/controls/owner_draw_state.h"
 #include "ui/events/event_tree_dialog.h"
@@ -43,16 +44,6 @@ const QString kRegistrySection = QStringLiteral("Orvane");
 const QString kPositionX = QStringLiteral("OrvanePositionX");
 const QString kPositionY = QStringLiteral("OrvanePositionY");
 
-// The window's one font: "MS Sans Serif" 14 pixels, or what the system puts in its place.
-QFont WindowFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(14);
-    font.setWeight(QFont::Normal);
-    return font;
-}
-
 } // namespace
 
 CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
@@ -60,7 +51,7 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
       m_context(context),
       m_bShowOnStart(showOnStart),
       m_clrBack(context.bPalette256 ? kBackColor256 : kBackColor),
-      m_font(WindowFont()),
+      m_font(CalendarFont()),
       m_painter(m_table, m_metrics, m_font, m_bmpBack)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,5 +1,6 @@
 #include "ui/reminders/day_popup.h"
 
+#include "ui/controls/calendar_font.h"
 #include "ui/reminders/day_popup_layout.h"
 
 #include <QFontMetrics>
@@ -28,11 +29,7 @@ CDayPopup::CDayPopup(QWidget *owner)
 
 QFont CDayPopup::PopupFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(14);
-    font.setWeight(QFont::Normal);
-    return font;
+    return CalendarFont();
 }
 
 void CDayPopup::ShowDayEvents(const CEventList &events, const QRect &cell)
