@@ -18,6 +18,7 @@ QString LoadString(int id)
         {StringId::Export, QStringLiteral("Экспортировать календарь в текстовый файл.")},
         {StringId::About, QStringLiteral("О программе...")},
         {StringId::Minimize, QStringLiteral("Свернуть календарь.")},
+        {StringId::NewCategory, QStringLiteral("Новая категория")},
         {StringId::MoveWindow, QStringLiteral("Переместить...")},
         {StringId::MoveEvents, QStringLiteral("Переместить событие.")},
         {StringId::CalendarProperties, QStringLiteral("Свойства календаря")},

@@ -17,6 +17,7 @@ constexpr int Import = 32781;
 constexpr int Export = 32782;
 constexpr int About = 57664;
 constexpr int Minimize = 57665;
+constexpr int NewCategory = 57666;
 constexpr int MoveWindow = 57668;
 constexpr int MoveEvents = 57669;
 constexpr int CalendarProperties = 57670;

@@ -43,8 +43,6 @@ enum ItemRole {
 
 enum TreeImage { SelectedCategoryImage = 0, CategoryImage = 1, SelectedEventImage = 2, EventImage = 3 };
 
-constexpr int kNewCategoryStringId = 57666;
-
 QIcon TreeIcon(TreeImage normal, TreeImage selected)
 {
     QIcon icon;
@@ -389,15 +387,12 @@ void CEventTreeDialog::PasteEvent()
     AddEvent(event.name, event.notes.left(kMaxNotes));
 }
 
-void CEventTreeDialog::ShowContextMenu(const QPoint &position)
+std::unique_ptr<QMenu> CEventTreeDialog::ContextMenuFor(const QTreeWidgetItem *item)
 {
-    QTreeWidgetItem *item = m_tree->itemAt(position);
-    if (item)
-        m_tree->setCurrentItem(item);
-    QMenu menu(this);
+    auto menu = std::make_unique<QMenu>(this);
     for (const res::MenuEntry &entry : res::LoadMenuPopup(res::MenuId::Main, res::MainMenuPopup::Events)) {
         if (entry.IsSeparator()) {
-            menu.addSeparator();
+            menu->addSeparator();
             continue;
         }
         int id = entry.id;
@@ -407,9 +402,9 @@ void CEventTreeDialog::ShowContextMenu(const QPoint &position)
         case res::CommandId::NewEvent:
             if (!item) {
                 id = IDC_NEW_CATEGORY;
-                text = res::LoadString(kNewCategoryStringId);
+                text = res::LoadString(res::StringId::NewCategory);
                 if (text.isEmpty())
-                    return;
+                    return nullptr;
             }
             break;
         case res::CommandId::DeleteEvent:
@@ -425,11 +420,22 @@ void CEventTreeDialog::ShowContextMenu(const QPoint &position)
         default:
             break;
         }
-        QAction *action = menu.addAction(text);
+        QAction *action = menu->addAction(text);
         action->setData(id);
         action->setEnabled(enabled);
     }
-    const QAction *chosen = menu.exec(m_tree->viewport()->mapToGlobal(position));
+    return menu;
+}
+
+void CEventTreeDialog::ShowContextMenu(const QPoint &position)
+{
+    QTreeWidgetItem *item = m_tree->itemAt(position);
+    if (item)
+        m_tree->setCurrentItem(item);
+    const std::unique_ptr<QMenu> menu = ContextMenuFor(item);
+    if (!menu)
+        return;
+    const QAction *chosen = menu->exec(m_tree->viewport()->mapToGlobal(position));
     switch (chosen ? chosen->data().toInt() : 0) {
     case res::CommandId::NewEvent:
         NewEvent();

@@ -2,8 +2,11 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QCheckBox;
 class QGroupBox;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
@@ -42,6 +45,10 @@ public:
     bool CopyEvent();
     void CutEvent();
     void PasteEvent();
+
+    // The context menu for an item, or for the empty space of the tree (item null): entries
+    // carry their command ids as data.
+    std::unique_ptr<QMenu> ContextMenuFor(const QTreeWidgetItem *item);
 
     QTreeWidget *Tree() const { return m_tree; }
     bool IsCategory(const QTreeWidgetItem *item) const;

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 using namespace orvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -306,4 +308,25 @@ TEST_F(EventTreeDialogTest, RendersToAPictureForReview)
     d->Tree()->setCurrentItem(Category(*d, 0)->child(0));
     QDir().mkpath(QStringLiteral(ORVANE_BINARY_DIR "/artifacts"));
     EXPECT_TRUE(d->grab().save(QStringLiteral(ORVANE_BINARY_DIR "/artifacts/event_tree_dialog.png")));
+}
+
+TEST_F(EventTreeDialogTest, ContextMenuEntriesFollowTheItem)
+{
+    AddStored(3, 5, QStringLiteral("событие"), 1);
+    QApplication::clipboard()->clear();
+    auto d = Open();
+    const auto entries = [&](const QTreeWidgetItem *item) {
+        QStringList shown;
+        const std::unique_ptr<QMenu> menu = d->ContextMenuFor(item);
+        for (const QAction *action : menu->actions())
+            if (!action->isSeparator())
+                shown << QStringLiteral("%1%2").arg(action->data().toInt()).arg(action->isEnabled() ? u"+"_s : u"-"_s);
+        return shown;
+    };
+    EXPECT_EQ(entries(nullptr), (QStringList{u"1053+"_s, u"32775-"_s, u"32785-"_s, u"32786-"_s, u"32787-"_s, u"57670+"_s}));
+    EXPECT_EQ(d->ContextMenuFor(nullptr)->actions().first()->text(), QStringLiteral("Новая категория"));
+    EXPECT_EQ(entries(Category(*d, 0)), (QStringList{u"32773+"_s, u"32775-"_s, u"32785-"_s, u"32786-"_s, u"32787-"_s, u"57670+"_s}));
+    QApplication::clipboard()->setText(QStringLiteral("x"));
+    EXPECT_EQ(entries(Category(*d, 1)->child(0)),
+              (QStringList{u"32773+"_s, u"32775+"_s, u"32785+"_s, u"32786+"_s, u"32787+"_s, u"57670+"_s}));
 }
