@@ -30,6 +30,23 @@ std::optional<RegistryRoot> RootOf(int selector)
     }
 }
 
+// A value's place: its root, key and name, or nothing for a selector that names no root.
+struct ValuePlace {
+    RegistryRoot root;
+    QString key;
+    QString name;
+};
+
+std::optional<ValuePlace> PlaceOf(int selector, const QString &path)
+{
+    const std::optional<RegistryRoot> root = RootOf(selector);
+    if (!root)
+        return std::nullopt;
+    ValuePlace place{*root, {}, {}};
+    CRegistryStore::SplitPath(path, place.key, place.name);
+    return place;
+}
+
 std::unique_ptr<RegistryBackend> PlatformBackend()
 {
 #ifdef Q_OS_WIN
@@ -104,13 +121,8 @@ void CRegistryStore::SplitPath(const QString &path, QString &key, QString &name)
 
 int CRegistryStore::SetStringValue(int root, const QString &path, const QString &text)
 {
-    const std::optional<RegistryRoot> registryRoot = RootOf(root);
-    if (!registryRoot)
-        return 0;
-    QString key;
-    QString name;
-    SplitPath(path, key, name);
-    return m_backend->WriteValue(*registryRoot, key, name, RegistryValue::String(text)) ? 1 : 0;
+    const std::optional<ValuePlace> place = PlaceOf(root, path);
+    return place && m_backend->WriteValue(place->root, place->key, place->name, RegistryValue::String(text)) ? 1 : 0;
 }
 
 int CRegistryStore::SetIntValue(int root, const QString &path, qint32 value)
@@ -120,13 +132,10 @@ int CRegistryStore::SetIntValue(int root, const QString &path, qint32 value)
 
 int CRegistryStore::GetStringValue(int root, const QString &path, QString &out)
 {
-    const std::optional<RegistryRoot> registryRoot = RootOf(root);
-    if (!registryRoot)
+    const std::optional<ValuePlace> place = PlaceOf(root, path);
+    if (!place)
         return 0;
-    QString key;
-    QString name;
-    SplitPath(path, key, name);
-    const std::optional<RegistryValue> value = m_backend->ReadValue(*registryRoot, key, name);
+    const std::optional<RegistryValue> value = m_backend->ReadValue(place->root, place->key, place->name);
     if (!value || value->NarrowSize() > kReadBufferSize)
         return 0;
     return value->ToText(out);
@@ -143,13 +152,8 @@ int CRegistryStore::GetIntValue(int root, const QString &path, qint32 &out)
 
 int CRegistryStore::KeyExists(int root, const QString &path)
 {
-    const std::optional<RegistryRoot> registryRoot = RootOf(root);
-    if (!registryRoot)
-        return 0;
-    QString key;
-    QString name;
-    SplitPath(path, key, name);
-    return m_backend->KeyExists(*registryRoot, key) ? 1 : 0;
+    const std::optional<ValuePlace> place = PlaceOf(root, path);
+    return place && m_backend->KeyExists(place->root, place->key) ? 1 : 0;
 }
 
 QString CRegistryStore::AppPath(const QString &section, const QString &name) const

@@ -1,6 +1,7 @@
 #include "store/message.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace orvane {
 

@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 namespace orvane {
 
