@@ -16,7 +16,8 @@ QDate Clock::Today()
 {
     if (Source())
         return Source()();
-    const QDate seamed = QDate::fromString(qEnvironmentVariable("ORVANE_TODAY"), Qt::ISODate);
+    // The seam is set when the process starts; the grid asks for today on every hover.
+    static const QDate seamed = QDate::fromString(qEnvironmentVariable("ORVANE_TODAY"), Qt::ISODate);
     return seamed.isValid() ? seamed : QDate::currentDate();
 }
 

@@ -8,6 +8,7 @@
 #include "store/day_edit.h"
 #include "store/message.h"
 #include "store/windows1251.h"
+#include "ui/controls/menu_entries.h"
 #include "ui/events/cp1251_text_guard.h"
 #include "ui/events/event_clipboard_text.h"
 #include "ui/events/event_tree_rules.h"
@@ -389,41 +390,33 @@ void CEventTreeDialog::PasteEvent()
 
 std::unique_ptr<QMenu> CEventTreeDialog::ContextMenuFor(const QTreeWidgetItem *item)
 {
-    auto menu = std::make_unique<QMenu>(this);
-    for (const res::MenuEntry &entry : res::LoadMenuPopup(res::MenuId::Main, res::MainMenuPopup::Events)) {
-        if (entry.IsSeparator()) {
-            menu->addSeparator();
-            continue;
-        }
-        int id = entry.id;
-        QString text = entry.text;
-        bool enabled = true;
-        switch (id) {
+    QList<res::MenuEntry> entries = res::LoadMenuPopup(res::MenuId::Main, res::MainMenuPopup::Events);
+    for (res::MenuEntry &entry : entries) {
+        switch (entry.id) {
         case res::CommandId::NewEvent:
-            if (!item) {
-                id = IDC_NEW_CATEGORY;
-                text = res::LoadString(res::StringId::NewCategory);
-                if (text.isEmpty())
+            if (!item) { // on empty space the first entry makes a category
+                entry.id = IDC_NEW_CATEGORY;
+                entry.text = res::LoadString(res::StringId::NewCategory);
+                if (entry.text.isEmpty())
                     return nullptr;
             }
             break;
         case res::CommandId::DeleteEvent:
-            enabled = item && !IsFixedCategory(item);
+            entry.enabled = item && !IsFixedCategory(item);
             break;
         case res::CommandId::CutEvent:
         case res::CommandId::CopyEvent:
-            enabled = item && !IsCategory(item);
+            entry.enabled = item && !IsCategory(item);
             break;
         case res::CommandId::PasteEvent:
-            enabled = !QApplication::clipboard()->text().isEmpty();
+            entry.enabled = !QApplication::clipboard()->text().isEmpty();
             break;
         default:
             break;
         }
-        QAction *action = menu->addAction(text);
-        action->setData(id);
-        action->setEnabled(enabled);
     }
+    auto menu = std::make_unique<QMenu>(this);
+    AddMenuEntries(*menu, entries);
     return menu;
 }
 

@@ -12,6 +12,7 @@
 #include "ui/controls/bitmap_button_ex.h"
 #include "ui/controls/calendar_font.h"
 #include "ui/controls/menu_button.h"
+#include "ui/controls/menu_entries.h"
 #include "ui/controls/owner_draw_state.h"
 #include "ui/events/event_tree_dialog.h"
 #include "ui/events/merge_days_dialog.h"
@@ -454,15 +455,7 @@ void CMainDlg::OnMinimize()
 void CMainDlg::PopupMenu(int popup, QWidget *button)
 {
     QMenu menu(this);
-    for (const res::MenuEntry &entry : res::LoadMenuPopup(res::MenuId::Main, popup)) {
-        if (entry.IsSeparator()) {
-            menu.addSeparator();
-            continue;
-        }
-        QAction *action = menu.addAction(entry.text);
-        action->setData(entry.id);
-        action->setEnabled(entry.enabled);
-    }
+    AddMenuEntries(menu, res::LoadMenuPopup(res::MenuId::Main, popup));
     connect(&menu, &QMenu::hovered, this,
             [this](QAction *action) { ShowStatusString(action->data().toInt()); });
     connect(&menu, &QMenu::aboutToHide, this, [this] { ShowStatus(QStringLiteral(" ")); });
