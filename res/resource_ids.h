@@ -38,4 +38,13 @@ inline constexpr int IDB_MOVE_ONE_UP = 188;   // one upward triangle
 inline constexpr int IDB_MOVE_ALL_DOWN = 190; // two downward triangles
 inline constexpr int IDB_MOVE_ALL_UP = 192;   // two upward triangles
 
+// The about box's picture: 64 x 77, opaque.
+inline constexpr int IDB_ABOUT_PICTURE = 141;
+
+// The option tree's marks: a strip of four 13 x 13 images (check box on, check box off, radio
+// button on, radio button off), and the settings' group images: 16 x 16 each (calendar,
+// notice span, monitor). Magenta is the transparent colour of both.
+inline constexpr int IDB_OPTION_MARKS = 210;
+inline constexpr int IDB_OPTION_GROUPS = 211;
+
 } // namespace orvane::res
