@@ -19,6 +19,18 @@ QLabel *AddText(QWidget *parent, const QString &text, const QRect &geometry)
     return label;
 }
 
+// A link whose target is its caption until it is given another.
+CHyperLink *AddLink(QWidget *parent, const QString &caption, int id, const QRect &geometry)
+{
+    auto *link = new CHyperLink(parent);
+    link->setObjectName(QString::number(id));
+    link->setText(caption);
+    link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    link->setGeometry(geometry);
+    link->Attach();
+    return link;
+}
+
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
@@ -40,19 +52,8 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
             units.Rect(62, 20, 132, 10))
         ->setObjectName(QString::number(IDC_VERSION));
 
-    m_pWebLink = new CHyperLink(this);
-    m_pWebLink->setObjectName(QString::number(IDC_WEB_LINK));
-    m_pWebLink->setText(kWebAddress);
-    m_pWebLink->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_pWebLink->setGeometry(units.Rect(62, 34, 132, 10));
-    m_pWebLink->Attach();
-
-    m_pMailLink = new CHyperLink(this);
-    m_pMailLink->setObjectName(QString::number(IDC_MAIL_LINK));
-    m_pMailLink->setText(kMailAddress);
-    m_pMailLink->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_pMailLink->setGeometry(units.Rect(62, 46, 132, 10));
-    m_pMailLink->Attach();
+    m_pWebLink = AddLink(this, kWebAddress, IDC_WEB_LINK, units.Rect(62, 34, 132, 10));
+    m_pMailLink = AddLink(this, kMailAddress, IDC_MAIL_LINK, units.Rect(62, 46, 132, 10));
     m_pMailLink->SetLinkTarget(QStringLiteral("mailto:") + kMailAddress);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
