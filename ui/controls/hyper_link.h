@@ -51,7 +51,6 @@ public:
     bool ChangeStyle(quint32 remove, quint32 add, bool apply);
     quint32 GetStyleBits() const { return m_dwLinkStyle; }
     bool IsVisited() const { return m_bVisitedLink; }
-    bool IsHover() const { return m_bHover; }
     // Opens the target: visited when that worked, else a beep and the reason.
     void ActivateLink();
 
