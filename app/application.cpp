@@ -10,10 +10,12 @@
 #include "app/platform_checks.h"
 #include "app/single_instance.h"
 #include "app/translations.h"
+#include "settings/hive_registry_backend.h"
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
 #include "store/data_file.h"
 #include "store/message.h"
+#include "store/save_leftovers.h"
 
 #include <QApplication>
 
@@ -51,8 +53,14 @@ int RunApplication(int argc, char **argv)
     CDataFile document(options);
     OrderlyEnd orderlyEnd(application);
 
-    if (LoadOrCreateCalendar(document) == LoadOutcome::Refused)
+    // Only this instance saves them now: what a killed save left beside them goes first.
+    RemoveSaveLeftovers(CDataFile::GetFilePath());
+    RemoveSaveLeftovers(HiveRegistryBackend::HivePath());
+    const LoadOutcome loaded = LoadOrCreateCalendar(document);
+    if (loaded == LoadOutcome::Refused)
         return ExitCode::RefusedNewCalendar;
+    if (loaded == LoadOutcome::CannotOpen)
+        return ExitCode::CalendarCannotBeOpened;
 
     AppContext context{document, registry, options, platform.bPalette256};
     bool showOnStart = true;

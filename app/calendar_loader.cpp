@@ -1,10 +1,10 @@
 #include "app/calendar_loader.h"
 
+#include "store/broken_copy.h"
 #include "store/data_file.h"
 #include "store/message.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace orvane {
 
@@ -28,15 +28,6 @@ bool KeepBrokenFile(const QString &path)
 
 } // namespace
 
-QString BrokenCopyPath(const QString &path, const QDateTime &when)
-{
-    const QString base = path + QStringLiteral(".broken-") + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString candidate = base;
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = base + QStringLiteral("-%1").arg(n);
-    return candidate;
-}
-
 LoadOutcome LoadOrCreateCalendar(CDataFile &document)
 {
     bool createAnew = false;
@@ -45,8 +36,11 @@ LoadOutcome LoadOrCreateCalendar(CDataFile &document)
             document.Save();
             return LoadOutcome::Created;
         }
-        if (document.Load())
+        LoadFailure failure = LoadFailure::None;
+        if (document.Load(&failure))
             return LoadOutcome::Loaded;
+        if (failure == LoadFailure::CannotOpen)
+            return LoadOutcome::CannotOpen;
         if (ShowMessage(kCorruptedQuestion, MessageButtons::YesNo) != MessageAnswer::Yes)
             return LoadOutcome::Refused;
         if (!KeepBrokenFile(CDataFile::GetFilePath()))

@@ -1,21 +1,16 @@
 #pragma once
 
-#include <QDateTime>
-#include <QString>
-
 namespace orvane {
 
 class CDataFile;
 
-enum class LoadOutcome { Loaded, Created, Refused };
+enum class LoadOutcome { Loaded, Created, Refused, CannotOpen };
 
-// Loads the calendar file, or writes a new one when there is none. A file that cannot be read
-// brings up the question whether to create a new calendar; on Yes the unreadable file is first
-// kept beside it (see BrokenCopyPath), on No nothing is touched.
+// Loads the calendar file, or writes a new one when there is none. A file that is there but
+// cannot be opened (a folder of that name, no permission) is shown with its reason and left
+// alone: it is not broken, and nothing replaces it. A file that opens but cannot be read brings
+// up the question whether to create a new calendar; on Yes the unreadable file is first kept
+// beside it (see BrokenCopyPath), on No nothing is touched.
 LoadOutcome LoadOrCreateCalendar(CDataFile &document);
-
-// Where an unreadable calendar is kept: "<path>.broken-YYYYMMDD-HHMMSS", with a counter
-// appended while that name is taken.
-QString BrokenCopyPath(const QString &path, const QDateTime &when);
 
 } // namespace orvane

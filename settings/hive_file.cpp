@@ -5,6 +5,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -178,42 +179,44 @@ std::optional<ParsedValue> ParseValueLine(QStringView line)
 
 } // namespace
 
-std::optional<HiveFile> HiveFile::Parse(const QByteArray &bytes)
+HiveFile HiveFile::Parse(const QByteArray &bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-
-    const QStringList lines = text.split(u'\n');
+    const QList<QByteArray> lines = bytes.split('\n');
     HiveFile hive;
-    Key *current = nullptr;
+    qsizetype current = -1; // the key the value lines go to; -1 when its line could not be read
     bool headerSeen = false;
+    bool anyLine = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString line = lines[i].trimmed();
-        if (line.isEmpty() || line.startsWith(u';'))
+        QByteArray raw = lines[i].trimmed();
+        if (raw.isEmpty() || raw.startsWith(';'))
             continue;
         // Long hex data goes on over lines that end in a backslash.
-        while (line.endsWith(u'\\') && i + 1 < lines.size()) {
-            line.chop(1);
-            line += lines[++i].trimmed();
+        while (raw.endsWith('\\') && i + 1 < lines.size()) {
+            raw.chop(1);
+            raw += lines[++i].trimmed();
         }
-        if (!headerSeen) {
-            if (line != kHeader)
-                return std::nullopt;
+        anyLine = true;
+        QStringDecoder decoder(QStringDecoder::Utf8); // a byte-order mark is dropped
+        const QString line = decoder(raw);
+        if (decoder.hasError()) {
+            ++hive.m_nSkippedLines;
+        } else if (!headerSeen && line == kHeader) {
             headerSeen = true;
         } else if (line.startsWith(u'[')) {
             const QString path = line.mid(1, line.size() - 2);
-            if (!line.endsWith(u']') || !IsWritableKeyPath(path))
-                return std::nullopt;
-            current = &hive.KeyFor(path);
+            current = -1;
+            if (line.endsWith(u']') && IsWritableKeyPath(path))
+                current = &hive.KeyFor(path) - hive.m_keys.data();
+            else
+                ++hive.m_nSkippedLines;
+        } else if (const std::optional<ParsedValue> parsed = ParseValueLine(line); current >= 0 && parsed) {
+            Put(hive.m_keys[current], parsed->name, parsed->value);
         } else {
-            const std::optional<ParsedValue> parsed = ParseValueLine(line);
-            if (!current || !parsed)
-                return std::nullopt;
-            Put(*current, parsed->name, parsed->value);
+            ++hive.m_nSkippedLines;
         }
     }
+    if (anyLine && !headerSeen)
+        ++hive.m_nSkippedLines;
     return hive;
 }
 

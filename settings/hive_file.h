@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringView>
 
-#include <optional>
 #include <vector>
 
 namespace orvane {
@@ -19,9 +18,12 @@ class HiveFile {
 public:
     static constexpr QStringView kHeader = u"Windows Registry Editor Version 5.00";
 
-    // The hive that UTF-8 text describes; nothing when the text is not a well-formed hive.
-    // Empty text is an empty hive.
-    static std::optional<HiveFile> Parse(const QByteArray &bytes);
+    // The hive that UTF-8 text describes. A line that is not well formed (nor valid UTF-8) is
+    // passed over, and so are the values under a key line that is not; a missing header counts
+    // as one such line. The hive holds everything else. Empty text is an empty hive.
+    static HiveFile Parse(const QByteArray &bytes);
+    // The lines Parse passed over; Serialize writes the hive without them.
+    int SkippedLines() const { return m_nSkippedLines; }
     QByteArray Serialize() const;
 
     const RegistryValue *Find(const QString &key, const QString &name) const;
@@ -48,6 +50,7 @@ private:
     static void Put(Key &key, const QString &name, const RegistryValue &value);
 
     std::vector<Key> m_keys;
+    int m_nSkippedLines = 0;
 };
 
 } // namespace orvane

@@ -2,7 +2,9 @@
 
 #include "settings/atomic_write.h"
 #include "settings/hive_file.h"
+#include "store/broken_copy.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -30,8 +32,8 @@ QString FullKey(RegistryRoot root, const QString &key)
     return key.isEmpty() ? path : path + u'\\' + key;
 }
 
-// The hive in the file; an absent file is an empty hive, one that cannot be read or parsed is
-// nothing.
+// The hive in the file; an absent file is an empty hive, one that cannot be read is nothing.
+// Lines that are not well formed are passed over (see HiveFile::Parse).
 std::optional<HiveFile> LoadHive(const QString &path)
 {
     QFile file(path);
@@ -45,15 +47,33 @@ std::optional<HiveFile> LoadHive(const QString &path)
     return HiveFile::Parse(bytes);
 }
 
+// A damaged file is first kept beside it: the lines it loses may be someone's hand edit.
+bool KeepDamagedFile(const QString &path, int skippedLines)
+{
+    const QString copy = BrokenCopyPath(path, QDateTime::currentDateTime());
+    if (!QFile::copy(path, copy)) {
+        qWarning("The registry file %s has %d malformed lines and cannot be copied aside; it is "
+                 "left as it is and the change is not saved.",
+                 qUtf8Printable(QDir::toNativeSeparators(path)), skippedLines);
+        return false;
+    }
+    qWarning("The registry file %s had %d malformed lines; it is written anew without them, the "
+             "damaged file is kept as %s.",
+             qUtf8Printable(QDir::toNativeSeparators(path)), skippedLines,
+             qUtf8Printable(QDir::toNativeSeparators(copy)));
+    return true;
+}
+
 bool SaveHive(const QString &path, const HiveFile &hive)
 {
+    if (hive.SkippedLines() > 0 && !KeepDamagedFile(path, hive.SkippedLines()))
+        return false;
     return WriteFileAtomically(path, hive.Serialize());
 }
 
 void WarnUnreadable(const QString &path)
 {
-    qWarning("The registry file %s cannot be read or parsed; it is left as it is and the change "
-             "is not saved.",
+    qWarning("The registry file %s cannot be read; it is left as it is and the change is not saved.",
              qUtf8Printable(QDir::toNativeSeparators(path)));
 }
 

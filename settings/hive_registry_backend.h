@@ -6,8 +6,10 @@ namespace orvane {
 
 // The registry kept in the hive file $XDG_CONFIG_HOME/orvane/registry.reg. Every call reads the
 // file whole, and every change writes it whole again, atomically; nothing is cached. A missing
-// file is an empty registry. A file that cannot be read or parsed reads as empty and is never
-// written over: changes fail until it is mended or removed.
+// file is an empty registry. Malformed lines are passed over and the rest is read; the next change
+// keeps the damaged file beside it (as registry.reg.broken-...) and writes the hive anew without
+// them. A file that cannot be read at all reads as empty and is never written over: changes fail
+// until it is mended or removed.
 class HiveRegistryBackend final : public RegistryBackend {
 public:
     // Resolved anew on every call; XDG_CONFIG_HOME unset means the platform's config folder.

@@ -3,6 +3,7 @@
 #include "settings/option_flags.h"
 #include "store/archive.h"
 #include "store/clock.h"
+#include "store/file_error_text.h"
 #include "store/message.h"
 #include "store/windows1251.h"
 
@@ -10,8 +11,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cerrno>
 
 namespace orvane {
 
@@ -29,13 +31,19 @@ constexpr qint32 kMaxUsers = 100;
 // Bytes of a full calendar, to spare the writer its reallocations.
 constexpr qsizetype kTypicalSize = 64 * 1024;
 
-constexpr QFile::Permissions kWritable = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                         | QFile::ReadOther;
-constexpr QFile::Permissions kReadOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+constexpr QFile::Permissions kModeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                         | QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+                                         | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+constexpr QFile::Permissions kWriteBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
 
-LoadResult Failed(LoadFailure failure)
+LoadResult Failed(LoadFailure failure, int systemError = 0)
 {
-    return {failure, DescribeLoadFailure(failure)};
+    return {failure, DescribeLoadFailure(failure), systemError};
+}
+
+QFile::Permissions ModeOf(const QString &path)
+{
+    return QFile::permissions(path) & kModeBits;
 }
 
 } // namespace
@@ -69,13 +77,17 @@ ReadContext CDataFile::CurrentReadContext() const
     return {Clock::Today(), m_options.GetMonitorDays()};
 }
 
-int CDataFile::Load()
+int CDataFile::Load(LoadFailure *failure)
 {
-    const LoadResult result = Read(GetFilePath(), CurrentReadContext());
+    const QString path = GetFilePath();
+    const LoadResult result = Read(path, CurrentReadContext());
     if (result.failure == LoadFailure::CannotOpen)
-        ShowMessage(QStringLiteral("Невозможно открыть календарь."));
+        ShowMessage(QStringLiteral("Невозможно открыть календарь.\n%1\n\n%2.")
+                        .arg(QDir::toNativeSeparators(path), OpenFailureText(path, result.systemError)));
     else if (result.failure == LoadFailure::UnexpectedEnd)
         ShowMessage(QStringLiteral("Неожиданный конец файла календаря."));
+    if (failure)
+        *failure = result.failure;
     return result.ok() ? 1 : 0;
 }
 
@@ -92,11 +104,12 @@ int CDataFile::Save()
 LoadResult CDataFile::Read(const QString &path, const ReadContext &context)
 {
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        return Failed(LoadFailure::CannotOpen);
+        return Failed(LoadFailure::CannotOpen, errno);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return Failed(LoadFailure::CannotOpen);
+        return Failed(LoadFailure::CannotOpen, errno);
     return Parse(bytes, context);
 }
 
@@ -158,29 +171,19 @@ QByteArray CDataFile::Serialize(quint32 options) const
 
 SaveResult CDataFile::Write(const QString &path, quint32 options) const
 {
-    const QByteArray bytes = Serialize(options);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return {false, QStringLiteral("cannot create the folder %1").arg(QFileInfo(path).absolutePath())};
-    // The file is read-only between saves; the new one is written beside it and renamed over it,
-    // so that a failure or a crash leaves the previous calendar whole.
-    if (QFileInfo::exists(path))
-        QFile::setPermissions(path, kWritable);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        file.commit();
-        QFile::setPermissions(path, kReadOnly);
-        return {false, reason};
+    const bool existed = QFileInfo::exists(path);
+    const QFile::Permissions before = existed ? ModeOf(path) : QFile::Permissions();
+    // The new file takes the old one's mode, made writable for its owner for the save.
+    if (existed)
+        QFile::setPermissions(path, before | QFile::WriteOwner);
+    const SaveResult result = SaveFileAtomically(path, Serialize(options));
+    if (!result.ok) {
+        if (existed)
+            QFile::setPermissions(path, before);
+        return result;
     }
-    if (!file.commit()) {
-        QFile::setPermissions(path, kReadOnly);
-        return {false, file.errorString()};
-    }
-    QFile::setPermissions(path, kReadOnly);
-    return {};
+    QFile::setPermissions(path, ModeOf(path) & ~kWriteBits);
+    return result;
 }
 
 } // namespace orvane

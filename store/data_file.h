@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/atomic_save.h"
 #include "store/load_result.h"
 #include "store/user.h"
 
@@ -13,11 +14,6 @@ namespace orvane {
 
 class COptionFlags;
 
-struct SaveResult {
-    bool ok = true;
-    QString reason;
-};
-
 // The document: header fields, the main window's calendar scale and large mode, and the user.
 class CDataFile {
 public:
@@ -30,12 +26,14 @@ public:
     static QString GetFilePath();
     bool Exists() const;
 
-    // Reads the program's file; failures that deserve it are shown. Returns 1 / 0.
-    int Load();
+    // Reads the program's file; failures that deserve it are shown, a file that cannot be opened
+    // with its path and the reason. Returns 1 / 0, and the failure through `failure`.
+    int Load(LoadFailure *failure = nullptr);
     // Writes the program's file atomically; a failure is shown. Returns 1 / 0.
     int Save();
 
-    // The same without messages, on any path.
+    // The same without messages, on any path. Between saves the file is read-only: Write takes
+    // away its write bits and keeps the others, so a calendar its user keeps private stays so.
     LoadResult Read(const QString &path, const ReadContext &context);
     SaveResult Write(const QString &path, quint32 options) const;
 

@@ -23,6 +23,7 @@ QString DescribeLoadFailure(LoadFailure failure);
 struct LoadResult {
     LoadFailure failure = LoadFailure::None;
     QString reason; // English, for terminal tools
+    int systemError = 0; // errno of a file that cannot be opened or read
     bool ok() const { return failure == LoadFailure::None; }
 };
 

@@ -1,7 +1,6 @@
 #include "store/windows1251.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <array>
 #include <memory>
@@ -50,12 +49,18 @@ QByteArray EncodeCp1251(const QString &text)
     const CodePageTables &tables = Tables();
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char *out = bytes.data();
-    for (const QChar ch : text) {
-        const quint8 byte = tables.fromUnicode[ch.unicode()];
-        if (byte == 0 && !ch.isNull()) // outside the code page: let the converter substitute
-            return QStringEncoder(kCodePage, QStringConverter::Flag::Stateless).encode(text);
-        *out++ = static_cast<char>(byte);
+    for (auto it = text.cbegin(); it != text.cend(); ++it) {
+        const quint8 byte = tables.fromUnicode[it->unicode()];
+        if (byte != 0 || it->isNull()) {
+            *out++ = static_cast<char>(byte);
+            continue;
+        }
+        // A character the code page lacks becomes one question mark, a surrogate pair included.
+        if (it->isHighSurrogate() && it + 1 != text.cend() && (it + 1)->isLowSurrogate())
+            ++it;
+        *out++ = '?';
     }
+    bytes.truncate(out - bytes.constData());
     return bytes;
 }
 

@@ -44,6 +44,20 @@ SandboxDirs::SandboxDirs()
     m_env.set("XDG_CONFIG_HOME", QFile::encodeName(configDir()));
 }
 
+MessageRecorder::MessageRecorder(MessageAnswer answer)
+{
+    m_env.unset("ORVANE_AUTO_ANSWER");
+    SetMessagePresenter([this, answer](const QString &text, MessageButtons) {
+        texts.append(text);
+        return answer;
+    });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    SetMessagePresenter({});
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile f(path);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "store/message.h"
+
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -39,6 +42,20 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    ScopedEnv m_env;
+};
+
+// Takes the texts ShowMessage would show while it lives, answering each with `answer`.
+class MessageRecorder {
+public:
+    explicit MessageRecorder(MessageAnswer answer = MessageAnswer::Ok);
+    MessageRecorder(const MessageRecorder &) = delete;
+    MessageRecorder &operator=(const MessageRecorder &) = delete;
+    ~MessageRecorder();
+
+    QStringList texts;
+
+private:
     ScopedEnv m_env;
 };
 

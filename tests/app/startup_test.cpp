@@ -3,11 +3,13 @@
 #include "app/platform_checks.h"
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
+#include "store/broken_copy.h"
 #include "store/data_file.h"
 
 #include "test_env.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -69,4 +71,19 @@ TEST(Startup, LoadOrCreateFollowsTheAnswers)
     const QStringList copies = QDir(sandbox.dataDir()).entryList({QStringLiteral("*.broken-*")}, QDir::Files);
     ASSERT_EQ(copies.size(), 1);
     EXPECT_EQ(test::readFile(sandbox.dataDir() + u'/' + copies.first()), QByteArray("ORVANE broken beyond repair"));
+}
+
+TEST(Startup, ACalendarThatCannotBeOpenedIsNeverReplaced)
+{
+    test::SandboxDirs sandbox;
+    test::ScopedEnv env("ORVANE_AUTO_ANSWER", "yes"); // a question would be answered Yes
+    CRegistryStore registry;
+    COptionFlags options(registry);
+    ASSERT_TRUE(QDir().mkpath(sandbox.calendarPath() + QStringLiteral("/inside")));
+
+    CDataFile document(options);
+    EXPECT_EQ(LoadOrCreateCalendar(document), LoadOutcome::CannotOpen);
+    EXPECT_TRUE(QFileInfo(sandbox.calendarPath() + QStringLiteral("/inside")).isDir());
+    EXPECT_EQ(QDir(sandbox.dataDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("orvane.orvd")});
 }

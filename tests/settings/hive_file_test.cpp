@@ -11,7 +11,7 @@ const QString kKey = u"HKEY_CURRENT_USER\\SOFTWARE\\Orvane"_s;
 
 TEST(HiveFileTest, ReadsWhatRegistryEditorsWrite)
 {
-    const std::optional<HiveFile> hive = HiveFile::Parse(
+    const HiveFile hive = HiveFile::Parse(
         "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
         "\r\n"
         "; exported by hand\r\n"
@@ -24,48 +24,68 @@ TEST(HiveFileTest, ReadsWhatRegistryEditorsWrite)
         "\r\n"
         "[hkey_current_user\\software\\orvane]\r\n"
         "\"optionsflag\"=\"42\"\r\n");
-    ASSERT_TRUE(hive);
-    EXPECT_EQ(*hive->Find(kKey, u"OptionsFlag"_s), RegistryValue::String(u"42"_s)) << "the later line wins";
-    EXPECT_EQ(*hive->Find(kKey, QString()), RegistryValue::String(u"Календарь"_s));
-    EXPECT_EQ(*hive->Find(kKey, u"Long"_s), (RegistryValue{RegistryType::kBinary, QByteArray("\x01\x02\x03\xFF", 4)}));
-    EXPECT_EQ(*hive->Find(kKey, u"Dword"_s), RegistryValue::Dword(13));
-    EXPECT_TRUE(hive->HasKey(u"HKEY_CURRENT_USER\\Software"_s));
-    EXPECT_FALSE(hive->HasKey(u"HKEY_CURRENT_USER\\Soft"_s));
+    EXPECT_EQ(hive.SkippedLines(), 0);
+    EXPECT_EQ(*hive.Find(kKey, u"OptionsFlag"_s), RegistryValue::String(u"42"_s)) << "the later line wins";
+    EXPECT_EQ(*hive.Find(kKey, QString()), RegistryValue::String(u"Календарь"_s));
+    EXPECT_EQ(*hive.Find(kKey, u"Long"_s), (RegistryValue{RegistryType::kBinary, QByteArray("\x01\x02\x03\xFF", 4)}));
+    EXPECT_EQ(*hive.Find(kKey, u"Dword"_s), RegistryValue::Dword(13));
+    EXPECT_TRUE(hive.HasKey(u"HKEY_CURRENT_USER\\Software"_s));
+    EXPECT_FALSE(hive.HasKey(u"HKEY_CURRENT_USER\\Soft"_s));
 }
 
 TEST(HiveFileTest, EmptyTextIsAnEmptyHive)
 {
     for (const QByteArray &text : {QByteArray(), QByteArray("\n\n"), QByteArray("Windows Registry Editor Version 5.00\n")}) {
-        const std::optional<HiveFile> hive = HiveFile::Parse(text);
-        ASSERT_TRUE(hive) << text.constData();
-        EXPECT_FALSE(hive->HasKey(u"HKEY_CURRENT_USER"_s));
+        const HiveFile hive = HiveFile::Parse(text);
+        EXPECT_EQ(hive.SkippedLines(), 0) << text.constData();
+        EXPECT_FALSE(hive.HasKey(u"HKEY_CURRENT_USER"_s));
     }
 }
 
-TEST(HiveFileTest, RefusesMalformedText)
+TEST(HiveFileTest, PassesOverMalformedLinesAndKeepsTheRest)
 {
     const QByteArray header = "Windows Registry Editor Version 5.00\n\n";
     const QByteArray key = "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane]\n";
-    const QByteArray broken[] = {
-        "REGEDIT4\n\n" + key,
-        header + "\"Value\"=\"before any key\"\n",
-        header + "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\n",
-        header + "[-HKEY_CURRENT_USER\\SOFTWARE\\Orvane]\n",
-        header + "[HKEY_CURRENT_USER\\\\Orvane]\n",
-        header + key + "\"Value\"=\"C:\\temp\"\n",
-        header + key + "\"Value\"=\"unterminated\n",
-        header + key + "\"Value\"=\"text\" trailing\n",
-        header + key + "\"Value\"=-\n",
-        header + key + "\"Value\"=dword:123456789\n",
-        header + key + "\"Value\"=dword:\n",
-        header + key + "\"Value\"=hex:1,2g\n",
-        header + key + "\"Value\"=hex:100\n",
-        header + key + "\"Value\"=hex(x):00\n",
-        header + key + "Value=\"unquoted name\"\n",
-        header + key + "\"Value\"=\"\xFF\xFE invalid UTF-8\"\n",
+    const QByteArray badValueLines[] = {
+        "\"Value\"=\"C:\\temp\"\n",
+        "\"Value\"=\"unterminated\n",
+        "\"Value\"=\"text\" trailing\n",
+        "\"Value\"=-\n",
+        "\"Value\"=dword:123456789\n",
+        "\"Value\"=dword:\n",
+        "\"Value\"=hex:1,2g\n",
+        "\"Value\"=hex:100\n",
+        "\"Value\"=hex(x):00\n",
+        "Value=\"unquoted name\"\n",
+        "\"Value\"=\"\xFF\xFE invalid UTF-8\"\n",
     };
-    for (const QByteArray &text : broken)
-        EXPECT_FALSE(HiveFile::Parse(text)) << text.constData();
+    for (const QByteArray &bad : badValueLines) {
+        const HiveFile hive = HiveFile::Parse(header + key + "\"Before\"=dword:1\n" + bad + "\"After\"=\"2\"\n");
+        EXPECT_EQ(hive.SkippedLines(), 1) << bad.constData();
+        EXPECT_TRUE(hive.Find(kKey, u"Before"_s)) << bad.constData();
+        EXPECT_TRUE(hive.Find(kKey, u"After"_s)) << bad.constData();
+        EXPECT_FALSE(hive.Find(kKey, u"Value"_s)) << bad.constData();
+        EXPECT_EQ(HiveFile::Parse(hive.Serialize()).SkippedLines(), 0) << "written anew, cleanly";
+    }
+
+    // The values of a key whose line cannot be read go with it; the next key is read again.
+    const QByteArray other = "[HKEY_CURRENT_USER\\SOFTWARE\\Other]\n\"Kept\"=\"yes\"\n";
+    for (const QByteArray &badKey : {QByteArray("[HKEY_CURRENT_USER\\SOFTWARE\\Orvane\n"),
+                                     QByteArray("[-HKEY_CURRENT_USER\\SOFTWARE\\Orvane]\n"),
+                                     QByteArray("[HKEY_CURRENT_USER\\\\Orvane]\n")}) {
+        const HiveFile hive = HiveFile::Parse(header + badKey + "\"Lost\"=\"1\"\n" + other);
+        EXPECT_EQ(hive.SkippedLines(), 2) << badKey.constData();
+        EXPECT_TRUE(hive.Find(u"HKEY_CURRENT_USER\\SOFTWARE\\Other"_s, u"Kept"_s)) << badKey.constData();
+    }
+
+    const HiveFile valueBeforeAnyKey = HiveFile::Parse(header + "\"Value\"=\"x\"\n" + key + "\"A\"=\"1\"\n");
+    EXPECT_EQ(valueBeforeAnyKey.SkippedLines(), 1);
+    EXPECT_TRUE(valueBeforeAnyKey.Find(kKey, u"A"_s));
+
+    const HiveFile withoutHeader = HiveFile::Parse("REGEDIT4\n\n" + key + "\"A\"=\"1\"\n");
+    EXPECT_GT(withoutHeader.SkippedLines(), 0);
+    EXPECT_TRUE(withoutHeader.Find(kKey, u"A"_s));
+    EXPECT_TRUE(withoutHeader.Serialize().startsWith(header));
 }
 
 TEST(HiveFileTest, EveryValueSurvivesSerializeAndParse)
@@ -97,15 +117,15 @@ TEST(HiveFileTest, EveryValueSurvivesSerializeAndParse)
     ASSERT_TRUE(hive.Set(u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane [1]"_s, u"x"_s, RegistryValue::Dword(1)));
 
     const QByteArray text = hive.Serialize();
-    const std::optional<HiveFile> reread = HiveFile::Parse(text);
-    ASSERT_TRUE(reread) << text.constData();
+    const HiveFile reread = HiveFile::Parse(text);
+    EXPECT_EQ(reread.SkippedLines(), 0) << text.constData();
     for (const Entry &entry : entries) {
-        const RegistryValue *value = reread->Find(kKey, entry.name);
+        const RegistryValue *value = reread.Find(kKey, entry.name);
         ASSERT_TRUE(value) << qPrintable(entry.name);
         EXPECT_EQ(*value, entry.value) << qPrintable(entry.name);
     }
-    EXPECT_EQ(*reread->Find(u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane [1]"_s, u"x"_s), RegistryValue::Dword(1));
-    EXPECT_EQ(reread->Serialize(), text);
+    EXPECT_EQ(*reread.Find(u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane [1]"_s, u"x"_s), RegistryValue::Dword(1));
+    EXPECT_EQ(reread.Serialize(), text);
 }
 
 TEST(HiveFileTest, RefusesNamesTheSyntaxCannotHold)

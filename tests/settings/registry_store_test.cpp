@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -234,24 +235,24 @@ TEST_F(RegistryStoreTest, WritesKeepTheRestOfTheHiveIntact)
                               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane]\n"
                               "\"OptionsFlag\"=\"1\"\n";
     WriteHive(others);
-    const std::optional<HiveFile> original = HiveFile::Parse(Hive());
-    ASSERT_TRUE(original);
+    const HiveFile original = HiveFile::Parse(Hive());
+    ASSERT_EQ(original.SkippedLines(), 0);
 
     const QString tricky = u"C:\\Program Files\\\"Orvane\"\\orvane /monitoring\nвторая строка"_s;
     ASSERT_EQ(m_store.WriteString(u"Microsoft\\Windows\\CurrentVersion\\Run"_s, u"orvane"_s, tricky), 1);
     ASSERT_EQ(m_store.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, 13335), 1);
     m_store.DeleteValue(u"Orvane"_s, u"OptionsFlag"_s);
 
-    const std::optional<HiveFile> written = HiveFile::Parse(Hive());
-    ASSERT_TRUE(written) << Hive().constData();
+    const HiveFile written = HiveFile::Parse(Hive());
+    ASSERT_EQ(written.SkippedLines(), 0) << Hive().constData();
     const QString other = u"HKEY_CURRENT_USER\\SOFTWARE\\Other"_s;
     for (const QString &name : {u""_s, u"Quote"_s, u"Dword"_s, u"Binary"_s, u"Expand"_s, u"Multi"_s, u"Empty"_s}) {
-        ASSERT_TRUE(written->Find(other, name)) << qPrintable(name);
-        EXPECT_EQ(*written->Find(other, name), *original->Find(other, name)) << qPrintable(name);
+        ASSERT_TRUE(written.Find(other, name)) << qPrintable(name);
+        EXPECT_EQ(*written.Find(other, name), *original.Find(other, name)) << qPrintable(name);
     }
-    EXPECT_EQ(*written->Find(u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane"_s, u"OptionsFlag"_s),
+    EXPECT_EQ(*written.Find(u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane"_s, u"OptionsFlag"_s),
               RegistryValue::String(u"1"_s));
-    EXPECT_FALSE(written->Find(u"HKEY_CURRENT_USER\\SOFTWARE\\Orvane"_s, u"OptionsFlag"_s));
+    EXPECT_FALSE(written.Find(u"HKEY_CURRENT_USER\\SOFTWARE\\Orvane"_s, u"OptionsFlag"_s));
 
     QString text;
     EXPECT_EQ(m_store.GetStringValue(kRootCurrentUser, u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\orvane"_s, text), 1);
@@ -260,20 +261,43 @@ TEST_F(RegistryStoreTest, WritesKeepTheRestOfTheHiveIntact)
     EXPECT_TRUE(Hive().contains("\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane]\n")) << "a blank line between keys";
 }
 
-TEST_F(RegistryStoreTest, AnUnparsableHiveReadsEmptyAndIsNeverOverwritten)
+TEST_F(RegistryStoreTest, ADamagedHiveKeepsItsGoodValuesAndIsWrittenAnewOnTheNextChange)
 {
-    const QByteArray broken = "Windows Registry Editor Version 5.00\n\n"
-                              "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane]\n"
-                              "\"OptionsFlag\"=\"13335\"\n"
-                              "\"Run\"=\"C:\\Program Files\"\n"; // an unescaped backslash
-    test::writeFile(m_dirs.hivePath(), broken);
+    const QByteArray damaged = "Windows Registry Editor Version 5.00\n\n"
+                               "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane]\n"
+                               "\"OptionsFlag\"=\"13333\"\n"
+                               "\"Run\"=\"C:\\Program Files\"\n" // an unescaped backslash
+                               "\"OrvanePositionX\"=\"120\"\n";
+    test::writeFile(m_dirs.hivePath(), damaged);
+    qint32 number = -1;
+    EXPECT_EQ(m_store.ReadInt(u"Orvane"_s, u"OptionsFlag"_s, number), 1);
+    EXPECT_EQ(number, 13333);
+    m_store.DeleteValue(u"Orvane"_s, u"Missing"_s);
+    EXPECT_EQ(Hive(), damaged) << "reading, or deleting nothing, writes nothing";
+
+    ASSERT_EQ(m_store.WriteInt(u"Orvane"_s, u"PositionY"_s, 7), 1);
+    EXPECT_EQ(Hive(), "Windows Registry Editor Version 5.00\n\n"
+                      "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane]\n"
+                      "\"OptionsFlag\"=\"13333\"\n"
+                      "\"OrvanePositionX\"=\"120\"\n"
+                      "\"PositionY\"=\"7\"\n");
+    const QDir folder(m_dirs.configDir() + u"/orvane"_s);
+    const QStringList copies = folder.entryList({u"registry.reg.broken-*"_s}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1) << "the damaged file is kept";
+    EXPECT_EQ(test::readFile(folder.filePath(copies.front())), damaged);
+    ASSERT_EQ(m_store.WriteInt(u"Orvane"_s, u"PositionY"_s, 8), 1);
+    EXPECT_EQ(folder.entryList({u"registry.reg.broken-*"_s}, QDir::Files), copies) << "a clean hive is not copied";
+}
+
+TEST_F(RegistryStoreTest, AHiveThatCannotBeReadIsNeverOverwritten)
+{
+    ASSERT_TRUE(QDir().mkpath(m_dirs.hivePath())); // a folder in the hive's place
     qint32 number = -1;
     EXPECT_EQ(m_store.ReadInt(u"Orvane"_s, u"OptionsFlag"_s, number), 0);
     EXPECT_EQ(number, -1);
     EXPECT_EQ(m_store.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, 1), 0);
-    m_store.DeleteValue(u"Orvane"_s, u"OptionsFlag"_s);
-    EXPECT_EQ(Hive(), broken);
-    EXPECT_EQ(QDir(m_dirs.configDir() + u"/orvane"_s).entryList(QDir::Files), QStringList{u"registry.reg"_s})
+    EXPECT_TRUE(QFileInfo(m_dirs.hivePath()).isDir());
+    EXPECT_EQ(QDir(m_dirs.configDir() + u"/orvane"_s).entryList(QDir::Files), QStringList())
         << "no stray temporary files";
 }
 

@@ -55,4 +55,18 @@ private:
     QByteArray m_bytes;
 };
 
+// A full calendar, 4.6 MB: 366 days of 40 events with 40-letter names and 254-letter notes.
+// The events have no month, so each stays on the day it was written to, in any year.
+inline QByteArray FullCalendar(char letter = 'a')
+{
+    ByteBuilder b;
+    b.header().defaultUserFields();
+    for (int slot = 0; slot < 366; ++slot) {
+        b.i32(40);
+        for (int i = 0; i < 40; ++i)
+            b.event(0, QByteArray(40, letter), QByteArray(254, static_cast<char>('a' + i % 26)), 1 + slot % 28);
+    }
+    return b;
+}
+
 } // namespace orvane::test

@@ -22,8 +22,15 @@ TEST(Windows1251, CharactersOutsideTheCodePageAreDetected)
     EXPECT_FALSE(FitsCp1251(QStringLiteral("Отпуск 😀")));
     EXPECT_FALSE(FitsCp1251(QStringLiteral("日本")));
     EXPECT_TRUE(FitsCp1251(QStringLiteral("Ёлка – «праздник»")));
-    const QByteArray encoded = EncodeCp1251(QStringLiteral("a日b"));
-    EXPECT_EQ(encoded.size(), 3);
-    EXPECT_EQ(encoded.front(), 'a');
-    EXPECT_EQ(encoded.back(), 'b');
+}
+
+TEST(Windows1251, CharactersOutsideTheCodePageAreWrittenAsQuestionMarks)
+{
+    EXPECT_EQ(EncodeCp1251(QStringLiteral("a日本b")), QByteArray("a??b"));
+    EXPECT_EQ(EncodeCp1251(QStringLiteral("Отпуск 😀!")), QByteArray("\xCE\xF2\xEF\xF3\xF1\xEA ?!"))
+        << "a character beyond the basic plane is one question mark";
+    const QString lone[] = {QString(QChar(0xD83D)) + u'x', u'x' + QString(QChar(0xDE00))};
+    EXPECT_EQ(EncodeCp1251(lone[0]), QByteArray("?x"));
+    EXPECT_EQ(EncodeCp1251(lone[1]), QByteArray("x?"));
+    EXPECT_EQ(EncodeCp1251(QString(QChar(0x1A))), QByteArray("\x1A")) << "a stored 0x1A is kept as it was";
 }
