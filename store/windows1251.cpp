@@ -78,4 +78,24 @@ bool FitsCp1251(const QString &text)
     return true;
 }
 
+QString ReplaceOutsideCp1251(const QString &text)
+{
+    if (FitsCp1251(text))
+        return text;
+    const CodePageTables &tables = Tables();
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (tables.fromUnicode[ch.unicode()] != 0 || ch.isNull()) {
+            result.append(ch);
+            continue;
+        }
+        result.append(u'?');
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+    }
+    return result;
+}
+
 } // namespace orvane
