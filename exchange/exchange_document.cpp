@@ -1,8 +1,10 @@
 #include "exchange/exchange_document.h"
 
+#include "exchange/cp1251_encoding.h"
 #include "store/user.h"
 
 #include <QSaveFile>
+#include <QStringEncoder>
 
 #include <libxml/tree.h>
 #include <libxml/xmlsave.h>
@@ -15,32 +17,47 @@ constexpr char kEncoding[] = "windows-1251";
 
 const xmlChar *Xml(const char *text) { return reinterpret_cast<const xmlChar *>(text); }
 
-// An attribute value as UTF-8. The control characters XML 1.0 cannot carry in any form (all
-// below 0x20 but tab, line feed and carriage return) become "?": written as they are, they
-// would make a document no reader accepts, the importing one included.
-QByteArray AttributeValue(const QString &text)
-{
-    QByteArray bytes = text.toUtf8();
-    for (char &c : bytes)
-        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
-            c = '?';
-    return bytes;
-}
+// Adds the "Event" elements, converting every value in one reused buffer.
+class EventWriter {
+public:
+    EventWriter(xmlNodePtr root, const CUser &user) : m_root(root), m_user(user) {}
 
-bool SetAttribute(xmlNodePtr element, const char *name, const QByteArray &value)
-{
-    return xmlNewProp(element, Xml(name), Xml(value.constData())) != nullptr;
-}
+    bool Add(const CEventRecord &event)
+    {
+        xmlNodePtr element = xmlNewChild(m_root, nullptr, Xml("Event"), nullptr);
+        return element && Set(element, "name", event.Name) && Set(element, "information", event.Notes)
+            && Set(element, "category", ExchangeCategoryName(m_user, event))
+            && Set(element, "month", event.Month) && Set(element, "day", event.Day);
+    }
 
-bool AddEvent(xmlNodePtr root, const CUser &user, const CEventRecord &event)
-{
-    xmlNodePtr element = xmlNewChild(root, nullptr, Xml("Event"), nullptr);
-    return element && SetAttribute(element, "name", AttributeValue(event.Name))
-        && SetAttribute(element, "information", AttributeValue(event.Notes))
-        && SetAttribute(element, "category", AttributeValue(ExchangeCategoryName(user, event)))
-        && SetAttribute(element, "month", QByteArray::number(event.Month))
-        && SetAttribute(element, "day", QByteArray::number(event.Day));
-}
+private:
+    bool Set(xmlNodePtr element, const char *name, int value)
+    {
+        return xmlNewProp(element, Xml(name), Xml(QByteArray::number(value).constData())) != nullptr;
+    }
+
+    // The value as UTF-8. The control characters XML 1.0 cannot carry in any form (all below
+    // 0x20 but tab, line feed and carriage return) become "?": written as they are, they would
+    // make a document no reader accepts, the importing one included.
+    bool Set(xmlNodePtr element, const char *name, const QString &value)
+    {
+        m_buffer.resize(m_encoder.requiredSpace(value.size()) + 1);
+        char *const begin = m_buffer.data();
+        char *const end = m_encoder.appendToBuffer(begin, value);
+        *end = '\0';
+        for (char *c = begin; c != end; ++c) {
+            const auto byte = static_cast<unsigned char>(*c);
+            const bool unwritable = byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
+            *c = unwritable ? '?' : *c;
+        }
+        return xmlNewProp(element, Xml(name), Xml(begin)) != nullptr;
+    }
+
+    xmlNodePtr m_root;
+    const CUser &m_user;
+    QStringEncoder m_encoder{QStringConverter::Utf8, QStringConverter::Flag::Stateless};
+    QByteArray m_buffer;
+};
 
 } // namespace
 
@@ -57,21 +74,24 @@ void CExchangeDocument::FreeDocument::operator()(_xmlDoc *doc) const
 
 std::optional<CExchangeDocument> CExchangeDocument::Build(const CUser &user)
 {
+    UseOwnCp1251Encoding();
     xmlDocPtr doc = xmlNewDoc(Xml("1.0"));
     if (!doc)
         return std::nullopt;
     CExchangeDocument document(doc);
+    doc->dict = xmlDictCreate(); // element and attribute names are stored once
     // Declared, so that the serialiser writes the code page's own bytes rather than references.
     doc->encoding = xmlStrdup(Xml(kEncoding));
     xmlNodePtr root = xmlNewDocNode(doc, nullptr, Xml("Orvane"), nullptr);
-    if (!doc->encoding || !root)
+    if (!doc->dict || !doc->encoding || !root)
         return std::nullopt;
     xmlDocSetRootElement(doc, root);
-    if (!SetAttribute(root, "version", QByteArrayLiteral(ORVANE_VERSION_TEXT)))
+    if (!xmlNewProp(root, Xml("version"), Xml(ORVANE_VERSION_TEXT)))
         return std::nullopt;
+    EventWriter writer(root, user);
     for (int index = 0; index < kDaySlots; ++index)
         for (const CEventRecord &event : user.Slot(index))
-            if (event.Selected && !AddEvent(root, user, event))
+            if (event.Selected && !writer.Add(event))
                 return std::nullopt;
     return document;
 }

@@ -1,5 +1,7 @@
 #include "exchange/exchange_reader.h"
 
+#include "exchange/cp1251_encoding.h"
+
 #include <QFile>
 
 #include <libxml/parser.h>
@@ -132,6 +134,7 @@ ExchangeReadResult Parse(QByteArrayView bytes, const char *encoding, int options
         return TooLarge();
     if (bytes.isEmpty()) // libxml2 would not even start on it
         return {ExchangeReadFailure::NotWellFormed, QStringLiteral("the document is empty")};
+    UseOwnCp1251Encoding();
     const std::unique_ptr<xmlParserCtxt, FreeParser> parser(xmlNewParserCtxt());
     if (!parser)
         return {ExchangeReadFailure::NoParser, QStringLiteral("the XML parser cannot be set up")};

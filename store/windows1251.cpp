@@ -69,6 +69,16 @@ QString DecodeCp1251(QByteArrayView bytes)
     return text;
 }
 
+const std::array<char16_t, 256> &Cp1251Characters()
+{
+    return Tables().toUnicode;
+}
+
+const std::array<quint8, 0x10000> &Cp1251Bytes()
+{
+    return Tables().fromUnicode;
+}
+
 bool FitsCp1251(const QString &text)
 {
     const CodePageTables &tables = Tables();

@@ -125,6 +125,25 @@ TEST_F(ExchangeDocumentTest, TextsComeBackUnchangedThroughBothForms)
     EXPECT_TRUE(Build().FileForm().contains("&#128512;"));
 }
 
+TEST_F(ExchangeDocumentTest, LargeDocumentsConvertAcrossTheConvertersChunks)
+{
+    // Mixed one-, two- and three-byte characters and references, so that the converters' chunk
+    // ends fall inside characters somewhere.
+    QStringList names;
+    for (int i = 0; i < 3000; ++i) {
+        names << u"€%1Жж😀№%2"_s.arg(i).arg(QString(i % 7, u'ё'));
+        Add(1 + i % 12, 1 + i % 28, names.back(), QString(i % 50, u'Ъ'));
+    }
+    const std::vector<CEventRecord> read = RoundTrip(Build(), false);
+    ASSERT_EQ(read.size(), 3000u);
+    QStringList readNames;
+    for (const CEventRecord &record : read)
+        readNames << record.Name;
+    readNames.sort();
+    names.sort();
+    EXPECT_EQ(readNames, names);
+}
+
 TEST(ExchangeFile, WritesAtomicallyAndReportsFailures)
 {
     QTemporaryDir dir;
