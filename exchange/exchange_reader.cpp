@@ -191,6 +191,8 @@ ExchangeReadResult ReadExchangeDevice(QIODevice &device, CEventList &list)
 
 ExchangeReadResult ReadExchangeFile(const QString &path, CEventList &list)
 {
+    if (path.isEmpty())
+        return {ExchangeReadFailure::CannotOpen, QStringLiteral("no file name")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {ExchangeReadFailure::CannotOpen, file.errorString()};

@@ -16,6 +16,7 @@
 #include "ui/controls/owner_draw_state.h"
 #include "ui/events/event_tree_dialog.h"
 #include "ui/events/merge_days_dialog.h"
+#include "ui/exchange/exchange_wizards.h"
 #include "ui/main/calendar_texts.h"
 #include "ui/main/day_events_move.h"
 #include "ui/main/frame_hit_test.h"
@@ -439,6 +440,16 @@ void CMainDlg::OnCommand(int id)
         dialog.exec();
         break;
     }
+    case res::CommandId::Import:
+        if (RunImportWizard(m_context.document, this)) {
+            BuildFrame();
+            DrawMonths();
+            update();
+        }
+        break;
+    case res::CommandId::Export:
+        RunExportWizard(m_context.document.m_user, this);
+        break;
     default:
         // The properties, import, export and about dialogs come with their own windows; the
         // help contents have none.
