@@ -46,9 +46,17 @@ void CalendarSandbox::start(QProcess &process, const QStringList &arguments, con
 
 int CalendarSandbox::runCtl(const QStringList &arguments, QByteArray *out, QByteArray *err) const
 {
+    return runCtl(arguments, QByteArray(), out, err);
+}
+
+int CalendarSandbox::runCtl(const QStringList &arguments, const QByteArray &input, QByteArray *out,
+                            QByteArray *err) const
+{
     QProcess process;
     process.setProcessEnvironment(environment(QStringLiteral("ok")));
     process.start(executable(QStringLiteral("orvanectl")), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(30000))
         return -1;
     if (out)

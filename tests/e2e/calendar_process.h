@@ -21,6 +21,8 @@ public:
     void start(QProcess &process, const QStringList &arguments = {}, const QString &answer = QStringLiteral("ok")) const;
     // Runs build/orvanectl to its end.
     int runCtl(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr) const;
+    // The same with `input` on its standard input.
+    int runCtl(const QStringList &arguments, const QByteArray &input, QByteArray *out, QByteArray *err) const;
 
     static QString executable(const QString &name);
 
