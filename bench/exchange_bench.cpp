@@ -10,6 +10,7 @@
 #include <libxml/parser.h>
 #include <libxml/tree.h>
 
+#include "full_calendar.h"
 #include "median_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -27,20 +28,7 @@ struct Fixture {
 
     Fixture()
     {
-        const int year = 2024; // a leap year: all 366 slots
-        for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
-            CEventList &slot = user.Slot(date.dayOfYear() - 1);
-            for (int i = 0; i < CEventList::kMaxEvents; ++i) {
-                CEventRecord event;
-                event.Name = QString(40, QChar(u'а' + i % 32));
-                event.Notes = QString(255, QChar(u'я' - i % 32));
-                event.Month = date.month();
-                event.Day = date.day();
-                event.Category = i % 2;
-                event.Selected = 1;
-                slot.AddTail(event);
-            }
-        }
+        FillFullCalendar(user, 2024, true); // a leap year: all 366 slots
         document = CExchangeDocument::Build(user)->FileForm();
         tree = xmlReadMemory(document.constData(), static_cast<int>(document.size()), nullptr, nullptr, XML_PARSE_NONET);
     }
@@ -60,16 +48,6 @@ void BM_Export(benchmark::State &state)
         benchmark::DoNotOptimize(document->FileForm().size());
     }
 }
-
-void BM_BuildOnly(benchmark::State &state)
-{
-    const CUser &user = TheFixture().user;
-    for (auto _ : state) {
-        const std::optional<CExchangeDocument> document = CExchangeDocument::Build(user);
-        benchmark::DoNotOptimize(document.has_value());
-    }
-}
-BENCHMARK(BM_BuildOnly)->Unit(benchmark::kMillisecond);
 
 void BM_LibxmlSerialise(benchmark::State &state)
 {

@@ -1,9 +1,6 @@
 #include "cli/cli_calendar.h"
 
-#include "settings/option_flags.h"
-#include "settings/registry_store.h"
 #include "store/clock.h"
-#include "store/data_file.h"
 
 #include <cstdio>
 
@@ -14,16 +11,16 @@ void PrintError(const QString &text)
     std::fprintf(stderr, "orvanectl: %s\n", text.toUtf8().constData());
 }
 
-quint32 StoredOptions(CRegistryStore &registry)
+CliCalendar::CliCalendar()
 {
     qint32 options = COptionFlags::kDefaultOptions;
-    registry.ReadInt(QStringLiteral("Orvane"), QStringLiteral("OptionsFlag"), options);
-    return static_cast<quint32>(options);
+    m_registry.ReadInt(QStringLiteral("Orvane"), QStringLiteral("OptionsFlag"), options);
+    m_nOptions = static_cast<quint32>(options);
 }
 
-bool LoadCalendar(const QString &path, quint32 options, CDataFile &document)
+bool CliCalendar::Load(const QString &path)
 {
-    const LoadResult result = document.Read(path, {Clock::Today(), COptionFlags::MonitorDaysOf(options)});
+    const LoadResult result = m_document.Read(path, {Clock::Today(), COptionFlags::MonitorDaysOf(m_nOptions)});
     if (!result.ok())
         PrintError(QStringLiteral("cannot read calendar: %1").arg(result.reason));
     return result.ok();

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "settings/option_flags.h"
+#include "settings/registry_store.h"
+#include "store/data_file.h"
 
-namespace orvane {
-class CDataFile;
-class CRegistryStore;
-} // namespace orvane
+#include <QString>
 
 namespace orvane::cli {
 
@@ -14,11 +13,23 @@ constexpr int kFailed = 2; // a wrong command, an unreadable calendar or documen
 // "orvanectl: <text>" on standard error.
 void PrintError(const QString &text);
 
-// The option flags as stored, read without writing anything back; the defaults when none are.
-quint32 StoredOptions(CRegistryStore &registry);
+// A calendar file with the options it is read and written with, as stored in the registry
+// (the defaults when none are; nothing is written back).
+class CliCalendar {
+public:
+    CliCalendar();
 
-// Reads the calendar at `path` as the calendar program loads it; on failure prints
-// "cannot read calendar: <reason>" and gives false.
-bool LoadCalendar(const QString &path, quint32 options, CDataFile &document);
+    // Reads the calendar at `path` as the calendar program loads it; on failure prints
+    // "cannot read calendar: <reason>" and gives false.
+    bool Load(const QString &path);
+    SaveResult Save(const QString &path) const { return m_document.Write(path, m_nOptions); }
+    CUser &User() { return m_document.m_user; }
+
+private:
+    CRegistryStore m_registry;
+    COptionFlags m_flags{m_registry};
+    CDataFile m_document{m_flags};
+    quint32 m_nOptions = COptionFlags::kDefaultOptions;
+};
 
 } // namespace orvane::cli

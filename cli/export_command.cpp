@@ -2,9 +2,7 @@
 
 #include "cli/cli_calendar.h"
 #include "exchange/exchange_document.h"
-#include "settings/option_flags.h"
-#include "settings/registry_store.h"
-#include "store/data_file.h"
+#include "store/atomic_file.h"
 
 #include <cstdio>
 
@@ -59,13 +57,11 @@ int RunExport(const QStringList &arguments)
     ExportRequest request;
     if (!Parse(arguments, request))
         return kFailed;
-    CRegistryStore registry;
-    COptionFlags flags(registry);
-    CDataFile document(flags);
-    if (!LoadCalendar(request.calendar, StoredOptions(registry), document))
+    CliCalendar calendar;
+    if (!calendar.Load(request.calendar))
         return kFailed;
-    SelectEvents(document.m_user, request);
-    const std::optional<CExchangeDocument> built = CExchangeDocument::Build(document.m_user);
+    SelectEvents(calendar.User(), request);
+    const std::optional<CExchangeDocument> built = CExchangeDocument::Build(calendar.User());
     const QByteArray bytes = !built ? QByteArray() : request.clipboardForm ? built->ClipboardForm() : built->FileForm();
     if (bytes.isEmpty()) {
         PrintError(QStringLiteral("export: the document cannot be built (out of memory)"));
@@ -75,7 +71,7 @@ int RunExport(const QStringList &arguments)
         std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
         return std::fflush(stdout) == 0 ? 0 : kFailed;
     }
-    const SaveResult written = WriteExchangeFile(bytes, request.out);
+    const SaveResult written = WriteFileAtomically(request.out, bytes);
     if (!written.ok) {
         PrintError(QStringLiteral("export: cannot write %1: %2").arg(request.out, written.reason));
         return kFailed;

@@ -4,9 +4,6 @@
 #include "cli/cli_calendar.h"
 #include "exchange/exchange_reader.h"
 #include "exchange/import_merge.h"
-#include "settings/option_flags.h"
-#include "settings/registry_store.h"
-#include "store/data_file.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -118,11 +115,8 @@ int RunImport(const QStringList &arguments)
                                   "over the imported ones when it ends. Close it and import again."));
         return kCalendarRunning;
     }
-    CRegistryStore registry;
-    COptionFlags flags(registry);
-    CDataFile document(flags);
-    const quint32 options = StoredOptions(registry);
-    if (!LoadCalendar(request.calendar, options, document))
+    CliCalendar calendar;
+    if (!calendar.Load(request.calendar))
         return kFailed;
     CEventList list;
     const ExchangeReadResult read = ReadDocument(request.source, list);
@@ -133,9 +127,9 @@ int RunImport(const QStringList &arguments)
     }
     for (CEventRecord &record : list)
         record.Selected = 1;
-    const MergeReport report = MergeImportedEvents(document.m_user, list);
+    const MergeReport report = MergeImportedEvents(calendar.User(), list);
     if (!request.dryRun && report.added > 0) {
-        const SaveResult saved = document.Write(request.calendar, options);
+        const SaveResult saved = calendar.Save(request.calendar);
         if (!saved.ok) {
             PrintError(QStringLiteral("cannot save calendar: %1").arg(saved.reason));
             return kFailed;

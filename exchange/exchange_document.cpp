@@ -3,7 +3,6 @@
 #include "exchange/cp1251_encoding.h"
 #include "store/user.h"
 
-#include <QSaveFile>
 #include <QStringEncoder>
 
 #include <libxml/tree.h>
@@ -120,21 +119,6 @@ QByteArray CExchangeDocument::ClipboardForm() const
     }
     xmlBufferFree(buffer);
     return bytes.replace(">", ">\r\n");
-}
-
-SaveResult WriteExchangeFile(const QByteArray &bytes, const QString &path)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, reason};
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {};
 }
 
 } // namespace orvane

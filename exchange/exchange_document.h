@@ -1,7 +1,5 @@
 #pragma once
 
-#include "store/data_file.h"
-
 #include <QByteArray>
 #include <QString>
 
@@ -42,8 +40,5 @@ private:
 
     std::unique_ptr<_xmlDoc, FreeDocument> m_doc;
 };
-
-// Writes a document to a file atomically: the file is either the whole new document or as it was.
-SaveResult WriteExchangeFile(const QByteArray &bytes, const QString &path);
 
 } // namespace orvane

@@ -5,6 +5,7 @@
 #include "settings/registry_store.h"
 #include "store/data_file.h"
 #include "store/windows1251.h"
+#include "event_maker.h"
 #include "test_env.h"
 
 #include <QProcess>
@@ -24,13 +25,7 @@ public:
 
     Calendar &Add(int month, int day, const QString &name, const QString &notes = {}, int category = 0)
     {
-        CEventRecord event;
-        event.Name = name;
-        event.Notes = notes;
-        event.Month = month;
-        event.Day = day;
-        event.Category = category;
-        m_document.m_user.Slot(CUser::SlotIndex(month, day, 2026)).AddTail(event);
+        m_document.m_user.Slot(CUser::SlotIndex(month, day, 2026)).AddTail(MakeEvent(month, day, name, notes, category));
         return *this;
     }
     void WriteTo(const QString &path) const { ASSERT_TRUE(m_document.Write(path, COptionFlags::kDefaultOptions).ok); }

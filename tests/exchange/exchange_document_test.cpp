@@ -4,9 +4,7 @@
 #include "store/user.h"
 #include "store/windows1251.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
+#include "event_maker.h"
 #include <gtest/gtest.h>
 
 namespace orvane {
@@ -22,12 +20,7 @@ protected:
     CEventRecord &Add(int month, int day, const QString &name, const QString &notes = {},
                       int category = 0, bool selected = true)
     {
-        CEventRecord event;
-        event.Name = name;
-        event.Notes = notes;
-        event.Month = month;
-        event.Day = day;
-        event.Category = category;
+        CEventRecord event = test::MakeEvent(month, day, name, notes, category);
         event.Selected = selected ? 1 : 0;
         return *user.GetDayEvents(month, day).AddTail(event);
     }
@@ -142,19 +135,6 @@ TEST_F(ExchangeDocumentTest, LargeDocumentsConvertAcrossTheConvertersChunks)
     readNames.sort();
     names.sort();
     EXPECT_EQ(readNames, names);
-}
-
-TEST(ExchangeFile, WritesAtomicallyAndReportsFailures)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"orvane.xml"_s);
-    EXPECT_TRUE(WriteExchangeFile("<a/>", path).ok);
-    const SaveResult failed = WriteExchangeFile("<b/>", dir.filePath(u"missing/folder/x.xml"_s));
-    EXPECT_FALSE(failed.ok);
-    EXPECT_FALSE(failed.reason.isEmpty());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "<a/>");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "store/clock.h"
 #include "store/user.h"
 
+#include "event_maker.h"
 #include <gtest/gtest.h>
 
 namespace orvane {
@@ -17,23 +18,14 @@ protected:
     void Import(int month, int day, const QString &name, const QString &category = u"День рождения"_s,
                 const QString &notes = {}, bool selected = true)
     {
-        CEventRecord record;
-        record.Name = name;
-        record.Notes = notes;
+        CEventRecord record = test::MakeEvent(month, day, name, notes);
         record.CategoryName = category;
-        record.Month = month;
-        record.Day = day;
         record.Selected = selected ? 1 : 0;
         list.AddTail(record);
     }
     CEventRecord &Existing(int month, int day, int category)
     {
-        CEventRecord event;
-        event.Name = u"old"_s;
-        event.Month = month;
-        event.Day = day;
-        event.Category = category;
-        return *user.GetDayEvents(month, day).AddTail(event);
+        return *user.GetDayEvents(month, day).AddTail(test::MakeEvent(month, day, u"old"_s, {}, category));
     }
     const CEventRecord &Last(int month, int day)
     {

@@ -1,6 +1,7 @@
 #include "ui/exchange/exchange_transfer.h"
 
 #include "exchange/exchange_document.h"
+#include "store/atomic_file.h"
 #include "exchange/exchange_reader.h"
 #include "store/message.h"
 #include "store/windows1251.h"
@@ -26,7 +27,7 @@ int ExportEvents(const CUser &user, ExchangeTarget target, const QString &path)
     }
     if (target != ExchangeTarget::Clipboard && !path.isEmpty()) {
         const QByteArray bytes = document->FileForm();
-        if (bytes.isEmpty() || !WriteExchangeFile(bytes, path).ok)
+        if (bytes.isEmpty() || !WriteFileAtomically(path, bytes).ok)
             ShowMessage(QStringLiteral("Не удалось экспортировать события в файл: ") + path);
     }
     return 1;

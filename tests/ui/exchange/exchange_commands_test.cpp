@@ -5,9 +5,10 @@
 #include "settings/registry_store.h"
 #include "store/clock.h"
 #include "store/data_file.h"
-#include "store/message.h"
 #include "ui/main/main_dlg.h"
 
+#include "captured_messages.h"
+#include "event_maker.h"
 #include "test_env.h"
 
 #include <QAbstractButton>
@@ -33,10 +34,6 @@ protected:
     void SetUp() override
     {
         Clock::SetSource([] { return QDate(2026, 5, 10); });
-        SetMessagePresenter([this](const QString &text, MessageButtons) {
-            messages << text;
-            return MessageAnswer::Ok;
-        });
         window = std::make_unique<CMainDlg>(context, true);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -44,7 +41,6 @@ protected:
     void TearDown() override
     {
         window.reset();
-        SetMessagePresenter({});
         Clock::SetSource({});
     }
 
@@ -80,7 +76,7 @@ protected:
     CDataFile document{flags};
     AppContext context{document, registry, flags, false};
     std::unique_ptr<CMainDlg> window;
-    QStringList messages;
+    test::CapturedMessages messages;
 };
 
 TEST_F(ExchangeCommandsTest, ImportAddsTheCheckedEventsSavesAndRedraws)
@@ -97,8 +93,8 @@ TEST_F(ExchangeCommandsTest, ImportAddsTheCheckedEventsSavesAndRedraws)
     EXPECT_EQ(day.begin()->Name, u"Лена"_s);
     EXPECT_EQ(document.m_user.GetCategory(day.begin()->Category), u"Друзья"_s);
     EXPECT_EQ(MarkPixel(5, 20), QColor(0, 192, 0)) << "the day is drawn with its mark";
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith(u"Добавлено событий: 1.\n\nНе добавлено событий: 1"_s)) << messages[0].toStdString();
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts[0].startsWith(u"Добавлено событий: 1.\n\nНе добавлено событий: 1"_s)) << messages.texts[0].toStdString();
 
     CDataFile saved(flags);
     ASSERT_TRUE(saved.Read(CDataFile::GetFilePath(), saved.CurrentReadContext()).ok()) << "saved at once";
@@ -113,17 +109,13 @@ TEST_F(ExchangeCommandsTest, ACancelledImportChangesNothing)
         Press(wizard, QWizard::CancelButton);
     });
     EXPECT_TRUE(document.m_user.GetDayEvents(5, 20).IsEmpty());
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(messages.texts.isEmpty());
     EXPECT_FALSE(document.Exists()) << "nothing saved";
 }
 
 TEST_F(ExchangeCommandsTest, ExportPutsTheCalendarOnTheClipboard)
 {
-    CEventRecord event;
-    event.Name = u"Лена"_s;
-    event.Month = 5;
-    event.Day = 20;
-    document.m_user.GetDayEvents(5, 20).AddTail(event);
+    document.m_user.GetDayEvents(5, 20).AddTail(test::MakeEvent(5, 20, u"Лена"_s));
     QGuiApplication::clipboard()->clear();
     RunCommand(res::CommandId::Export, [](QWizard &wizard) {
         Press(wizard, QWizard::NextButton);
@@ -132,7 +124,7 @@ TEST_F(ExchangeCommandsTest, ExportPutsTheCalendarOnTheClipboard)
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               u"<Orvane version=\"1, 9, 2, 0\">\r\n<Event name=\"Лена\" information=\"\" category=\"День рождения\" "
               "month=\"5\" day=\"20\"/>\r\n</Orvane>\r\n"_s);
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(messages.texts.isEmpty());
 }
 
 } // namespace

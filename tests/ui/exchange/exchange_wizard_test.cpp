@@ -1,6 +1,5 @@
 #include "exchange/exchange_document.h"
 #include "store/clock.h"
-#include "store/message.h"
 #include "store/user.h"
 #include "store/windows1251.h"
 #include "ui/controls/tool_tip_button.h"
@@ -13,6 +12,8 @@
 #include "ui/exchange/wizard_import_last.h"
 
 #include "../main/qt_print.h"
+#include "captured_messages.h"
+#include "event_maker.h"
 #include "test_env.h"
 
 #include <QAbstractButton>
@@ -38,26 +39,17 @@ protected:
     void SetUp() override
     {
         Clock::SetSource([] { return QDate(2026, 5, 10); });
-        SetMessagePresenter([this](const QString &text, MessageButtons) {
-            messages << text;
-            return MessageAnswer::Ok;
-        });
         QGuiApplication::clipboard()->clear();
     }
     void TearDown() override
     {
         wizard.reset();
-        SetMessagePresenter({});
         Clock::SetSource({});
     }
 
     CEventRecord &Add(int month, int day, const QString &name)
     {
-        CEventRecord event;
-        event.Name = name;
-        event.Month = month;
-        event.Day = day;
-        return *user.GetDayEvents(month, day).AddTail(event);
+        return *user.GetDayEvents(month, day).AddTail(test::MakeEvent(month, day, name));
     }
     CExchangeWizard &Show(std::unique_ptr<CExchangeWizard> made)
     {
@@ -122,7 +114,7 @@ protected:
 
     test::SandboxDirs sandbox;
     CUser user;
-    QStringList messages;
+    test::CapturedMessages messages;
     std::unique_ptr<CExchangeWizard> wizard;
 };
 
@@ -202,7 +194,7 @@ TEST_F(ExchangeWizardTest, ExportTargetsFollowTheBoxes)
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               DecodeCp1251(CExchangeDocument::Build(user)->ClipboardForm()));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(u"<Orvane version=\"1, 9, 2, 0\">\r\n<Event name=\"Маша\""_s));
-    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(messages.texts.isEmpty());
 
     // Both boxes cleared: nothing at all.
     QGuiApplication::clipboard()->clear();
@@ -232,7 +224,7 @@ TEST_F(ExchangeWizardTest, ExportTargetsFollowTheBoxes)
     Control<QLineEdit>(1003)->setText(dir.filePath(u"no/such/folder/x.xml"_s));
     QTest::mouseClick(Button(QWizard::FinishButton), Qt::LeftButton);
     EXPECT_FALSE(wizard->isVisible());
-    EXPECT_EQ(messages, QStringList{u"Не удалось экспортировать события в файл: "_s + dir.filePath(u"no/such/folder/x.xml"_s)});
+    EXPECT_EQ(messages.texts, QStringList{u"Не удалось экспортировать события в файл: "_s + dir.filePath(u"no/such/folder/x.xml"_s)});
 }
 
 TEST_F(ExchangeWizardTest, ImportReadsOnEveryNextAndStaysOnAFailedRead)
@@ -251,7 +243,7 @@ TEST_F(ExchangeWizardTest, ImportReadsOnEveryNextAndStaysOnAFailedRead)
     EXPECT_TRUE(Control<QLineEdit>(1003)->isEnabled());
     SaveShot(u"wizard_import_1.png"_s);
     QTest::mouseClick(Button(QWizard::NextButton), Qt::LeftButton); // an empty path
-    EXPECT_EQ(messages, (QStringList{u"В буфере нет данных для импорта."_s,
+    EXPECT_EQ(messages.texts, (QStringList{u"В буфере нет данных для импорта."_s,
                                      u"В буфере находится неверный формат данных для импорта."_s,
                                      u"В файле находится неверный формат данных для импорта."_s}));
     EXPECT_EQ(wizard->currentId(), 0);
