@@ -44,16 +44,16 @@ void RunExportWizard(CUser &user, QWidget *parent)
     NewExportWizard(user, parent)->exec();
 }
 
-bool RunImportWizard(CDataFile &document, QWidget *parent)
+void RunImportWizard(CDataFile &document, QWidget *parent, const std::function<void()> &redraw)
 {
     CEventList list;
     if (NewImportWizard(list, parent)->exec() != QDialog::Accepted)
-        return false;
+        return;
     const MergeReport report = MergeImportedEvents(document.m_user, list);
     if (report.added > 0)
         document.Save(); // a failure is shown by Save itself
+    redraw();
     ShowMessage(MergeReportMessage(report));
-    return true;
 }
 
 } // namespace orvane

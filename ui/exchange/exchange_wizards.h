@@ -2,6 +2,7 @@
 
 #include <QWizard>
 
+#include <functional>
 #include <memory>
 
 namespace orvane {
@@ -31,8 +32,8 @@ std::unique_ptr<CExchangeWizard> NewImportWizard(CEventList &list, QWidget *pare
 void RunExportWizard(CUser &user, QWidget *parent);
 
 // The import wizard, modal over `parent`. After Finish the events left checked are merged into
-// the calendar, which is saved at once when anything was added, and one message tells what was
-// added and what was not. True after Finish: the caller redraws its months.
-bool RunImportWizard(CDataFile &document, QWidget *parent);
+// the calendar, which is saved at once when anything was added, `redraw` shows the months with
+// them, and one message tells what was added and what was not. Cancel changes nothing.
+void RunImportWizard(CDataFile &document, QWidget *parent, const std::function<void()> &redraw);
 
 } // namespace orvane

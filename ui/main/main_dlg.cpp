@@ -441,11 +441,11 @@ void CMainDlg::OnCommand(int id)
         break;
     }
     case res::CommandId::Import:
-        if (RunImportWizard(m_context.document, this)) {
+        RunImportWizard(m_context.document, this, [this] {
             BuildFrame();
             DrawMonths();
             update();
-        }
+        });
         break;
     case res::CommandId::Export:
         RunExportWizard(m_context.document.m_user, this);

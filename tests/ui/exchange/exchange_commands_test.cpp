@@ -5,6 +5,7 @@
 #include "settings/registry_store.h"
 #include "store/clock.h"
 #include "store/data_file.h"
+#include "store/message.h"
 #include "ui/main/main_dlg.h"
 
 #include "captured_messages.h"
@@ -84,6 +85,12 @@ TEST_F(ExchangeCommandsTest, ImportAddsTheCheckedEventsSavesAndRedraws)
     QGuiApplication::clipboard()->setText(u"<Orvane><Event name=\"Лена\" category=\"Друзья\" month=\"5\" day=\"20\"/>"
                                           "<Event name=\"Вне\" month=\"2\" day=\"30\"/></Orvane>"_s);
     EXPECT_NE(MarkPixel(5, 20), QColor(0, 192, 0));
+    QColor markUnderMessage;
+    SetMessagePresenter([&](const QString &text, MessageButtons) {
+        markUnderMessage = MarkPixel(5, 20);
+        messages.texts << text;
+        return MessageAnswer::Ok;
+    });
     RunCommand(res::CommandId::Import, [](QWizard &wizard) {
         Press(wizard, QWizard::NextButton);
         Press(wizard, QWizard::FinishButton);
@@ -92,7 +99,7 @@ TEST_F(ExchangeCommandsTest, ImportAddsTheCheckedEventsSavesAndRedraws)
     ASSERT_EQ(day.GetCount(), 1);
     EXPECT_EQ(day.begin()->Name, u"Лена"_s);
     EXPECT_EQ(document.m_user.GetCategory(day.begin()->Category), u"Друзья"_s);
-    EXPECT_EQ(MarkPixel(5, 20), QColor(0, 192, 0)) << "the day is drawn with its mark";
+    EXPECT_EQ(markUnderMessage, QColor(0, 192, 0)) << "the day is drawn with its mark before the message";
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts[0].startsWith(u"Добавлено событий: 1.\n\nНе добавлено событий: 1"_s)) << messages.texts[0].toStdString();
 
