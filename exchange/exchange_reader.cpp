@@ -174,8 +174,12 @@ ExchangeReadResult ReadExchangeText(const QString &text, CEventList &list)
 
 ExchangeReadResult ReadExchangeDevice(QIODevice &device, CEventList &list)
 {
-    QByteArray bytes;
     char chunk[64 * 1024];
+    // Room for all at once: growing step by step would hold the old and the new copy together.
+    // Pages not written to are never touched, so a small document costs no more.
+    QByteArray bytes;
+    bytes.reserve(device.isSequential() ? kMaxExchangeDocumentBytes + qsizetype(sizeof chunk)
+                                        : qMin(device.size(), kMaxExchangeDocumentBytes + 1));
     for (;;) {
         const qint64 read = device.read(chunk, sizeof chunk);
         if (read < 0)
