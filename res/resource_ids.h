@@ -42,4 +42,13 @@ inline constexpr int IDB_MOVE_ALL_UP = 192;   // two upward triangles
 // wizards (CToolTipButton); magenta is the transparent colour.
 inline constexpr int IDB_BROWSE = 203;
 
+// The about box's picture: 64 x 77, opaque.
+inline constexpr int IDB_ABOUT_PICTURE = 141;
+
+// The option tree's marks: a strip of four 13 x 13 images (check box on, check box off, radio
+// button on, radio button off), and the settings' group images: 16 x 16 each (calendar,
+// notice span, monitor). Magenta is the transparent colour of both.
+inline constexpr int IDB_OPTION_MARKS = 210;
+inline constexpr int IDB_OPTION_GROUPS = 211;
+
 } // namespace orvane::res
