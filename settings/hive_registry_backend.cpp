@@ -1,6 +1,6 @@
 #include "settings/hive_registry_backend.h"
 
-#include "settings/atomic_write.h"
+#include "store/atomic_file.h"
 #include "settings/hive_file.h"
 
 #include <QDir>
@@ -47,7 +47,7 @@ std::optional<HiveFile> LoadHive(const QString &path)
 
 bool SaveHive(const QString &path, const HiveFile &hive)
 {
-    return WriteFileAtomically(path, hive.Serialize());
+    return WriteFileAtomically(path, hive.Serialize()).ok;
 }
 
 void WarnUnreadable(const QString &path)

@@ -1,11 +1,16 @@
 #include "store/atomic_file.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace orvane {
 
 SaveResult WriteFileAtomically(const QString &path, const QByteArray &bytes)
 {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return {false, QStringLiteral("cannot create the folder %1").arg(folder)};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};

@@ -158,8 +158,6 @@ QByteArray CDataFile::Serialize(quint32 options) const
 SaveResult CDataFile::Write(const QString &path, quint32 options) const
 {
     const QByteArray bytes = Serialize(options);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return {false, QStringLiteral("cannot create the folder %1").arg(QFileInfo(path).absolutePath())};
     // The file is read-only between saves; the new one is written beside it and renamed over it,
     // so that a failure or a crash leaves the previous calendar whole.
     if (QFileInfo::exists(path))

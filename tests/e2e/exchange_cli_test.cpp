@@ -76,7 +76,7 @@ TEST(ExchangeCli, ExportWritesTheDocumentWithItsFilters)
     EXPECT_TRUE(out.isEmpty());
     EXPECT_EQ(readFile(file).count("<Event "), 2);
 
-    EXPECT_EQ(sandbox.runCtl({u"export"_s, u"--out"_s, sandbox.dataDir() + u"/no/such/x.xml"_s}, &out, &err), 2);
+    EXPECT_EQ(sandbox.runCtl({u"export"_s, u"--out"_s, sandbox.calendarPath() + u"/x.xml"_s}, &out, &err), 2);
     EXPECT_TRUE(err.startsWith("orvanectl: export: cannot write ")) << err.constData();
     EXPECT_EQ(sandbox.runCtl({u"export"_s, u"--bogus"_s}, &out, &err), 2);
 }

@@ -218,13 +218,15 @@ TEST_F(ExchangeWizardTest, ExportTargetsFollowTheBoxes)
     EXPECT_EQ(test::readFile(path), CExchangeDocument::Build(user)->FileForm());
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 
-    // A file that cannot be written: its message, and the wizard closes all the same.
+    // A file that cannot be written (its folder would be a file): its message, and the wizard
+    // closes all the same.
+    const QString unwritable = dir.filePath(u"out.xml/x.xml"_s);
     toStepTwo();
     Click(1072);
-    Control<QLineEdit>(1003)->setText(dir.filePath(u"no/such/folder/x.xml"_s));
+    Control<QLineEdit>(1003)->setText(unwritable);
     QTest::mouseClick(Button(QWizard::FinishButton), Qt::LeftButton);
     EXPECT_FALSE(wizard->isVisible());
-    EXPECT_EQ(messages.texts, QStringList{u"Не удалось экспортировать события в файл: "_s + dir.filePath(u"no/such/folder/x.xml"_s)});
+    EXPECT_EQ(messages.texts, QStringList{u"Не удалось экспортировать события в файл: "_s + unwritable});
 }
 
 TEST_F(ExchangeWizardTest, ImportReadsOnEveryNextAndStaysOnAFailedRead)
