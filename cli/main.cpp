@@ -1,4 +1,6 @@
 #include "cli/calendar_json.h"
+#include "cli/export_command.h"
+#include "cli/import_command.h"
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
 #include "store/clock.h"
@@ -17,19 +19,34 @@ constexpr int kReadError = 2;
 const char kHelp[] =
     "Usage: orvanectl COMMAND [OPTIONS]\n"
     "\n"
-    "Reads the Orvane calendar from a terminal. It never writes the calendar.\n"
+    "Reads the Orvane calendar from a terminal; only import writes it.\n"
     "\n"
     "Commands:\n"
     "  dump [--file PATH]   print the calendar as JSON on standard output: the header,\n"
     "                       the user, the categories and every day that holds events.\n"
     "                       Without --file the program's own calendar is read\n"
     "                       (ORVANE_DATA_DIR, else the user's data folder).\n"
+    "  export [--out FILE] [--clipboard-form] [--name NAME]... [--category NAME]...\n"
+    "         [--file PATH]\n"
+    "                       write an exchange document (XML, Windows-1251) of all events,\n"
+    "                       or of those with any of the given names or categories, to FILE\n"
+    "                       or standard output; --clipboard-form writes it as the export\n"
+    "                       wizard puts it on the clipboard.\n"
+    "  import FILE|- [--dry-run] [--file PATH]\n"
+    "                       add every event of an exchange document (- reads standard\n"
+    "                       input) as the import wizard does and save the calendar at once;\n"
+    "                       prints a line per event not added or changed, then\n"
+    "                       \"added N, skipped M, changed K\". --dry-run writes nothing.\n"
+    "                       Refused (status 3) while the calendar program runs, as it\n"
+    "                       would write over the imported events when it ends.\n"
     "  --help               show this text.\n"
     "\n"
     "Environment: ORVANE_DATA_DIR (folder of orvane.orvd), ORVANE_TODAY (YYYY-MM-DD, the\n"
     "date taken as today), XDG_CONFIG_HOME (where the registry hive with the options lives).\n"
     "\n"
-    "Exit status: 0 on success, 2 when the calendar cannot be read or the command is wrong.\n";
+    "Exit status: 0 on success, 2 when the calendar cannot be read or the command is wrong.\n"
+    "import and export: 2 also for a refused document or a failed write; 3 for import\n"
+    "while the calendar program is running.\n";
 
 void PrintError(const QString &text)
 {
@@ -82,6 +99,10 @@ int main(int argc, char **argv)
     }
     if (arguments.first() == u"dump")
         return Dump(arguments.mid(1));
+    if (arguments.first() == u"export")
+        return orvane::cli::RunExport(arguments.mid(1));
+    if (arguments.first() == u"import")
+        return orvane::cli::RunImport(arguments.mid(1));
     PrintError(QStringLiteral("unknown command '%1' (see orvanectl --help)").arg(arguments.first()));
     return kUsageError;
 }

@@ -38,6 +38,10 @@ inline constexpr int IDB_MOVE_ONE_UP = 188;   // one upward triangle
 inline constexpr int IDB_MOVE_ALL_DOWN = 190; // two downward triangles
 inline constexpr int IDB_MOVE_ALL_UP = 192;   // two upward triangles
 
+// Strip of three 21 x 21 images (normal, pressed, hot) for the browse buttons of the exchange
+// wizards (CToolTipButton); magenta is the transparent colour.
+inline constexpr int IDB_BROWSE = 203;
+
 // The about box's picture: 64 x 77, opaque.
 inline constexpr int IDB_ABOUT_PICTURE = 141;
 

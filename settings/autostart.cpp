@@ -1,7 +1,7 @@
 #include "settings/autostart.h"
 
-#include "settings/atomic_write.h"
 #include "settings/registry_store.h"
+#include "store/atomic_file.h"
 
 #include <QDir>
 #include <QFile>

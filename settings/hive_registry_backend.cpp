@@ -1,6 +1,6 @@
 #include "settings/hive_registry_backend.h"
 
-#include "settings/atomic_write.h"
+#include "store/atomic_file.h"
 #include "settings/hive_file.h"
 #include "store/broken_copy.h"
 
@@ -68,7 +68,7 @@ bool SaveHive(const QString &path, const HiveFile &hive)
 {
     if (hive.SkippedLines() > 0 && !KeepDamagedFile(path, hive.SkippedLines()))
         return false;
-    return WriteFileAtomically(path, hive.Serialize());
+    return WriteFileAtomically(path, hive.Serialize()).ok;
 }
 
 void WarnUnreadable(const QString &path)

@@ -176,7 +176,7 @@ SaveResult CDataFile::Write(const QString &path, quint32 options) const
     // The new file takes the old one's mode, made writable for its owner for the save.
     if (existed)
         QFile::setPermissions(path, before | QFile::WriteOwner);
-    const SaveResult result = SaveFileAtomically(path, Serialize(options));
+    const SaveResult result = WriteFileAtomically(path, Serialize(options));
     if (!result.ok) {
         if (existed)
             QFile::setPermissions(path, before);

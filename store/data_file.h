@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/atomic_save.h"
+#include "store/atomic_file.h"
 #include "store/load_result.h"
 #include "store/user.h"
 

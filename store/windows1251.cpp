@@ -47,20 +47,11 @@ const CodePageTables &Tables()
 QByteArray EncodeCp1251(const QString &text)
 {
     const CodePageTables &tables = Tables();
-    QByteArray bytes(text.size(), Qt::Uninitialized);
+    const QString fitting = ReplaceOutsideCp1251(text); // shares `text` when it fits
+    QByteArray bytes(fitting.size(), Qt::Uninitialized);
     char *out = bytes.data();
-    for (auto it = text.cbegin(); it != text.cend(); ++it) {
-        const quint8 byte = tables.fromUnicode[it->unicode()];
-        if (byte != 0 || it->isNull()) {
-            *out++ = static_cast<char>(byte);
-            continue;
-        }
-        // A character the code page lacks becomes one question mark, a surrogate pair included.
-        if (it->isHighSurrogate() && it + 1 != text.cend() && (it + 1)->isLowSurrogate())
-            ++it;
-        *out++ = '?';
-    }
-    bytes.truncate(out - bytes.constData());
+    for (const QChar ch : fitting)
+        *out++ = static_cast<char>(tables.fromUnicode[ch.unicode()]);
     return bytes;
 }
 
@@ -74,6 +65,16 @@ QString DecodeCp1251(QByteArrayView bytes)
     return text;
 }
 
+const std::array<char16_t, 256> &Cp1251Characters()
+{
+    return Tables().toUnicode;
+}
+
+const std::array<quint8, 0x10000> &Cp1251Bytes()
+{
+    return Tables().fromUnicode;
+}
+
 bool FitsCp1251(const QString &text)
 {
     const CodePageTables &tables = Tables();
@@ -81,6 +82,26 @@ bool FitsCp1251(const QString &text)
         if (tables.fromUnicode[ch.unicode()] == 0 && !ch.isNull())
             return false;
     return true;
+}
+
+QString ReplaceOutsideCp1251(const QString &text)
+{
+    if (FitsCp1251(text))
+        return text;
+    const CodePageTables &tables = Tables();
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (tables.fromUnicode[ch.unicode()] != 0 || ch.isNull()) {
+            result.append(ch);
+            continue;
+        }
+        result.append(u'?');
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+    }
+    return result;
 }
 
 } // namespace orvane

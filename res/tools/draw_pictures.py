@@ -339,6 +339,33 @@ def move_strip(count, down):
     return (90, 16, draw, MAGENTA)
 
 
+# ---------------------------------------------------------------- browse button strip
+
+def browse_folder(x, y):
+    """An open folder with three dots on its front, 21 x 21 at (x, y)."""
+    back = rounded_rect(x + 2, y + 4, x + 18, y + 17, 1.5) | rounded_rect(x + 2, y + 3, x + 9, y + 6, 1)
+    front = polygon([(x + 5.5, y + 8), (x + 20, y + 8), (x + 17, y + 17), (x + 2, y + 17)])
+    dots = circle(x + 8.5, y + 13, 1.1) | circle(x + 11.5, y + 13, 1.1) | circle(x + 14.5, y + 13, 1.1)
+    return back, front, dots
+
+
+def browse_strip():
+    """Normal, pressed (one pixel down and right, darker) and hot images of 21 x 21, magenta
+    around the folder: the browse buttons of the exchange wizards."""
+    faces = (((196, 146, 48), (240, 186, 70), INK, 0),
+             ((150, 100, 28), (201, 128, 30), WHITE, 1),
+             ((201, 128, 30), ACCENT, WHITE, 0))
+
+    def draw(canvas):
+        for index, (back_colour, front_colour, dot_colour, shift) in enumerate(faces):
+            back, front, dots = browse_folder(21 * index + shift, shift)
+            canvas.fill(back, back_colour)
+            canvas.fill(front, front_colour)
+            canvas.fill(front.inner_stroke(0.8), INK)
+            canvas.fill(dots, dot_colour)
+    return (63, 21, draw, MAGENTA)
+
+
 # ---------------------------------------------------------------- event tree images
 
 def folder(x, open_):
@@ -479,6 +506,7 @@ PICTURES = {
     188: move_strip(1, False),
     190: move_strip(2, True),
     192: move_strip(2, False),
+    203: browse_strip(),
     210: (52, 13, draw_option_marks, MAGENTA),
     211: (48, 16, draw_group_images, MAGENTA),
 }

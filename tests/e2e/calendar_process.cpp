@@ -58,9 +58,17 @@ void CalendarSandbox::startOnDisplay(QProcess &process, const QString &display,
 
 int CalendarSandbox::runCtl(const QStringList &arguments, QByteArray *out, QByteArray *err) const
 {
+    return runCtl(arguments, QByteArray(), out, err);
+}
+
+int CalendarSandbox::runCtl(const QStringList &arguments, const QByteArray &input, QByteArray *out,
+                            QByteArray *err) const
+{
     QProcess process;
     process.setProcessEnvironment(environment(QStringLiteral("ok")));
     process.start(executable(QStringLiteral("orvanectl")), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(30000))
         return -1;
     if (out)

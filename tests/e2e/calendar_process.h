@@ -24,6 +24,8 @@ public:
                         const QProcessEnvironment &extra = {}) const;
     // Runs build/orvanectl to its end.
     int runCtl(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr) const;
+    // The same with `input` on its standard input.
+    int runCtl(const QStringList &arguments, const QByteArray &input, QByteArray *out, QByteArray *err) const;
 
     static QString executable(const QString &name);
 

@@ -34,3 +34,10 @@ TEST(Windows1251, CharactersOutsideTheCodePageAreWrittenAsQuestionMarks)
     EXPECT_EQ(EncodeCp1251(lone[1]), QByteArray("x?"));
     EXPECT_EQ(EncodeCp1251(QString(QChar(0x1A))), QByteArray("\x1A")) << "a stored 0x1A is kept as it was";
 }
+
+TEST(Windows1251, ReplacingWhatTheCodePageLacksGivesOneQuestionMarkPerCharacter)
+{
+    EXPECT_EQ(ReplaceOutsideCp1251(QStringLiteral("Ёлка 😀 日本 №")), QStringLiteral("Ёлка ? ?? №"));
+    EXPECT_EQ(ReplaceOutsideCp1251(QStringLiteral("без замен")), QStringLiteral("без замен"));
+    EXPECT_EQ(ReplaceOutsideCp1251(QString(QChar(0xD800))), QStringLiteral("?")) << "a lone surrogate";
+}

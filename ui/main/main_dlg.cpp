@@ -16,6 +16,7 @@
 #include "ui/controls/owner_draw_state.h"
 #include "ui/events/event_tree_dialog.h"
 #include "ui/events/merge_days_dialog.h"
+#include "ui/exchange/exchange_wizards.h"
 #include "ui/main/about_dlg.h"
 #include "ui/main/calendar_texts.h"
 #include "ui/main/day_events_move.h"
@@ -442,6 +443,16 @@ void CMainDlg::OnCommand(int id)
         dialog.exec();
         break;
     }
+    case res::CommandId::Import:
+        RunImportWizard(m_context.document, this, [this] {
+            BuildFrame();
+            DrawMonths();
+            update();
+        });
+        break;
+    case res::CommandId::Export:
+        RunExportWizard(m_context.document.m_user, this);
+        break;
     case res::CommandId::Properties:
         OnProperties();
         break;
@@ -455,7 +466,6 @@ void CMainDlg::OnCommand(int id)
         OpenHelpPage();
         break;
     default:
-        // The import and export wizards come with their own windows.
         break;
     }
 }

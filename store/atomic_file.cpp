@@ -1,4 +1,4 @@
-#include "store/atomic_save.h"
+#include "store/atomic_file.h"
 
 #include "store/file_error_text.h"
 
@@ -19,7 +19,7 @@ SaveResult Failed(int systemError, QFileDevice::FileError kind = QFileDevice::Un
 
 } // namespace
 
-SaveResult SaveFileAtomically(const QString &path, const QByteArray &bytes)
+SaveResult WriteFileAtomically(const QString &path, const QByteArray &bytes)
 {
     // errno is cleared before each step and read right after a failure: the Qt calls keep the
     // system's reason only there.

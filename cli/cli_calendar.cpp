@@ -1,0 +1,29 @@
+#include "cli/cli_calendar.h"
+
+#include "store/clock.h"
+
+#include <cstdio>
+
+namespace orvane::cli {
+
+void PrintError(const QString &text)
+{
+    std::fprintf(stderr, "orvanectl: %s\n", text.toUtf8().constData());
+}
+
+CliCalendar::CliCalendar()
+{
+    qint32 options = COptionFlags::kDefaultOptions;
+    m_registry.ReadInt(QStringLiteral("Orvane"), QStringLiteral("OptionsFlag"), options);
+    m_nOptions = static_cast<quint32>(options);
+}
+
+bool CliCalendar::Load(const QString &path)
+{
+    const LoadResult result = m_document.Read(path, {Clock::Today(), COptionFlags::MonitorDaysOf(m_nOptions)});
+    if (!result.ok())
+        PrintError(QStringLiteral("cannot read calendar: %1").arg(result.reason));
+    return result.ok();
+}
+
+} // namespace orvane::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "settings/option_flags.h"
+#include "settings/registry_store.h"
+#include "store/data_file.h"
+
+#include <QString>
+
+namespace orvane::cli {
+
+constexpr int kFailed = 2; // a wrong command, an unreadable calendar or document, a failed write
+
+// "orvanectl: <text>" on standard error.
+void PrintError(const QString &text);
+
+// A calendar file with the options it is read and written with, as stored in the registry
+// (the defaults when none are; nothing is written back).
+class CliCalendar {
+public:
+    CliCalendar();
+
+    // Reads the calendar at `path` as the calendar program loads it; on failure prints
+    // "cannot read calendar: <reason>" and gives false.
+    bool Load(const QString &path);
+    SaveResult Save(const QString &path) const { return m_document.Write(path, m_nOptions); }
+    CUser &User() { return m_document.m_user; }
+
+private:
+    CRegistryStore m_registry;
+    COptionFlags m_flags{m_registry};
+    CDataFile m_document{m_flags};
+    quint32 m_nOptions = COptionFlags::kDefaultOptions;
+};
+
+} // namespace orvane::cli

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace orvane {
+
+struct SaveResult {
+    bool ok = true;
+    QString reason; // Russian, for the message the user reads
+};
+
+// Writes `bytes` to a new file beside `path` and renames it over `path`, so that the file is
+// either the whole new content or as it was, whatever fails or crashes meanwhile (a full disk
+// included). Creates the file's folder when it is missing. The new file takes the old one's
+// permissions.
+SaveResult WriteFileAtomically(const QString &path, const QByteArray &bytes);
+
+} // namespace orvane
