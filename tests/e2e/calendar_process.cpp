@@ -10,7 +10,9 @@
 
 namespace orvane::test {
 
-CalendarSandbox::CalendarSandbox()
+CalendarSandbox::CalendarSandbox() : CalendarSandbox(QDir::tempPath()) {}
+
+CalendarSandbox::CalendarSandbox(const QString &parent) : m_dir(parent + QStringLiteral("/orvane-e2e-XXXXXX"))
 {
     QDir().mkpath(dataDir());
     QDir().mkpath(m_dir.path() + QStringLiteral("/config"));
@@ -41,6 +43,13 @@ void CalendarSandbox::start(QProcess &process, const QStringList &arguments, con
 {
     process.setProcessEnvironment(environment(answer));
     process.start(executable(QStringLiteral("orvane")), arguments);
+    process.waitForStarted();
+}
+
+void CalendarSandbox::startThrough(QProcess &process, const QString &program, const QStringList &arguments) const
+{
+    process.setProcessEnvironment(environment(QStringLiteral("ok")));
+    process.start(program, arguments);
     process.waitForStarted();
 }
 

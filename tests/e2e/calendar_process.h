@@ -12,6 +12,8 @@ namespace orvane::test {
 class CalendarSandbox {
 public:
     CalendarSandbox();
+    // The sandbox in a folder of its own below `parent`.
+    explicit CalendarSandbox(const QString &parent);
 
     QString dataDir() const { return m_dir.path() + QStringLiteral("/data"); }
     QString calendarPath() const { return dataDir() + QStringLiteral("/orvane.orvd"); }
@@ -19,6 +21,8 @@ public:
 
     // Starts build/orvane with the given arguments and automatic message answer.
     void start(QProcess &process, const QStringList &arguments = {}, const QString &answer = QStringLiteral("ok")) const;
+    // Starts `program` (which goes on to build/orvane) in the same environment.
+    void startThrough(QProcess &process, const QString &program, const QStringList &arguments) const;
     // Starts build/orvane on the X display `display` with extra environment `extra`.
     void startOnDisplay(QProcess &process, const QString &display,
                         const QProcessEnvironment &extra = {}) const;

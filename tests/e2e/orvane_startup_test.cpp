@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -94,4 +95,19 @@ TEST(OrvaneStartup, MonitoringWithoutTrayIconEndsAfterSaving)
     ASSERT_TRUE(process.waitForFinished(15000));
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_EQ(readFile(sandbox.calendarPath()), DefaultCalendar());
+}
+
+TEST(OrvaneStartup, ACalendarThatCannotBeOpenedIsNamedAndLeftAlone)
+{
+    CalendarSandbox sandbox;
+    ASSERT_TRUE(QDir().mkpath(sandbox.calendarPath()));
+    QProcess process;
+    sandbox.start(process, {}, QStringLiteral("yes"));
+    ASSERT_TRUE(process.waitForFinished(15000));
+    EXPECT_EQ(process.exitCode(), 16);
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()).trimmed(),
+              QStringLiteral("Невозможно открыть календарь.\n%1\n\nНа месте файла находится папка.")
+                  .arg(sandbox.calendarPath()));
+    EXPECT_TRUE(QFileInfo(sandbox.calendarPath()).isDir());
+    EXPECT_TRUE(BrokenCopies(sandbox).isEmpty());
 }
