@@ -11,7 +11,9 @@ namespace {
 
 constexpr qsizetype kRandomLetters = 6;
 
-bool IsRandomSuffix(QStringView suffix)
+} // namespace
+
+bool IsSaveLeftoverSuffix(QStringView suffix)
 {
     const auto isAsciiLetter = [](QChar ch) {
         return (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z');
@@ -21,8 +23,6 @@ bool IsRandomSuffix(QStringView suffix)
            && std::any_of(suffix.begin(), suffix.end(), [](QChar ch) { return ch.isLower(); });
 }
 
-} // namespace
-
 int RemoveSaveLeftovers(const QString &path)
 {
     const QFileInfo target(path);
@@ -31,7 +31,7 @@ int RemoveSaveLeftovers(const QString &path)
     int removed = 0;
     const QStringList names = folder.entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QString &name : names)
-        if (IsRandomSuffix(QStringView(name).mid(prefix.size())) && folder.remove(name))
+        if (IsSaveLeftoverSuffix(QStringView(name).mid(prefix.size())) && folder.remove(name))
             ++removed;
     return removed;
 }
