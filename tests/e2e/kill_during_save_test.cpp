@@ -16,12 +16,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <linux/magic.h>
 #include <sys/vfs.h>
 #include <time.h>
 #include <unistd.h>
+#include <utility>
 
 using namespace orvane::test;
 
@@ -127,9 +129,9 @@ protected:
         WaitUntilIdle(process.processId());
     }
 
-    // The times of one orderly end, from SIGTERM: while the new file is open, and the end.
+    // The times of one orderly end, from SIGTERM: the last poll that saw the new file open, and the end.
     struct Timing {
-        qint64 writeFrom = -1, writeTo = -1, end = 0;
+        qint64 writeTo = -1, end = 0;
     };
 
     Timing SaveOnce(const QByteArray &flags)
@@ -143,11 +145,8 @@ protected:
         clock.start();
         ::kill(static_cast<pid_t>(pid), SIGTERM);
         while (!process.waitForFinished(0)) {
-            if (WritesIn(pid, sandbox.dataDir(), sandbox.calendarPath())) {
+            if (WritesIn(pid, sandbox.dataDir(), sandbox.calendarPath()))
                 timing.writeTo = clock.nsecsElapsed();
-                if (timing.writeFrom < 0)
-                    timing.writeFrom = timing.writeTo;
-            }
         }
         timing.end = clock.nsecsElapsed();
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
@@ -179,7 +178,11 @@ TEST_F(KillDuringSaveTest, TheCalendarIsAlwaysTheOldOrTheNewOneWhole)
 {
     writeFile(sandbox.calendarPath(), FullCalendar());
     // The two versions the trials switch between, as the program itself writes them, and when
-    // a save writes: half of the kills fall anywhere up to the end, half while the file is written.
+    // a save writes: half of the kills fall anywhere up to the end, half near the moment the new
+    // file takes the old one's place. That moment lies between the latest kill that left the old
+    // file and the earliest that found the new one; until both are known, the polls of the two
+    // orderly ends give the window, and a build too slow for the polls to see the file open
+    // starts from the end.
     const Timing first = SaveOnce(kSizeDropped);
     const QByteArray dropped = readFile(sandbox.calendarPath());
     const Timing second = SaveOnce(kSizeKept);
@@ -187,11 +190,14 @@ TEST_F(KillDuringSaveTest, TheCalendarIsAlwaysTheOldOrTheNewOneWhole)
     ASSERT_GT(kept.size(), 4'000'000);
     ASSERT_NE(kept, dropped);
     const qint64 end = std::max(first.end, second.end);
-    // A run may end before a poll sees its file open; the other one's window serves then.
-    const bool seen = first.writeFrom >= 0 || second.writeFrom >= 0;
-    const qint64 writeFrom = std::max<qint64>(0, std::min(first.writeFrom < 0 ? end : first.writeFrom,
-                                                          second.writeFrom < 0 ? end : second.writeFrom) - 1'000'000);
-    const qint64 writeTo = std::max(first.writeTo, second.writeTo) + 1'000'000;
+    const bool seen = first.writeTo >= 0 || second.writeTo >= 0;
+    const qint64 polledTo = seen ? std::max(first.writeTo, second.writeTo) : end;
+    qint64 latestOld = -1, earliestNew = -1;
+    const auto targetWindow = [&]() -> std::pair<qint64, qint64> {
+        const qint64 from = latestOld < 0 || earliestNew < 0 ? polledTo : std::min(latestOld, earliestNew);
+        const qint64 to = latestOld < 0 || earliestNew < 0 ? polledTo : std::max(latestOld, earliestNew);
+        return {std::max<qint64>(0, from - 4'000'000), to + 1'000'000};
+    };
 
     struct Tally {
         int ended = 0, killedOld = 0, killedNew = 0, killedWriting = 0, leftovers = 0;
@@ -209,8 +215,8 @@ TEST_F(KillDuringSaveTest, TheCalendarIsAlwaysTheOldOrTheNewOneWhole)
         ASSERT_NO_FATAL_FAILURE(StartReady(process));
         const qint64 pid = process.processId();
         QRandomGenerator &random = *QRandomGenerator::global();
-        const qint64 delay = trial % 2 == 0 || !seen ? random.bounded(end)
-                                                     : writeFrom + random.bounded(writeTo - writeFrom);
+        const auto [from, to] = targetWindow();
+        const qint64 delay = trial % 2 == 0 ? random.bounded(end) : from + random.bounded(to - from);
         ::kill(static_cast<pid_t>(pid), SIGTERM);
         SleepNs(delay);
         const bool writing = WritesIn(pid, sandbox.dataDir(), sandbox.calendarPath());
@@ -220,6 +226,10 @@ TEST_F(KillDuringSaveTest, TheCalendarIsAlwaysTheOldOrTheNewOneWhole)
         const QByteArray now = readFile(sandbox.calendarPath());
         ASSERT_TRUE(now == before || now == after)
             << "trial " << trial << ": " << now.size() << " bytes, neither the old nor the new calendar";
+        if (now == before)
+            latestOld = std::max(latestOld, delay);
+        else if (earliestNew < 0 || delay < earliestNew)
+            earliestNew = delay;
         if (process.exitStatus() == QProcess::NormalExit) {
             ASSERT_EQ(process.exitCode(), 0) << "trial " << trial;
             ASSERT_EQ(now, after) << "trial " << trial;
@@ -245,10 +255,11 @@ TEST_F(KillDuringSaveTest, TheCalendarIsAlwaysTheOldOrTheNewOneWhole)
     EXPECT_EQ(readFile(sandbox.calendarPath()), kept);
     EXPECT_EQ(RemovableLeftovers(), QStringList()) << "the next start removes what a killed save left";
 
-    std::printf("%d trials in %lld ms (SIGTERM to end %.1f ms, writing %.1f..%.1f ms): %d ended, killed %d "
+    const auto [from, to] = targetWindow();
+    std::printf("%d trials in %lld ms (SIGTERM to end %.1f ms, aimed at %.1f..%.1f ms): %d ended, killed %d "
                 "with the old file, %d with the new, %d of them while writing; %d leftovers\n",
                 kTrials, static_cast<long long>(elapsedMs), static_cast<double>(end) / 1e6,
-                static_cast<double>(writeFrom) / 1e6, static_cast<double>(writeTo) / 1e6, tally.ended,
+                static_cast<double>(from) / 1e6, static_cast<double>(to) / 1e6, tally.ended,
                 tally.killedOld, tally.killedNew, tally.killedWriting, tally.leftovers);
     EXPECT_GT(tally.killedWriting, 0) << "some kills must land inside the save";
     EXPECT_GT(tally.killedOld, 0);
