@@ -1,7 +1,8 @@
 #include "cli/calendar_json.h"
+#include "cli/cli_calendar.h"
+#include "cli/upcoming_command.h"
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
-#include "store/clock.h"
 #include "store/data_file.h"
 
 #include <QCoreApplication>
@@ -24,25 +25,21 @@ const char kHelp[] =
     "                       the user, the categories and every day that holds events.\n"
     "                       Without --file the program's own calendar is read\n"
     "                       (ORVANE_DATA_DIR, else the user's data folder).\n"
+    "  upcoming [--days N] [--json] [--file PATH]\n"
+    "                       list the days from today through today + N that hold events\n"
+    "                       to be notified, as the monitor does: for each day a line\n"
+    "                       '<heading> <date>', then each event's name indented by two\n"
+    "                       spaces. N is 0..366; without --days it is the notice span of\n"
+    "                       the options (7 by default). --json prints one JSON object:\n"
+    "                       {\"today\",\"days\",\"upcoming\":[{\"offset\",\"date\",\"heading\",\n"
+    "                       \"events\":[{\"name\",\"notes\",\"category\"}]}]}.\n"
+    "                       Exit status 0 when a day is listed, 1 when none is.\n"
     "  --help               show this text.\n"
     "\n"
     "Environment: ORVANE_DATA_DIR (folder of orvane.orvd), ORVANE_TODAY (YYYY-MM-DD, the\n"
     "date taken as today), XDG_CONFIG_HOME (where the registry hive with the options lives).\n"
     "\n"
     "Exit status: 0 on success, 2 when the calendar cannot be read or the command is wrong.\n";
-
-void PrintError(const QString &text)
-{
-    std::fprintf(stderr, "orvanectl: %s\n", text.toUtf8().constData());
-}
-
-// The notice span as the calendar would load with it, read without writing the options back.
-int MonitorDays(orvane::CRegistryStore &registry)
-{
-    qint32 options = orvane::COptionFlags::kDefaultOptions;
-    registry.ReadInt(QStringLiteral("Orvane"), QStringLiteral("OptionsFlag"), options);
-    return orvane::COptionFlags::MonitorDaysOf(static_cast<quint32>(options));
-}
 
 int Dump(const QStringList &arguments)
 {
@@ -51,19 +48,15 @@ int Dump(const QStringList &arguments)
         if (arguments[i] == u"--file" && i + 1 < arguments.size()) {
             path = arguments[++i];
         } else {
-            PrintError(QStringLiteral("dump: unexpected argument '%1' (see orvanectl --help)").arg(arguments[i]));
+            orvane::PrintCliError(QStringLiteral("dump: unexpected argument '%1' (see orvanectl --help)").arg(arguments[i]));
             return kUsageError;
         }
     }
     orvane::CRegistryStore registry;
     orvane::COptionFlags options(registry);
     orvane::CDataFile document(options);
-    const orvane::LoadResult result =
-        document.Read(path, {orvane::Clock::Today(), MonitorDays(registry)});
-    if (!result.ok()) {
-        PrintError(QStringLiteral("cannot read calendar: %1").arg(result.reason));
+    if (!orvane::ReadCalendarForCli(path, document, registry))
         return kReadError;
-    }
     const QByteArray json = orvane::CalendarToJson(document) + '\n';
     std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
     return 0;
@@ -82,6 +75,8 @@ int main(int argc, char **argv)
     }
     if (arguments.first() == u"dump")
         return Dump(arguments.mid(1));
-    PrintError(QStringLiteral("unknown command '%1' (see orvanectl --help)").arg(arguments.first()));
+    if (arguments.first() == u"upcoming")
+        return orvane::RunUpcomingCommand(arguments.mid(1));
+    orvane::PrintCliError(QStringLiteral("unknown command '%1' (see orvanectl --help)").arg(arguments.first()));
     return kUsageError;
 }
