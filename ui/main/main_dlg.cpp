@@ -24,6 +24,7 @@
 #include "ui/main/window_snapping.h"
 #include "ui/reminders/day_popup.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QContextMenuEvent>
@@ -99,6 +100,12 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
     m_hintTimer.setObjectName(QStringLiteral("TIMER_HINT"));
     connect(&m_hintTimer, &QTimer::timeout, this, &CMainDlg::OnHintTimer);
     m_hintTimer.start(2500);
+
+    m_trayTimer.setObjectName(QStringLiteral("TIMER_TRAY"));
+    connect(&m_trayTimer, &QTimer::timeout, this, &CMainDlg::OnTrayTimer);
+    connect(&m_tray, &CSystemTray::command, this, &CMainDlg::OnCommand);
+    if (m_context.options.GetOptions() & OptionBit::TrayIcon)
+        OnTrayIconToggle(true);
 }
 
 CMainDlg::~CMainDlg() = default;
@@ -427,7 +434,11 @@ void CMainDlg::OnCommand(int id)
         OnMinimize();
         break;
     case res::CommandId::Close:
+    case res::CommandId::TrayClose:
         accept();
+        break;
+    case res::CommandId::TrayShow:
+        ShowFromTray();
         break;
     case res::CommandId::GoToDay: {
         CGoToDayDlg dialog(m_context.document.m_user,
@@ -448,8 +459,12 @@ void CMainDlg::OnCommand(int id)
 
 void CMainDlg::OnMinimize()
 {
-    // Hidden only while a tray icon could bring the window back; there is none, so minimise.
-    showMinimized();
+    // Hidden only while the tray icon can bring the window back; without a notification area to
+    // show the icon the window is minimised, so that it stays within reach.
+    if (m_tray.CanRestoreWindow())
+        hide();
+    else
+        showMinimized();
 }
 
 void CMainDlg::PopupMenu(int popup, QWidget *button)
@@ -472,6 +487,12 @@ void CMainDlg::done(int result)
 {
     SavePosition();
     HideDayPopup();
+    // The modal run ends when the dialog goes from shown to hidden: a window hidden behind the
+    // tray icon is first made shown again, without reaching the screen.
+    if (isHidden()) {
+        setAttribute(Qt::WA_DontShowOnScreen);
+        QDialog::setVisible(true);
+    }
     QDialog::done(result);
 }
 
@@ -493,6 +514,12 @@ void CMainDlg::OnClockTimer()
     const QDate today = Clock::Today();
     if (today == m_table.Today())
         return;
+    // A dialog over the window may hold the events of a day: the change waits until it closes.
+    if (QApplication::activeModalWidget() && QApplication::activeModalWidget() != this)
+        return;
+    // The days after 28 February are numbered differently in a leap year.
+    if (today.year() != m_table.Today().year())
+        m_context.document.m_user.PlaceForYear(today.year());
     m_table.SetToday(today);
     LayoutControls();
     DrawMonths();

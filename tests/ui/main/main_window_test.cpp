@@ -247,8 +247,12 @@ TEST_F(MainWindowTest, EscapeAndCloseMinimiseOnlyTheCloseButtonEnds)
 
 TEST_F(MainWindowTest, StartedHiddenItComesUpMinimised)
 {
-    CMainDlg &w = Open(kOptions, false, false);
+    // No notification area here (offscreen): hiding would leave the window out of reach.
+    CMainDlg &w = Open(kOptions | OptionBit::TrayIcon, false, false);
+    EXPECT_TRUE(w.Tray().IsEnabled());
     EXPECT_TRUE(w.isMinimized());
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible());
 }
 
 TEST_F(MainWindowTest, MenuButtonsOpenTheirDropDownsWithHints)
