@@ -3,9 +3,7 @@
 #include "byte_builder.h"
 #include "test_env.h"
 
-#include "settings/option_flags.h"
-#include "settings/registry_store.h"
-#include "store/data_file.h"
+#include "calendar_writer.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -65,25 +63,11 @@ namespace {
 // Today in the sandbox is Sunday 10 May 2026.
 void WriteUpcomingCalendar(const CalendarSandbox &sandbox)
 {
-    orvane::CRegistryStore registry;
-    orvane::COptionFlags options(registry);
-    orvane::CDataFile document(options);
-    orvane::CUser &user = document.m_user;
-    const auto add = [&](int day, const QString &name, int monitoring, int category = 0) {
-        orvane::CEventRecord event;
-        event.Name = name;
-        event.Notes = QStringLiteral("заметка \"%1\"").arg(day);
-        event.Month = 5;
-        event.Day = day;
-        event.Category = category;
-        event.Monitoring = monitoring;
-        user.Slot(orvane::CUser::SlotIndex(5, day, 2026)).AddTail(event);
-    };
-    add(10, QStringLiteral("Уже оповещён"), 0); // within the span: loading keeps the flag clear
-    add(11, QStringLiteral("Иван"), 1);
-    add(11, QStringLiteral("Мария"), 1, 1);
-    add(20, QStringLiteral("Юбилей"), 1);
-    ASSERT_TRUE(document.Write(sandbox.calendarPath(), orvane::COptionFlags::kDefaultOptions).ok);
+    ASSERT_TRUE(writeCalendar(sandbox.calendarPath(),
+                              {{5, 10, QStringLiteral("Уже оповещён"), 0}, // within the span: loading keeps it clear
+                               {5, 11, QStringLiteral("Иван")},
+                               {5, 11, QStringLiteral("Мария"), 1, 1},
+                               {5, 20, QStringLiteral("Юбилей")}}));
 }
 
 } // namespace

@@ -462,7 +462,7 @@ void CMainDlg::OnMinimize()
     // Hidden only while the tray icon can bring the window back; without a notification area to
     // show the icon the window is minimised, so that it stays within reach.
     if (m_tray.CanRestoreWindow())
-        hide();
+        HideBehindTray();
     else
         showMinimized();
 }

@@ -113,6 +113,7 @@ private:
     void OnClockTimer();
     void OnTrayTimer();
     void ShowFromTray();
+    void HideBehindTray();
     void OnHintTimer();
     void SavePosition();
 

@@ -44,6 +44,12 @@ void CMainDlg::ShowFromTray()
     update();
 }
 
+void CMainDlg::HideBehindTray()
+{
+    // Hiding a dialog would end its modal run: the window itself is hidden, the run goes on.
+    QWidget::setVisible(false);
+}
+
 void CMainDlg::setVisible(bool visible)
 {
     if (visible && !m_bShownOnce && !m_bShowOnStart && m_tray.CanRestoreWindow()) {
