@@ -55,6 +55,7 @@ public:
     // Adds (true) or removes the tray icon; the settings send it when the tray option changes.
     void OnTrayIconToggle(bool add);
     const CSystemTray &Tray() const { return m_tray; }
+    const QTimer &TrayTimer() const { return m_trayTimer; }
 
     const CMonthTable &MonthTable() const { return m_table; }
     const GridMetrics &Metrics() const { return m_metrics; }
