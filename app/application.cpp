@@ -6,9 +6,9 @@
 #include "app/exit_codes.h"
 #include "app/main_window_factory.h"
 #include "app/message_box_presenter.h"
+#include "app/orderly_end.h"
 #include "app/platform_checks.h"
 #include "app/single_instance.h"
-#include "app/termination_signals.h"
 #include "app/translations.h"
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
@@ -19,7 +19,6 @@
 #include "ui/reminders/monitor_dialog.h"
 
 #include <QApplication>
-#include <QPointer>
 
 namespace orvane {
 
@@ -28,36 +27,6 @@ namespace {
 const QString kSecondInstance = QStringLiteral("Календарь может существовать только\n"
                                                "в единственном экземпляре!\n\n"
                                                "Дальнейшая работа приложения невозможна.");
-
-// Ends the main window's run for real (its close button and Esc only minimise it) when the
-// process is asked to stop or the desktop session ends, so that the calendar is saved.
-class OrderlyEnd : public QObject {
-public:
-    explicit OrderlyEnd(QApplication &application)
-    {
-        connect(&m_signals, &TerminationSignals::terminationRequested, this, &OrderlyEnd::Request);
-#ifndef QT_NO_SESSIONMANAGER
-        connect(&application, &QGuiApplication::commitDataRequest, this, &OrderlyEnd::Request);
-#else
-        Q_UNUSED(application);
-#endif
-    }
-
-    void Watch(QDialog *window) { m_window = window; }
-    bool Requested() const { return m_requested; }
-
-private:
-    void Request()
-    {
-        m_requested = true;
-        if (m_window)
-            m_window->done(QDialog::Accepted);
-    }
-
-    TerminationSignals m_signals;
-    QPointer<QDialog> m_window;
-    bool m_requested = false;
-};
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "full_calendar.h"
 #include "median_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -33,20 +34,7 @@ struct Fixture {
 
     Fixture()
     {
-        const int year = context.today.year();
-        for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
-            CEventList &slot = document.m_user.Slot(date.dayOfYear() - 1);
-            for (int i = 0; i < CEventList::kMaxEvents; ++i) {
-                CEventRecord event;
-                event.Name = QString(40, QChar(u'а' + i % 32));
-                event.Notes = QString(255, QChar(u'я' - i % 32));
-                event.Month = date.month();
-                event.Day = date.day();
-                event.Category = i % 2;
-                event.Monitoring = 1;
-                slot.AddTail(event);
-            }
-        }
+        FillFullCalendar(document.m_user, context.today.year());
         bytes = document.Serialize(COptionFlags::kDefaultOptions);
         document.Write(path, COptionFlags::kDefaultOptions);
     }

@@ -1,20 +1,38 @@
 #pragma once
 
+#include "settings/option_flags.h"
+#include "settings/registry_store.h"
+#include "store/data_file.h"
+
 #include <QString>
 
-namespace orvane {
+namespace orvane::cli {
 
-class CDataFile;
-class CRegistryStore;
+constexpr int kFailed = 2; // a wrong command, an unreadable calendar or document, a failed write
 
 // "orvanectl: <text>" on standard error.
-void PrintCliError(const QString &text);
+void PrintError(const QString &text);
 
-// The notice span as the calendar would load with it, read without writing the options back.
-int StoredMonitorDays(CRegistryStore &registry);
+// A calendar file with the options it is read and written with, as stored in the registry
+// (the defaults when none are; nothing is written back).
+class CliCalendar {
+public:
+    CliCalendar();
 
-// Reads the calendar at `path` exactly as the calendar program loads it (today's date, the
-// stored notice span); on failure prints "orvanectl: cannot read calendar: <reason>".
-bool ReadCalendarForCli(const QString &path, CDataFile &document, CRegistryStore &registry);
+    // Reads the calendar at `path` as the calendar program loads it; on failure prints
+    // "cannot read calendar: <reason>" and gives false.
+    bool Load(const QString &path);
+    SaveResult Save(const QString &path) const { return m_document.Write(path, m_nOptions); }
+    CUser &User() { return m_document.m_user; }
+    const CDataFile &Document() const { return m_document; }
+    // The notice span of the stored options.
+    int MonitorDays() const { return COptionFlags::MonitorDaysOf(m_nOptions); }
 
-} // namespace orvane
+private:
+    CRegistryStore m_registry;
+    COptionFlags m_flags{m_registry};
+    CDataFile m_document{m_flags};
+    quint32 m_nOptions = COptionFlags::kDefaultOptions;
+};
+
+} // namespace orvane::cli

@@ -1,8 +1,8 @@
 #include "cli/calendar_json.h"
 #include "cli/cli_calendar.h"
+#include "cli/export_command.h"
+#include "cli/import_command.h"
 #include "cli/upcoming_command.h"
-#include "settings/option_flags.h"
-#include "settings/registry_store.h"
 #include "store/data_file.h"
 
 #include <QCoreApplication>
@@ -12,13 +12,15 @@
 
 namespace {
 
+using orvane::cli::PrintError;
+
 constexpr int kUsageError = 2;
 constexpr int kReadError = 2;
 
 const char kHelp[] =
     "Usage: orvanectl COMMAND [OPTIONS]\n"
     "\n"
-    "Reads the Orvane calendar from a terminal. It never writes the calendar.\n"
+    "Reads the Orvane calendar from a terminal; only import writes it.\n"
     "\n"
     "Commands:\n"
     "  dump [--file PATH]   print the calendar as JSON on standard output: the header,\n"
@@ -34,12 +36,27 @@ const char kHelp[] =
     "                       {\"today\",\"days\",\"upcoming\":[{\"offset\",\"date\",\"heading\",\n"
     "                       \"events\":[{\"name\",\"notes\",\"category\"}]}]}.\n"
     "                       Exit status 0 when a day is listed, 1 when none is.\n"
+    "  export [--out FILE] [--clipboard-form] [--name NAME]... [--category NAME]...\n"
+    "         [--file PATH]\n"
+    "                       write an exchange document (XML, Windows-1251) of all events,\n"
+    "                       or of those with any of the given names or categories, to FILE\n"
+    "                       or standard output; --clipboard-form writes it as the export\n"
+    "                       wizard puts it on the clipboard.\n"
+    "  import FILE|- [--dry-run] [--file PATH]\n"
+    "                       add every event of an exchange document (- reads standard\n"
+    "                       input) as the import wizard does and save the calendar at once;\n"
+    "                       prints a line per event not added or changed, then\n"
+    "                       \"added N, skipped M, changed K\". --dry-run writes nothing.\n"
+    "                       Refused (status 3) while the calendar program runs, as it\n"
+    "                       would write over the imported events when it ends.\n"
     "  --help               show this text.\n"
     "\n"
     "Environment: ORVANE_DATA_DIR (folder of orvane.orvd), ORVANE_TODAY (YYYY-MM-DD, the\n"
     "date taken as today), XDG_CONFIG_HOME (where the registry hive with the options lives).\n"
     "\n"
-    "Exit status: 0 on success, 2 when the calendar cannot be read or the command is wrong.\n";
+    "Exit status: 0 on success, 2 when the calendar cannot be read or the command is wrong.\n"
+    "import and export: 2 also for a refused document or a failed write; 3 for import\n"
+    "while the calendar program is running.\n";
 
 int Dump(const QStringList &arguments)
 {
@@ -48,16 +65,14 @@ int Dump(const QStringList &arguments)
         if (arguments[i] == u"--file" && i + 1 < arguments.size()) {
             path = arguments[++i];
         } else {
-            orvane::PrintCliError(QStringLiteral("dump: unexpected argument '%1' (see orvanectl --help)").arg(arguments[i]));
+            PrintError(QStringLiteral("dump: unexpected argument '%1' (see orvanectl --help)").arg(arguments[i]));
             return kUsageError;
         }
     }
-    orvane::CRegistryStore registry;
-    orvane::COptionFlags options(registry);
-    orvane::CDataFile document(options);
-    if (!orvane::ReadCalendarForCli(path, document, registry))
+    orvane::cli::CliCalendar calendar;
+    if (!calendar.Load(path))
         return kReadError;
-    const QByteArray json = orvane::CalendarToJson(document) + '\n';
+    const QByteArray json = orvane::CalendarToJson(calendar.Document()) + '\n';
     std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
     return 0;
 }
@@ -77,6 +92,10 @@ int main(int argc, char **argv)
         return Dump(arguments.mid(1));
     if (arguments.first() == u"upcoming")
         return orvane::RunUpcomingCommand(arguments.mid(1));
-    orvane::PrintCliError(QStringLiteral("unknown command '%1' (see orvanectl --help)").arg(arguments.first()));
+    if (arguments.first() == u"export")
+        return orvane::cli::RunExport(arguments.mid(1));
+    if (arguments.first() == u"import")
+        return orvane::cli::RunImport(arguments.mid(1));
+    PrintError(QStringLiteral("unknown command '%1' (see orvanectl --help)").arg(arguments.first()));
     return kUsageError;
 }

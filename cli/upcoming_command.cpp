@@ -2,10 +2,7 @@
 
 #include "cli/calendar_json.h"
 #include "cli/cli_calendar.h"
-#include "settings/option_flags.h"
-#include "settings/registry_store.h"
 #include "store/clock.h"
-#include "store/data_file.h"
 #include "store/upcoming_days.h"
 
 #include <cstdio>
@@ -17,7 +14,6 @@ namespace {
 
 constexpr int kListed = 0;
 constexpr int kNoneListed = 1;
-constexpr int kFailed = 2;
 constexpr int kMaxDays = 366;
 
 struct UpcomingArguments {
@@ -40,13 +36,13 @@ std::optional<UpcomingArguments> ParseArguments(const QStringList &arguments)
             bool number = false;
             const int days = arguments[++i].toInt(&number);
             if (!number || days < 0 || days > kMaxDays) {
-                PrintCliError(QStringLiteral("upcoming: --days takes a number from 0 to %1, not '%2'")
+                cli::PrintError(QStringLiteral("upcoming: --days takes a number from 0 to %1, not '%2'")
                                   .arg(kMaxDays).arg(arguments[i]));
                 return std::nullopt;
             }
             parsed.days = days;
         } else {
-            PrintCliError(QStringLiteral("upcoming: unexpected argument '%1' (see orvanectl --help)").arg(argument));
+            cli::PrintError(QStringLiteral("upcoming: unexpected argument '%1' (see orvanectl --help)").arg(argument));
             return std::nullopt;
         }
     }
@@ -79,17 +75,16 @@ int RunUpcomingCommand(const QStringList &arguments)
 {
     const std::optional<UpcomingArguments> parsed = ParseArguments(arguments);
     if (!parsed)
-        return kFailed;
-    CRegistryStore registry;
-    COptionFlags options(registry);
-    CDataFile document(options);
-    if (!ReadCalendarForCli(parsed->path, document, registry))
-        return kFailed;
+        return cli::kFailed;
+    cli::CliCalendar calendar;
+    if (!calendar.Load(parsed->path))
+        return cli::kFailed;
+    const CUser &user = calendar.User();
 
     const QDate today = Clock::Today();
-    const int span = parsed->days.value_or(StoredMonitorDays(registry));
-    const std::vector<UpcomingDay> days = FindUpcomingDays(document.m_user, today, span);
-    const QByteArray out = parsed->json ? UpcomingJson(days, document.m_user, today, span)
+    const int span = parsed->days.value_or(calendar.MonitorDays());
+    const std::vector<UpcomingDay> days = FindUpcomingDays(user, today, span);
+    const QByteArray out = parsed->json ? UpcomingJson(days, user, today, span)
                                         : UpcomingDaysText(days).toUtf8();
     std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
     return days.empty() ? kNoneListed : kListed;

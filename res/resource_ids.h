@@ -48,4 +48,17 @@ inline constexpr int IDR_MONITOR_TOOLBAR = 199;
 inline constexpr int kMonitorToolbarImageWidth = 16;
 inline constexpr int IDB_FOLDED_CORNER = 201;
 
+// Strip of three 21 x 21 images (normal, pressed, hot) for the browse buttons of the exchange
+// wizards (CToolTipButton); magenta is the transparent colour.
+inline constexpr int IDB_BROWSE = 203;
+
+// The about box's picture: 64 x 77, opaque.
+inline constexpr int IDB_ABOUT_PICTURE = 141;
+
+// The option tree's marks: a strip of four 13 x 13 images (check box on, check box off, radio
+// button on, radio button off), and the settings' group images: 16 x 16 each (calendar,
+// notice span, monitor). Magenta is the transparent colour of both.
+inline constexpr int IDB_OPTION_MARKS = 210;
+inline constexpr int IDB_OPTION_GROUPS = 211;
+
 } // namespace orvane::res

@@ -29,6 +29,22 @@ QString LoadString(int id)
          QStringLiteral("Для добавления нового события нажмите левую кнопку мыши.")},
         {StringId::PropertiesHint,
          QStringLiteral("Для настройки свойств календаря нажмите правую кнопку мыши.")},
+        {StringId::OptionMonitorPosition, QStringLiteral("Сохранять расположение окна")},
+        {StringId::OptionHexDays, QStringLiteral("Отображать дни в hex-представлении")},
+        {StringId::OptionWeekdayNames,
+         QStringLiteral("Отображать названия дней недели (перезапуск)")},
+        {StringId::OptionCalendarSize, QStringLiteral("Сохранять размер календаря")},
+        {StringId::OptionGroupCalendar, QStringLiteral("Календарь")},
+        {StringId::OptionGroupMonitor, QStringLiteral("Монитор")},
+        {StringId::OptionTrayIcon, QStringLiteral("Помещать в область значков панели задач")},
+        {StringId::OptionGroupNotice, QStringLiteral("Оповещать о наступлении событий за")},
+        {StringId::OptionNotice1Day, QStringLiteral("1 день")},
+        {StringId::OptionNotice3Days, QStringLiteral("3 дня")},
+        {StringId::OptionNotice5Days, QStringLiteral("5 дней")},
+        {StringId::OptionNotice7Days, QStringLiteral("7 дней")},
+        {StringId::OptionNotice10Days, QStringLiteral("10 дней")},
+        {StringId::OptionCalendarPosition, QStringLiteral("Сохранять располжение календаря")},
+        {StringId::OptionAutostart, QStringLiteral("Запускать при старте Windows")},
     };
     return table.value(id);
 }

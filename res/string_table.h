@@ -26,6 +26,21 @@ constexpr int CalendarProperties = 57670;
 constexpr int WeekdayFormat = 57672;
 constexpr int AddEventHint = 57673;
 constexpr int PropertiesHint = 57674;
+constexpr int OptionMonitorPosition = 60000;
+constexpr int OptionHexDays = 60001;
+constexpr int OptionWeekdayNames = 60003;
+constexpr int OptionCalendarSize = 60004;
+constexpr int OptionGroupCalendar = 60006;
+constexpr int OptionGroupMonitor = 60007;
+constexpr int OptionTrayIcon = 60008;
+constexpr int OptionGroupNotice = 60009;
+constexpr int OptionNotice1Day = 60010;
+constexpr int OptionNotice3Days = 60011;
+constexpr int OptionNotice5Days = 60012;
+constexpr int OptionNotice7Days = 60013;
+constexpr int OptionNotice10Days = 60014;
+constexpr int OptionCalendarPosition = 60015;
+constexpr int OptionAutostart = 60016;
 } // namespace StringId
 
 // The text of string-table entry `id`; a null string when the table has none.

@@ -1,11 +1,10 @@
 #include "settings/hive_registry_backend.h"
 
+#include "store/atomic_file.h"
 #include "settings/hive_file.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
@@ -48,18 +47,7 @@ std::optional<HiveFile> LoadHive(const QString &path)
 
 bool SaveHive(const QString &path, const HiveFile &hive)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = hive.Serialize();
-    // A full disk may only show at the flush; a failed save leaves the old file in place.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileAtomically(path, hive.Serialize()).ok;
 }
 
 void WarnUnreadable(const QString &path)

@@ -16,8 +16,13 @@ quint32 COptionFlags::GetOptions()
     if (m_registry.ReadInt(u"Orvane"_s, u"OptionsFlag"_s, stored))
         m_nOptions = static_cast<quint32>(stored);
     else
-        m_registry.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, static_cast<qint32>(kDefaultOptions));
+        WriteOptions(kDefaultOptions);
     return m_nOptions;
+}
+
+int COptionFlags::WriteOptions(quint32 options)
+{
+    return m_registry.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, static_cast<qint32>(options));
 }
 
 int COptionFlags::GetMonitorDays()

@@ -32,6 +32,8 @@ public:
 
     // Reads the flags; when the value is missing or unreadable, writes the default back.
     quint32 GetOptions();
+    // Writes the whole flags; 1 / 0.
+    int WriteOptions(quint32 options);
     // The notice span in days (1, 3, 5, 7 or 10) by the first span bit that is set; 7 by default.
     int GetMonitorDays();
     // The span that a given set of flags selects.

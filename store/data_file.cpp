@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace orvane {
@@ -159,28 +158,13 @@ QByteArray CDataFile::Serialize(quint32 options) const
 SaveResult CDataFile::Write(const QString &path, quint32 options) const
 {
     const QByteArray bytes = Serialize(options);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return {false, QStringLiteral("cannot create the folder %1").arg(QFileInfo(path).absolutePath())};
     // The file is read-only between saves; the new one is written beside it and renamed over it,
     // so that a failure or a crash leaves the previous calendar whole.
     if (QFileInfo::exists(path))
         QFile::setPermissions(path, kWritable);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        file.commit();
-        QFile::setPermissions(path, kReadOnly);
-        return {false, reason};
-    }
-    if (!file.commit()) {
-        QFile::setPermissions(path, kReadOnly);
-        return {false, file.errorString()};
-    }
+    const SaveResult result = WriteFileAtomically(path, bytes);
     QFile::setPermissions(path, kReadOnly);
-    return {};
+    return result;
 }
 
 } // namespace orvane

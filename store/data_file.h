@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/atomic_file.h"
 #include "store/load_result.h"
 #include "store/user.h"
 
@@ -12,11 +13,6 @@
 namespace orvane {
 
 class COptionFlags;
-
-struct SaveResult {
-    bool ok = true;
-    QString reason;
-};
 
 // The document: header fields, the main window's calendar scale and large mode, and the user.
 class CDataFile {

@@ -27,6 +27,8 @@ public:
     iterator AddHead(const CEventRecord &event) { return m_events.insert(m_events.begin(), event); }
     iterator RemoveAt(iterator position) { return m_events.erase(position); }
     void RemoveAll() { m_events.clear(); }
+    // Moves every event of `other` to the tail, in order.
+    void AppendAll(CEventList &&other) { m_events.splice(m_events.end(), other.m_events); }
 
     friend bool operator==(const CEventList &, const CEventList &) = default;
 

@@ -69,6 +69,16 @@ QString DecodeCp1251(QByteArrayView bytes)
     return text;
 }
 
+const std::array<char16_t, 256> &Cp1251Characters()
+{
+    return Tables().toUnicode;
+}
+
+const std::array<quint8, 0x10000> &Cp1251Bytes()
+{
+    return Tables().fromUnicode;
+}
+
 bool FitsCp1251(const QString &text)
 {
     const CodePageTables &tables = Tables();
@@ -76,6 +86,26 @@ bool FitsCp1251(const QString &text)
         if (tables.fromUnicode[ch.unicode()] == 0 && !ch.isNull())
             return false;
     return true;
+}
+
+QString ReplaceOutsideCp1251(const QString &text)
+{
+    if (FitsCp1251(text))
+        return text;
+    const CodePageTables &tables = Tables();
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (tables.fromUnicode[ch.unicode()] != 0 || ch.isNull()) {
+            result.append(ch);
+            continue;
+        }
+        result.append(u'?');
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+    }
+    return result;
 }
 
 } // namespace orvane

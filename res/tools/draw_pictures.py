@@ -339,6 +339,33 @@ def move_strip(count, down):
     return (90, 16, draw, MAGENTA)
 
 
+# ---------------------------------------------------------------- browse button strip
+
+def browse_folder(x, y):
+    """An open folder with three dots on its front, 21 x 21 at (x, y)."""
+    back = rounded_rect(x + 2, y + 4, x + 18, y + 17, 1.5) | rounded_rect(x + 2, y + 3, x + 9, y + 6, 1)
+    front = polygon([(x + 5.5, y + 8), (x + 20, y + 8), (x + 17, y + 17), (x + 2, y + 17)])
+    dots = circle(x + 8.5, y + 13, 1.1) | circle(x + 11.5, y + 13, 1.1) | circle(x + 14.5, y + 13, 1.1)
+    return back, front, dots
+
+
+def browse_strip():
+    """Normal, pressed (one pixel down and right, darker) and hot images of 21 x 21, magenta
+    around the folder: the browse buttons of the exchange wizards."""
+    faces = (((196, 146, 48), (240, 186, 70), INK, 0),
+             ((150, 100, 28), (201, 128, 30), WHITE, 1),
+             ((201, 128, 30), ACCENT, WHITE, 0))
+
+    def draw(canvas):
+        for index, (back_colour, front_colour, dot_colour, shift) in enumerate(faces):
+            back, front, dots = browse_folder(21 * index + shift, shift)
+            canvas.fill(back, back_colour)
+            canvas.fill(front, front_colour)
+            canvas.fill(front.inner_stroke(0.8), INK)
+            canvas.fill(dots, dot_colour)
+    return (63, 21, draw, MAGENTA)
+
+
 # ---------------------------------------------------------------- event tree images
 
 def folder(x, open_):
@@ -434,8 +461,83 @@ def draw_folded_corner(canvas):
     canvas.fill(rect(30, 29.5, 31, 36), OUTLINE)
 
 
+# ---------------------------------------------------------------- option tree marks and group images
+
+MARK_EDGE = (112, 112, 112)  # the rim of a check box or radio button
+MARK_INK = (32, 32, 32)      # the tick and the dot
+
+
+def draw_option_marks(canvas):
+    """Check box on and off, radio button on and off, 13 x 13 each, magenta around them."""
+    for index in range(2):
+        x = 13 * index
+        canvas.fill(rounded_rect(x + 0.5, 0.5, x + 12.5, 12.5, 2), MARK_EDGE)
+        canvas.fill(rounded_rect(x + 1.5, 1.5, x + 11.5, 11.5, 1.2), WHITE)
+    canvas.fill(polyline([(3.2, 6.7), (5.4, 9.1), (9.8, 3.9)], 1.8), MARK_INK)
+    for index in range(2, 4):
+        cx = 13 * index + 6.5
+        canvas.fill(circle(cx, 6.5, 6), MARK_EDGE)
+        canvas.fill(circle(cx, 6.5, 5), WHITE)
+    canvas.fill(circle(13 * 2 + 6.5, 6.5, 2.6), MARK_INK)
+
+
+def draw_group_images(canvas):
+    """The settings' groups, 16 x 16 each: the calendar, the notice span (an alarm clock) and
+    the monitor (a window listing the coming events)."""
+    # the calendar: a leaf with its top band and today marked
+    canvas.fill(rounded_rect(1, 2, 15, 15, 2), (120, 92, 50))
+    canvas.fill(rect(2, 3, 14, 14), (255, 253, 238))
+    canvas.fill(rect(2, 3, 14, 6), ACCENT)
+    for row in range(2):
+        for col in range(3):
+            x, y = 3.5 + 3.5 * col, 7.5 + 3 * row
+            canvas.fill(rect(x, y, x + 2, y + 2), (200, 184, 144))
+    canvas.fill(rect(10, 10.5, 12, 12.5), (225, 40, 30))
+    # the notice span: an alarm clock
+    cx, cy = 16 + 8, 9
+    canvas.fill(circle(cx - 4.5, 3.5, 2.2) | circle(cx + 4.5, 3.5, 2.2), (196, 60, 40))
+    canvas.fill(circle(cx, cy, 6), (90, 70, 40))
+    canvas.fill(circle(cx, cy, 4.8), WHITE)
+    canvas.fill(polyline([(cx, cy - 3.4), (cx, cy), (cx + 2.6, cy + 1.4)], 1.3), MARK_INK)
+    # the monitor: a window with a title bar and three lines of events
+    x = 32
+    canvas.fill(rounded_rect(x + 1, 2, x + 15, 14, 1.5), (70, 86, 120))
+    canvas.fill(rect(x + 2, 5, x + 14, 13), PANEL)
+    for row, width in enumerate((9, 7, 8)):
+        y = 6.5 + 2.2 * row
+        canvas.fill(rect(x + 4, y, x + 4 + width, y + 1.2), INK)
+
+
+# ---------------------------------------------------------------- about box picture
+
+def draw_about(canvas):
+    """A leaf of the calendar on its ring binding, the months' grid below the red band with
+    today framed and a day with events marked green, and a scroll's roll at the foot."""
+    canvas.fill(rect(0, 0, 64, 77), PANEL)
+    leaf = rounded_rect(6, 8, 58, 66, 5)
+    canvas.fill(rounded_rect(5, 7, 59, 67, 6), (120, 92, 50))
+    canvas.fill(leaf, (255, 253, 238))
+    canvas.fill(leaf & rect(6, 8, 58, 22), ACCENT)
+    for x in (18, 32, 46):
+        canvas.fill(rounded_rect(x - 2, 2, x + 2, 14, 2), (90, 70, 40))
+        canvas.fill(rounded_rect(x - 1, 3, x + 1, 13, 1), (170, 150, 110))
+    for row in range(5):
+        for col in range(7):
+            x, y = 10 + 6.6 * col, 26 + 7.4 * row
+            canvas.fill(rounded_rect(x, y, x + 4.6, y + 4.6, 0.8), (214, 200, 160))
+    for (col, row), colour in (((2, 2), (225, 40, 30)), ((5, 3), (20, 170, 60))):
+        x, y = 10 + 6.6 * col, 26 + 7.4 * row
+        canvas.fill(rounded_rect(x - 1.2, y - 1.2, x + 5.8, y + 5.8, 1.2)
+                    - rect(x, y, x + 4.6, y + 4.6), colour)
+    roll = rounded_rect(3, 66, 61, 75, 4.5)
+    canvas.fill(roll, OUTLINE)
+    canvas.fill(rounded_rect(4, 67, 60, 74, 3.5), EAR)
+    canvas.fill(rect(8, 70, 56, 71), ROLL_EDGE)
+
+
 PICTURES = {
     128: (32, 32, draw_icon, (0, 0, 0)),
+    141: (64, 77, draw_about, (0, 0, 0)),
     138: frame_piece(-39, 0, 38, 36),
     139: frame_piece(0, -36, 38, 36),
     140: frame_piece(-57, -41, 31, 40),
@@ -452,6 +554,9 @@ PICTURES = {
     192: move_strip(2, False),
     199: (32, 15, draw_monitor_toolbar, (0, 0, 0)),
     201: (38, 36, draw_folded_corner, (0, 0, 0)),
+    203: browse_strip(),
+    210: (52, 13, draw_option_marks, MAGENTA),
+    211: (48, 16, draw_group_images, MAGENTA),
 }
 
 

@@ -45,11 +45,31 @@ void CalendarSandbox::start(QProcess &process, const QStringList &arguments, con
     process.waitForStarted();
 }
 
+void CalendarSandbox::startOnDisplay(QProcess &process, const QString &display,
+                                     const QProcessEnvironment &extra) const
+{
+    QProcessEnvironment env = environment(QStringLiteral("ok"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(QStringLiteral("DISPLAY"), display);
+    env.insert(extra);
+    process.setProcessEnvironment(env);
+    process.start(executable(QStringLiteral("orvane")));
+    process.waitForStarted();
+}
+
 int CalendarSandbox::runCtl(const QStringList &arguments, QByteArray *out, QByteArray *err) const
+{
+    return runCtl(arguments, QByteArray(), out, err);
+}
+
+int CalendarSandbox::runCtl(const QStringList &arguments, const QByteArray &input, QByteArray *out,
+                            QByteArray *err) const
 {
     QProcess process;
     process.setProcessEnvironment(environment(QStringLiteral("ok")));
     process.start(executable(QStringLiteral("orvanectl")), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(30000))
         return -1;
     if (out)

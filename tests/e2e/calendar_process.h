@@ -19,8 +19,13 @@ public:
 
     // Starts build/orvane with the given arguments and automatic message answer.
     void start(QProcess &process, const QStringList &arguments = {}, const QString &answer = QStringLiteral("ok")) const;
+    // Starts build/orvane on the X display `display` with extra environment `extra`.
+    void startOnDisplay(QProcess &process, const QString &display,
+                        const QProcessEnvironment &extra = {}) const;
     // Runs build/orvanectl to its end.
     int runCtl(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr) const;
+    // The same with `input` on its standard input.
+    int runCtl(const QStringList &arguments, const QByteArray &input, QByteArray *out, QByteArray *err) const;
 
     static QString executable(const QString &name);
 

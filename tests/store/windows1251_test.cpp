@@ -27,3 +27,10 @@ TEST(Windows1251, CharactersOutsideTheCodePageAreDetected)
     EXPECT_EQ(encoded.front(), 'a');
     EXPECT_EQ(encoded.back(), 'b');
 }
+
+TEST(Windows1251, ReplacingWhatTheCodePageLacksGivesOneQuestionMarkPerCharacter)
+{
+    EXPECT_EQ(ReplaceOutsideCp1251(QStringLiteral("Ёлка 😀 日本 №")), QStringLiteral("Ёлка ? ?? №"));
+    EXPECT_EQ(ReplaceOutsideCp1251(QStringLiteral("без замен")), QStringLiteral("без замен"));
+    EXPECT_EQ(ReplaceOutsideCp1251(QString(QChar(0xD800))), QStringLiteral("?")) << "a lone surrogate";
+}

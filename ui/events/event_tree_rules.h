@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/event_limits.h"
+
 #include <QString>
 
 namespace orvane {
@@ -12,10 +14,6 @@ QString EventTreeTitle(int month, int day);
 // last "(" on ("Word (remark)" -> "Word").
 QString NameForNewEvent(const QString &name, const QString &categoryLabel, bool lastCategory);
 
-inline constexpr int kMaxCategoryLabel = 20;
-inline constexpr int kMaxEventLabel = 40;
-inline constexpr int kMaxNotes = 255;
-inline constexpr int kMaxCategories = 10;
 inline constexpr int kMaxEventsInEditor = 31;
 
 // What becomes of a label typed in the tree.

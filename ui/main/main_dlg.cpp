@@ -16,13 +16,17 @@
 #include "ui/controls/owner_draw_state.h"
 #include "ui/events/event_tree_dialog.h"
 #include "ui/events/merge_days_dialog.h"
+#include "ui/exchange/exchange_wizards.h"
+#include "ui/main/about_dlg.h"
 #include "ui/main/calendar_texts.h"
 #include "ui/main/day_events_move.h"
 #include "ui/main/frame_hit_test.h"
 #include "ui/main/frame_region.h"
 #include "ui/main/go_to_day_dialog.h"
+#include "ui/main/help_page.h"
 #include "ui/main/window_snapping.h"
 #include "ui/reminders/day_popup.h"
+#include "ui/settings/settings_dialog.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -450,11 +454,48 @@ void CMainDlg::OnCommand(int id)
         dialog.exec();
         break;
     }
-    default:
-        // The properties, import, export and about dialogs come with their own windows; the
-        // help contents have none.
+    case res::CommandId::Import:
+        RunImportWizard(m_context.document, this, [this] {
+            BuildFrame();
+            DrawMonths();
+            update();
+        });
+        break;
+    case res::CommandId::Export:
+        RunExportWizard(m_context.document.m_user, this);
+        break;
+    case res::CommandId::Properties:
+        OnProperties();
+        break;
+    case res::CommandId::AboutBox: {
+        CAboutDlg dialog(this);
+        dialog.exec();
         break;
     }
+    case res::CommandId::HelpContents:
+    case res::CommandId::Help:
+        OpenHelpPage();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainDlg::OnProperties()
+{
+    CSettingsDialog dialog(m_context.options, m_context.registry, this);
+    connect(&dialog, &CSettingsDialog::trayIconToggled, this, &CMainDlg::OnTrayIconToggle);
+    // Day numbers follow the hexadecimal option at once.
+    connect(&dialog, &CSettingsDialog::optionsChanged, this, [this] {
+        DrawMonths();
+        update();
+    });
+    if (dialog.exec() == QDialog::Accepted) {
+        BuildFrame();
+        LayoutControls();
+    }
+    DrawMonths();
+    update();
 }
 
 void CMainDlg::OnMinimize()

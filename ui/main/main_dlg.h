@@ -99,6 +99,8 @@ private:
     CBitmapButtonEx *AddPictureButton(int id, int strip, int width, int height);
     void PageTo(bool forward);
     void OnMinimize();
+    // The settings dialog; the frame and layout follow its OK, the months are redrawn always.
+    void OnProperties();
     void PopupMenu(int popup, QWidget *button);
     void ShowDayPopup(bool listMode, QPoint pointer);
     void HideDayPopup();

@@ -1,0 +1,74 @@
+#include "exchange/merge_report.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace orvane {
+
+namespace {
+
+QString ReasonText(MergeReason reason)
+{
+    switch (reason) {
+    case MergeReason::NoSuchDate:
+        return QStringLiteral("неверная дата");
+    case MergeReason::DayFull:
+        return QStringLiteral("в этом дне уже 40 событий");
+    case MergeReason::CategoryListFull:
+        return QStringLiteral("категорий уже 10, событие отнесено к последней");
+    case MergeReason::NoCategory:
+        return QStringLiteral("категория не указана, событие отнесено к последней");
+    case MergeReason::CategoryCut:
+        return QStringLiteral("название категории сокращено до 20 символов");
+    case MergeReason::NameCut:
+        return QStringLiteral("название сокращено до 40 символов");
+    case MergeReason::NotesCut:
+        return QStringLiteral("описание сокращено до 255 символов");
+    case MergeReason::OutsideCodePage:
+        return QStringLiteral("недопустимые символы заменены на \"?\"");
+    }
+    return {};
+}
+
+constexpr MergeReason kAllReasons[] = {
+    MergeReason::NoSuchDate,  MergeReason::DayFull,  MergeReason::CategoryListFull,
+    MergeReason::NoCategory,  MergeReason::CategoryCut, MergeReason::NameCut,
+    MergeReason::NotesCut,    MergeReason::OutsideCodePage,
+};
+
+// "<heading>: N" and a line per reason of that kind that occurred.
+QString Section(const MergeReport &report, const QString &heading, int count, bool skips)
+{
+    QStringList lines{QStringLiteral("%1: %2").arg(heading).arg(count)};
+    for (const MergeReason reason : kAllReasons)
+        if (SkipsRecord(reason) == skips && report.Count(reason) > 0)
+            lines << QStringLiteral("    %1: %2").arg(ReasonText(reason)).arg(report.Count(reason));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+bool SkipsRecord(MergeReason reason)
+{
+    return reason == MergeReason::NoSuchDate || reason == MergeReason::DayFull;
+}
+
+int MergeReport::Count(MergeReason reason) const
+{
+    return static_cast<int>(std::count_if(notes.begin(), notes.end(), [reason](const MergeNote &note) {
+        return std::find(note.reasons.begin(), note.reasons.end(), reason) != note.reasons.end();
+    }));
+}
+
+QString MergeReportMessage(const MergeReport &report)
+{
+    QStringList parts{QStringLiteral("Добавлено событий: %1.").arg(report.added)};
+    if (report.skipped > 0)
+        parts << Section(report, QStringLiteral("Не добавлено событий"), report.skipped, true);
+    if (report.changed > 0)
+        parts << Section(report, QStringLiteral("Добавлено с изменениями"), report.changed, false);
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+} // namespace orvane

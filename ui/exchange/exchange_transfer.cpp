@@ -1,0 +1,61 @@
+#include "ui/exchange/exchange_transfer.h"
+
+#include "exchange/exchange_document.h"
+#include "store/atomic_file.h"
+#include "exchange/exchange_reader.h"
+#include "store/message.h"
+#include "store/windows1251.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace orvane {
+
+int ExportEvents(const CUser &user, ExchangeTarget target, const QString &path)
+{
+    const std::optional<CExchangeDocument> document = CExchangeDocument::Build(user);
+    if (!document) {
+        ShowMessage(QStringLiteral("Невозможно использовать экспорт."));
+        return 0;
+    }
+    if (target != ExchangeTarget::File) {
+        const QByteArray text = document->ClipboardForm();
+        if (text.isEmpty())
+            ShowMessage(QStringLiteral("Ошибка копирования данных в буфер."));
+        else
+            QGuiApplication::clipboard()->setText(DecodeCp1251(text));
+    }
+    if (target != ExchangeTarget::Clipboard && !path.isEmpty()) {
+        const QByteArray bytes = document->FileForm();
+        if (bytes.isEmpty() || !WriteFileAtomically(path, bytes).ok)
+            ShowMessage(QStringLiteral("Не удалось экспортировать события в файл: ") + path);
+    }
+    return 1;
+}
+
+int ImportEvents(ExchangeTarget source, CEventList &list, const QString &path)
+{
+    ExchangeReadResult result;
+    QString refusal;
+    if (source == ExchangeTarget::File) {
+        result = ReadExchangeFile(path, list);
+        refusal = QStringLiteral("В файле находится неверный формат данных для импорта.");
+    } else {
+        const QString text = QGuiApplication::clipboard()->text();
+        if (text.isEmpty()) {
+            ShowMessage(QStringLiteral("В буфере нет данных для импорта."));
+            return 0;
+        }
+        result = ReadExchangeText(text, list);
+        refusal = QStringLiteral("В буфере находится неверный формат данных для импорта.");
+    }
+    if (result.failure == ExchangeReadFailure::NoParser)
+        refusal = QStringLiteral("Невозможно использовать импорт.");
+    if (!result.ok()) {
+        ShowMessage(refusal);
+        return 0;
+    }
+    return 1;
+}
+
+} // namespace orvane

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWizard>
+
+#include <functional>
+#include <memory>
+
+namespace orvane {
+
+class CDataFile;
+class CEventList;
+class CUser;
+
+// A two-step exchange wizard: an empty caption, the title line showing the current page's title.
+class CExchangeWizard : public QWizard {
+    Q_OBJECT
+public:
+    explicit CExchangeWizard(QWidget *parent = nullptr);
+
+    void AddPage(QWizardPage *page, const QString &title);
+
+private:
+    QStringList m_titles;
+};
+
+// The two wizards, not yet run: export, step 1 and 2 (pages 0 and 1), and import, steps 1 and 2
+// reading into `list`.
+std::unique_ptr<CExchangeWizard> NewExportWizard(CUser &user, QWidget *parent);
+std::unique_ptr<CExchangeWizard> NewImportWizard(CEventList &list, QWidget *parent);
+
+// The export wizard, modal over `parent`; the export itself happens at its Finish.
+void RunExportWizard(CUser &user, QWidget *parent);
+
+// The import wizard, modal over `parent`. After Finish the events left checked are merged into
+// the calendar, which is saved at once when anything was added, `redraw` shows the months with
+// them, and one message tells what was added and what was not. Cancel changes nothing.
+void RunImportWizard(CDataFile &document, QWidget *parent, const std::function<void()> &redraw);
+
+} // namespace orvane
