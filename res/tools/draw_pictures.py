@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the calendar's pictures into res/ as PNG files named by resource number, and res.qrc.
+"""Draws the calendar's pictures into res/ as PNG files named by resource number, and res.qrc;
+and the application icon for the desktop into res/icons/hicolor/.
 
 Every picture is a small vector scene in logical pixels, rendered with 4 x 4 supersampling at
 scale 1 (<id>.png) and scale 2 (<id>@2x.png). Standard library only; the output is the same
@@ -158,7 +159,7 @@ class Canvas:
     """Premultiplied RGBA pixels of a w x h logical area starting at (ox, oy), at a scale."""
 
     def __init__(self, w, h, scale, origin=(0, 0)):
-        self.w, self.h, self.scale = w * scale, h * scale, scale
+        self.w, self.h, self.scale = round(w * scale), round(h * scale), scale
         self.ox, self.oy = origin
         self.pixels = [[0.0, 0.0, 0.0, 0.0] for _ in range(self.w * self.h)]
 
@@ -397,23 +398,67 @@ def draw_tree_images(canvas):
         canvas.fill(rows, (150, 130, 100))
 
 
-# ---------------------------------------------------------------- window icon
+# ---------------------------------------------------------------- window and application icon
 
-def draw_icon(canvas):
-    """A calendar leaf with the grid's marks: today framed red, a day with events green."""
+APP_ID = 'org.example.Orvane'
+APP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def svg_rect(x0, y0, x1, y1, r=0):
+    corner = f' rx="{r}"' if r else ''
+    return f'<rect x="{x0}" y="{y0}" width="{x1 - x0}" height="{y1 - y0}"{corner}'
+
+
+def svg_frame(x0, y0, x1, y1, width=1):
+    """The band `width` wide just outside the box, as an even-odd path."""
+    return (f'<path fill-rule="evenodd" d="M{x0 - width} {y0 - width}H{x1 + width}V{y1 + width}'
+            f'H{x0 - width}Z M{x0} {y0}H{x1}V{y1}H{x0}Z"')
+
+
+def icon_parts():
+    """A calendar leaf with the grid's marks: today framed red, a day with events green. Each
+    part is a shape to rasterise, the same as an SVG element (without its fill) and a colour."""
     page = rounded_rect(4, 6, 28, 28, 3)
-    canvas.fill(rounded_rect(3, 5, 29, 29, 4), (120, 92, 50))
-    canvas.fill(page, (255, 253, 238))
-    canvas.fill(page & rect(4, 6, 28, 12), ACCENT)
+    parts = [(rounded_rect(3, 5, 29, 29, 4), svg_rect(3, 5, 29, 29, 4), (120, 92, 50)),
+             (page, svg_rect(4, 6, 28, 28, 3), (255, 253, 238)),
+             (page & rect(4, 6, 28, 12), '<path d="M4 12V9a3 3 0 0 1 3-3h18a3 3 0 0 1 3 3v3z"', ACCENT)]
     for x in (10, 22):
-        canvas.fill(rounded_rect(x - 1, 2, x + 1, 9, 1), (90, 70, 40))
+        parts.append((rounded_rect(x - 1, 2, x + 1, 9, 1), svg_rect(x - 1, 2, x + 1, 9, 1), (90, 70, 40)))
     for row in range(3):
         for col in range(4):
             x, y = 7 + 5 * col, 14 + 5 * row
-            canvas.fill(rect(x, y, x + 3, y + 3), (200, 184, 144))
+            parts.append((rect(x, y, x + 3, y + 3), svg_rect(x, y, x + 3, y + 3), (200, 184, 144)))
     for (col, row), colour in (((1, 1), (225, 40, 30)), ((3, 2), (20, 170, 60))):
         x, y = 7 + 5 * col, 14 + 5 * row
-        canvas.fill(rect(x - 1, y - 1, x + 4, y + 4) - rect(x, y, x + 3, y + 3), colour)
+        parts.append((rect(x - 1, y - 1, x + 4, y + 4) - rect(x, y, x + 3, y + 3),
+                      svg_frame(x, y, x + 3, y + 3), colour))
+    return parts
+
+
+def draw_icon(canvas):
+    for shape, _, colour in icon_parts():
+        canvas.fill(shape, colour)
+
+
+def icon_svg():
+    elements = ''.join(f'  {svg} fill="#{r:02x}{g:02x}{b:02x}"/>\n' for _, svg, (r, g, b) in icon_parts())
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">\n'
+            + elements + '</svg>\n')
+
+
+def write_app_icons(folder_):
+    """The icon for the desktop's menus: hicolor/<n>x<n>/apps/<id>.png and scalable/apps/<id>.svg."""
+    def target(size_folder, suffix):
+        path = os.path.join(folder_, 'icons', 'hicolor', size_folder, 'apps')
+        os.makedirs(path, exist_ok=True)
+        return os.path.join(path, APP_ID + suffix)
+    for size in APP_ICON_SIZES:
+        canvas = Canvas(32, 32, size / 32)
+        draw_icon(canvas)
+        with open(target(f'{size}x{size}', '.png'), 'wb') as out:
+            out.write(canvas.png())
+    with open(target('scalable', '.svg'), 'w', encoding='utf-8') as out:
+        out.write(icon_svg())
 
 
 # ---------------------------------------------------------------- reminders
@@ -574,6 +619,7 @@ def main():
         qrc.write('<!DOCTYPE RCC>\n<RCC version="1.0">\n  <qresource prefix="/res">\n')
         qrc.writelines(f'    <file>{name}</file>\n' for name in names)
         qrc.write('  </qresource>\n</RCC>\n')
+    write_app_icons(folder_)
 
 
 if __name__ == '__main__':
