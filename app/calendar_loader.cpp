@@ -3,6 +3,7 @@
 #include "store/data_file.h"
 #include "store/message.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -10,7 +11,8 @@ namespace orvane {
 
 namespace {
 
-const QString kCorruptedQuestion = QStringLiteral(
+const char *const kCorruptedQuestion = QT_TRANSLATE_NOOP(
+    "CalendarLoader",
     "Мне очень жаль,но календарь испорчен, его невозможно ни прочитать,\n"
     "ни автоматически восстановить.\n"
     "Но если вы не представляете как это сделать, то лучше смиритесь.\n\n"
@@ -21,7 +23,7 @@ bool KeepBrokenFile(const QString &path)
     const QString copy = BrokenCopyPath(path, QDateTime::currentDateTime());
     if (QFile::copy(path, copy))
         return true;
-    ShowMessage(QStringLiteral("Не удалось сохранить копию испорченного календаря\n%1\n\n"
+    ShowMessage(QCoreApplication::translate("CalendarLoader", "Не удалось сохранить копию испорченного календаря\n%1\n\n"
                                "Новый календарь не создан.").arg(copy));
     return false;
 }
@@ -47,7 +49,7 @@ LoadOutcome LoadOrCreateCalendar(CDataFile &document)
         }
         if (document.Load())
             return LoadOutcome::Loaded;
-        if (ShowMessage(kCorruptedQuestion, MessageButtons::YesNo) != MessageAnswer::Yes)
+        if (ShowMessage(QCoreApplication::translate("CalendarLoader", kCorruptedQuestion), MessageButtons::YesNo) != MessageAnswer::Yes)
             return LoadOutcome::Refused;
         if (!KeepBrokenFile(CDataFile::GetFilePath()))
             return LoadOutcome::Refused;

@@ -72,9 +72,9 @@ int CDataFile::Load()
 {
     const LoadResult result = Read(GetFilePath(), CurrentReadContext());
     if (result.failure == LoadFailure::CannotOpen)
-        ShowMessage(QStringLiteral("Невозможно открыть календарь."));
+        ShowMessage(QCoreApplication::translate("DataFile", "Невозможно открыть календарь."));
     else if (result.failure == LoadFailure::UnexpectedEnd)
-        ShowMessage(QStringLiteral("Неожиданный конец файла календаря."));
+        ShowMessage(QCoreApplication::translate("DataFile", "Неожиданный конец файла календаря."));
     return result.ok() ? 1 : 0;
 }
 
@@ -83,7 +83,7 @@ int CDataFile::Save()
     const QString path = GetFilePath();
     const SaveResult result = Write(path, m_options.GetOptions());
     if (!result.ok)
-        ShowMessage(QStringLiteral("Невозможно сохранить календарь\n%1\n\n%2")
+        ShowMessage(QCoreApplication::translate("DataFile", "Невозможно сохранить календарь\n%1\n\n%2")
                         .arg(QDir::toNativeSeparators(path), result.reason));
     return result.ok ? 1 : 0;
 }
