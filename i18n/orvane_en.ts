@@ -483,11 +483,11 @@ Open the calendar</translation>
     </message>
     <message>
         <source>Для добавления нового события нажмите левую кнопку мыши.</source>
-        <translation>Click the left mouse button to add a new event.</translation>
+        <translation>Left-click to add a new event.</translation>
     </message>
     <message>
         <source>Для настройки свойств календаря нажмите правую кнопку мыши.</source>
-        <translation>Click the right mouse button to set the calendar&apos;s properties.</translation>
+        <translation>Right-click to set the calendar&apos;s properties.</translation>
     </message>
     <message>
         <source>Сохранять расположение окна</source>
