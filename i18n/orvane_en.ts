@@ -617,11 +617,11 @@ Open the calendar</translation>
     </message>
     <message>
         <source>Установки</source>
-        <translation>Settings</translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Оповещать о наступлении</source>
-        <translation>Notify when it comes</translation>
+        <translation>Notify when due</translation>
     </message>
     <message>
         <source>&amp;Категория</source>
