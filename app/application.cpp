@@ -26,7 +26,7 @@ namespace orvane {
 
 namespace {
 
-const QString kSecondInstance = QStringLiteral("Календарь может существовать только\n"
+const char *const kSecondInstance = QT_TRANSLATE_NOOP("Application", "Календарь может существовать только\n"
                                                "в единственном экземпляре!\n\n"
                                                "Дальнейшая работа приложения невозможна.");
 
@@ -37,12 +37,12 @@ int RunApplication(int argc, char **argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION_TEXT));
-    InstallRussianTranslations(application);
+    InstallTranslations(application, SystemUiLanguage());
     InstallMessageBoxPresenter();
 
     SingleInstance instance;
     if (!instance.Acquire()) {
-        ShowMessage(kSecondInstance);
+        ShowMessage(QCoreApplication::translate("Application", kSecondInstance));
         return ExitCode::SecondInstance;
     }
     // Nothing is loaded yet, so nothing is saved when the platform is refused.

@@ -4,13 +4,15 @@
 #include "store/data_file.h"
 #include "store/message.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace orvane {
 
 namespace {
 
-const QString kCorruptedQuestion = QStringLiteral(
+const char *const kCorruptedQuestion = QT_TRANSLATE_NOOP(
+    "CalendarLoader",
     "Мне очень жаль,но календарь испорчен, его невозможно ни прочитать,\n"
     "ни автоматически восстановить.\n"
     "Но если вы не представляете как это сделать, то лучше смиритесь.\n\n"
@@ -21,7 +23,7 @@ bool KeepBrokenFile(const QString &path)
     const QString copy = BrokenCopyPath(path, QDateTime::currentDateTime());
     if (QFile::copy(path, copy))
         return true;
-    ShowMessage(QStringLiteral("Не удалось сохранить копию испорченного календаря\n%1\n\n"
+    ShowMessage(QCoreApplication::translate("CalendarLoader", "Не удалось сохранить копию испорченного календаря\n%1\n\n"
                                "Новый календарь не создан.").arg(copy));
     return false;
 }
@@ -41,7 +43,7 @@ LoadOutcome LoadOrCreateCalendar(CDataFile &document)
             return LoadOutcome::Loaded;
         if (failure == LoadFailure::CannotOpen)
             return LoadOutcome::CannotOpen;
-        if (ShowMessage(kCorruptedQuestion, MessageButtons::YesNo) != MessageAnswer::Yes)
+        if (ShowMessage(QCoreApplication::translate("CalendarLoader", kCorruptedQuestion), MessageButtons::YesNo) != MessageAnswer::Yes)
             return LoadOutcome::Refused;
         if (!KeepBrokenFile(CDataFile::GetFilePath()))
             return LoadOutcome::Refused;

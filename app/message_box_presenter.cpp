@@ -2,6 +2,7 @@
 
 #include "store/message.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace orvane {
@@ -28,7 +29,7 @@ MessageAnswer Present(const QString &text, MessageButtons buttons)
         icon = QMessageBox::Question;
         break;
     }
-    QMessageBox box(icon, QStringLiteral("Календарь"), text, standard);
+    QMessageBox box(icon, QCoreApplication::translate("MessageBox", "Календарь"), text, standard);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;

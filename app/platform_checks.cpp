@@ -2,6 +2,7 @@
 
 #include "store/message.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,7 +13,7 @@ namespace orvane {
 PlatformCheck CheckScreenDepth(int bitsPerPixel)
 {
     if (bitsPerPixel == 4) {
-        ShowMessage(QStringLiteral("Программма не расчитана на работу в 16-ти цветном режиме,\n"
+        ShowMessage(QCoreApplication::translate("PlatformChecks", "Программма не расчитана на работу в 16-ти цветном режиме,\n"
                                    "так как некоторая информация может отображаться некорректно.\n\n"
                                    "Дальнейшая работа приложения невозможна."));
         return {false, false};
@@ -24,7 +25,7 @@ bool CheckCyrillicFont()
 {
     if (!QFontDatabase::families(QFontDatabase::Cyrillic).isEmpty())
         return true;
-    ShowMessage(QStringLiteral("В вашей системе не установлен шрифт 'MS Sans Serif'.\n"
+    ShowMessage(QCoreApplication::translate("PlatformChecks", "В вашей системе не установлен шрифт 'MS Sans Serif'.\n"
                                "Программа не сможет дальше работать, так как некоторые\n"
                                "данные могут некорректно отображаться."));
     return false;
@@ -33,7 +34,7 @@ bool CheckCyrillicFont()
 PlatformCheck CheckPlatform()
 {
     if (QSysInfo::kernelType().isEmpty()) {
-        ShowMessage(QStringLiteral("Данная версия программы разработана для работы\n"
+        ShowMessage(QCoreApplication::translate("PlatformChecks", "Данная версия программы разработана для работы\n"
                                    "в операционной системе Windows95. Пожалуйста, приобретите\n"
                                    "соответсвующую версию программы для Вашей Windows-среды.\n\n"
                                    "Дальнейшая работа приложения невозможна."));

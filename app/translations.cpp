@@ -18,4 +18,14 @@ void InstallRussianTranslations(QCoreApplication &application)
         delete translator;
 }
 
+bool InstallTranslations(QCoreApplication &application, UiLanguage language)
+{
+    if (language == UiLanguage::English && InstallProgramTranslation(application, language)) {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        return true;
+    }
+    InstallRussianTranslations(application);
+    return language == UiLanguage::Russian;
+}
+
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "cli/export_command.h"
 #include "cli/import_command.h"
 #include "cli/upcoming_command.h"
+#include "i18n/ui_language.h"
 #include "store/data_file.h"
 
 #include <QCoreApplication>
@@ -82,6 +83,8 @@ int Dump(const QStringList &arguments)
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
+    // The calendar's own texts (headings, reports) stay Russian unless ORVANE_LANG=en.
+    orvane::InstallProgramTranslation(application, orvane::TerminalUiLanguage());
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == u"--help" || arguments.first() == u"-h"
         || arguments.first() == u"help") {

@@ -1,5 +1,6 @@
 #include "exchange/merge_report.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -12,21 +13,21 @@ QString ReasonText(MergeReason reason)
 {
     switch (reason) {
     case MergeReason::NoSuchDate:
-        return QStringLiteral("неверная дата");
+        return QCoreApplication::translate("MergeReport", "неверная дата");
     case MergeReason::DayFull:
-        return QStringLiteral("в этом дне уже 40 событий");
+        return QCoreApplication::translate("MergeReport", "в этом дне уже 40 событий");
     case MergeReason::CategoryListFull:
-        return QStringLiteral("категорий уже 10, событие отнесено к последней");
+        return QCoreApplication::translate("MergeReport", "категорий уже 10, событие отнесено к последней");
     case MergeReason::NoCategory:
-        return QStringLiteral("категория не указана, событие отнесено к последней");
+        return QCoreApplication::translate("MergeReport", "категория не указана, событие отнесено к последней");
     case MergeReason::CategoryCut:
-        return QStringLiteral("название категории сокращено до 20 символов");
+        return QCoreApplication::translate("MergeReport", "название категории сокращено до 20 символов");
     case MergeReason::NameCut:
-        return QStringLiteral("название сокращено до 40 символов");
+        return QCoreApplication::translate("MergeReport", "название сокращено до 40 символов");
     case MergeReason::NotesCut:
-        return QStringLiteral("описание сокращено до 255 символов");
+        return QCoreApplication::translate("MergeReport", "описание сокращено до 255 символов");
     case MergeReason::OutsideCodePage:
-        return QStringLiteral("недопустимые символы заменены на \"?\"");
+        return QCoreApplication::translate("MergeReport", "недопустимые символы заменены на \"?\"");
     }
     return {};
 }
@@ -63,11 +64,11 @@ int MergeReport::Count(MergeReason reason) const
 
 QString MergeReportMessage(const MergeReport &report)
 {
-    QStringList parts{QStringLiteral("Добавлено событий: %1.").arg(report.added)};
+    QStringList parts{QCoreApplication::translate("MergeReport", "Добавлено событий: %1.").arg(report.added)};
     if (report.skipped > 0)
-        parts << Section(report, QStringLiteral("Не добавлено событий"), report.skipped, true);
+        parts << Section(report, QCoreApplication::translate("MergeReport", "Не добавлено событий"), report.skipped, true);
     if (report.changed > 0)
-        parts << Section(report, QStringLiteral("Добавлено с изменениями"), report.changed, false);
+        parts << Section(report, QCoreApplication::translate("MergeReport", "Добавлено с изменениями"), report.changed, false);
     return parts.join(QStringLiteral("\n\n"));
 }
 

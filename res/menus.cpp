@@ -1,5 +1,7 @@
 #include "res/menus.h"
 
+#include <QCoreApplication>
+
 namespace orvane::res {
 
 namespace {
@@ -9,28 +11,28 @@ QList<MenuEntry> MainMenuEntries(int popup)
     switch (popup) {
     case MainMenuPopup::Help:
         return {
-            {CommandId::HelpContents, QStringLiteral("Содержание...")},
+            {CommandId::HelpContents, QCoreApplication::translate("Menus", "Содержание...")},
             {},
-            {CommandId::AboutBox, QStringLiteral("О программе...")},
+            {CommandId::AboutBox, QCoreApplication::translate("Menus", "О программе...")},
         };
     case MainMenuPopup::Events:
         return {
-            {CommandId::NewEvent, QStringLiteral("Новое событие")},
-            {CommandId::DeleteEvent, QStringLiteral("Удалить")},
+            {CommandId::NewEvent, QCoreApplication::translate("Menus", "Новое событие")},
+            {CommandId::DeleteEvent, QCoreApplication::translate("Menus", "Удалить")},
             {},
-            {CommandId::CutEvent, QStringLiteral("Вырезать"), false},
-            {CommandId::CopyEvent, QStringLiteral("Копировать"), false},
-            {CommandId::PasteEvent, QStringLiteral("Вставить"), false},
+            {CommandId::CutEvent, QCoreApplication::translate("Menus", "Вырезать"), false},
+            {CommandId::CopyEvent, QCoreApplication::translate("Menus", "Копировать"), false},
+            {CommandId::PasteEvent, QCoreApplication::translate("Menus", "Вставить"), false},
             {},
-            {CommandId::Help, QStringLiteral("Помощь...")},
+            {CommandId::Help, QCoreApplication::translate("Menus", "Помощь...")},
         };
     case MainMenuPopup::Calendar:
         return {
-            {CommandId::GoToDay, QStringLiteral("&День...")},
-            {CommandId::Properties, QStringLiteral("&Свойства...")},
+            {CommandId::GoToDay, QCoreApplication::translate("Menus", "&День...")},
+            {CommandId::Properties, QCoreApplication::translate("Menus", "&Свойства...")},
             {},
-            {CommandId::Import, QStringLiteral("Импорт...")},
-            {CommandId::Export, QStringLiteral("Экспорт...")},
+            {CommandId::Import, QCoreApplication::translate("Menus", "Импорт...")},
+            {CommandId::Export, QCoreApplication::translate("Menus", "Экспорт...")},
         };
     default:
         return {};
@@ -42,9 +44,9 @@ QList<MenuEntry> TrayMenuEntries(int popup)
     if (popup != 0)
         return {};
     return {
-        {CommandId::TrayShow, QStringLiteral("Показать")},
+        {CommandId::TrayShow, QCoreApplication::translate("Menus", "Показать")},
         {},
-        {CommandId::TrayClose, QStringLiteral("Закрыть")},
+        {CommandId::TrayClose, QCoreApplication::translate("Menus", "Закрыть")},
     };
 }
 

@@ -1,52 +1,55 @@
 #include "res/string_table.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace orvane::res {
 
 QString LoadString(int id)
 {
-    static const QHash<int, QString> table{
-        {StringId::CloseButton, QStringLiteral(".")},
-        {StringId::PreviousMonth, QStringLiteral("Просмотреть предыдущий месяц.")},
-        {StringId::NextMonth, QStringLiteral("Просмотреть следующий месяц.")},
-        {StringId::MainMenu, QStringLiteral("Главное меню.")},
-        {StringId::HelpContents, QStringLiteral("Описание программы...")},
-        {StringId::Properties, QStringLiteral("Изменить параметры работы программы...")},
-        {StringId::GoToDay, QStringLiteral("Выбрать день для просмотра...")},
-        {StringId::Import, QStringLiteral("Импортировать календарь из файла...")},
-        {StringId::Export, QStringLiteral("Экспортировать календарь в текстовый файл.")},
-        {StringId::MonitorClose, QStringLiteral("Закрыть\nЗакрыть")},
-        {StringId::MonitorOpenCalendar, QStringLiteral("Открыть календарь\nОткрыть календарь")},
-        {StringId::About, QStringLiteral("О программе...")},
-        {StringId::Minimize, QStringLiteral("Свернуть календарь.")},
-        {StringId::NewCategory, QStringLiteral("Новая категория")},
-        {StringId::MoveWindow, QStringLiteral("Переместить...")},
-        {StringId::MoveEvents, QStringLiteral("Переместить событие.")},
-        {StringId::CalendarProperties, QStringLiteral("Свойства календаря")},
-        {StringId::WeekdayFormat, QStringLiteral("%s  ")},
+    static const QHash<int, const char *> table{
+        {StringId::CloseButton, "."},
+        {StringId::PreviousMonth, QT_TRANSLATE_NOOP("StringTable", "Просмотреть предыдущий месяц.")},
+        {StringId::NextMonth, QT_TRANSLATE_NOOP("StringTable", "Просмотреть следующий месяц.")},
+        {StringId::MainMenu, QT_TRANSLATE_NOOP("StringTable", "Главное меню.")},
+        {StringId::HelpContents, QT_TRANSLATE_NOOP("StringTable", "Описание программы...")},
+        {StringId::Properties, QT_TRANSLATE_NOOP("StringTable", "Изменить параметры работы программы...")},
+        {StringId::GoToDay, QT_TRANSLATE_NOOP("StringTable", "Выбрать день для просмотра...")},
+        {StringId::Import, QT_TRANSLATE_NOOP("StringTable", "Импортировать календарь из файла...")},
+        {StringId::Export, QT_TRANSLATE_NOOP("StringTable", "Экспортировать календарь в текстовый файл.")},
+        {StringId::MonitorClose, QT_TRANSLATE_NOOP("StringTable", "Закрыть\nЗакрыть")},
+        {StringId::MonitorOpenCalendar, QT_TRANSLATE_NOOP("StringTable", "Открыть календарь\nОткрыть календарь")},
+        {StringId::About, QT_TRANSLATE_NOOP("StringTable", "О программе...")},
+        {StringId::Minimize, QT_TRANSLATE_NOOP("StringTable", "Свернуть календарь.")},
+        {StringId::NewCategory, QT_TRANSLATE_NOOP("StringTable", "Новая категория")},
+        {StringId::MoveWindow, QT_TRANSLATE_NOOP("StringTable", "Переместить...")},
+        {StringId::MoveEvents, QT_TRANSLATE_NOOP("StringTable", "Переместить событие.")},
+        {StringId::CalendarProperties, QT_TRANSLATE_NOOP("StringTable", "Свойства календаря")},
+        {StringId::WeekdayFormat, "%s  "},
         {StringId::AddEventHint,
-         QStringLiteral("Для добавления нового события нажмите левую кнопку мыши.")},
+         QT_TRANSLATE_NOOP("StringTable", "Для добавления нового события нажмите левую кнопку мыши.")},
         {StringId::PropertiesHint,
-         QStringLiteral("Для настройки свойств календаря нажмите правую кнопку мыши.")},
-        {StringId::OptionMonitorPosition, QStringLiteral("Сохранять расположение окна")},
-        {StringId::OptionHexDays, QStringLiteral("Отображать дни в hex-представлении")},
+         QT_TRANSLATE_NOOP("StringTable", "Для настройки свойств календаря нажмите правую кнопку мыши.")},
+        {StringId::OptionMonitorPosition, QT_TRANSLATE_NOOP("StringTable", "Сохранять расположение окна")},
+        {StringId::OptionHexDays, QT_TRANSLATE_NOOP("StringTable", "Отображать дни в hex-представлении")},
         {StringId::OptionWeekdayNames,
-         QStringLiteral("Отображать названия дней недели (перезапуск)")},
-        {StringId::OptionCalendarSize, QStringLiteral("Сохранять размер календаря")},
-        {StringId::OptionGroupCalendar, QStringLiteral("Календарь")},
-        {StringId::OptionGroupMonitor, QStringLiteral("Монитор")},
-        {StringId::OptionTrayIcon, QStringLiteral("Помещать в область значков панели задач")},
-        {StringId::OptionGroupNotice, QStringLiteral("Оповещать о наступлении событий за")},
-        {StringId::OptionNotice1Day, QStringLiteral("1 день")},
-        {StringId::OptionNotice3Days, QStringLiteral("3 дня")},
-        {StringId::OptionNotice5Days, QStringLiteral("5 дней")},
-        {StringId::OptionNotice7Days, QStringLiteral("7 дней")},
-        {StringId::OptionNotice10Days, QStringLiteral("10 дней")},
-        {StringId::OptionCalendarPosition, QStringLiteral("Сохранять располжение календаря")},
-        {StringId::OptionAutostart, QStringLiteral("Запускать при старте Windows")},
+         QT_TRANSLATE_NOOP("StringTable", "Отображать названия дней недели (перезапуск)")},
+        {StringId::OptionCalendarSize, QT_TRANSLATE_NOOP("StringTable", "Сохранять размер календаря")},
+        {StringId::OptionGroupCalendar, QT_TRANSLATE_NOOP("StringTable", "Календарь")},
+        {StringId::OptionGroupMonitor, QT_TRANSLATE_NOOP("StringTable", "Монитор")},
+        {StringId::OptionTrayIcon, QT_TRANSLATE_NOOP("StringTable", "Помещать в область значков панели задач")},
+        {StringId::OptionGroupNotice, QT_TRANSLATE_NOOP("StringTable", "Оповещать о наступлении событий за")},
+        {StringId::OptionNotice1Day, QT_TRANSLATE_NOOP("StringTable", "1 день")},
+        {StringId::OptionNotice3Days, QT_TRANSLATE_NOOP("StringTable", "3 дня")},
+        {StringId::OptionNotice5Days, QT_TRANSLATE_NOOP("StringTable", "5 дней")},
+        {StringId::OptionNotice7Days, QT_TRANSLATE_NOOP("StringTable", "7 дней")},
+        {StringId::OptionNotice10Days, QT_TRANSLATE_NOOP("StringTable", "10 дней")},
+        {StringId::OptionCalendarPosition, QT_TRANSLATE_NOOP("StringTable", "Сохранять располжение календаря")},
+        {StringId::OptionAutostart, QT_TRANSLATE_NOOP("StringTable", "Запускать при старте Windows")},
     };
-    return table.value(id);
+    // Translated at lookup, so that the table follows the language installed for the run.
+    const char *text = table.value(id);
+    return text ? QCoreApplication::translate("StringTable", text) : QString();
 }
 
 } // namespace orvane::res

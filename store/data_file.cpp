@@ -82,10 +82,10 @@ int CDataFile::Load(LoadFailure *failure)
     const QString path = GetFilePath();
     const LoadResult result = Read(path, CurrentReadContext());
     if (result.failure == LoadFailure::CannotOpen)
-        ShowMessage(QStringLiteral("Невозможно открыть календарь.\n%1\n\n%2.")
+        ShowMessage(QCoreApplication::translate("DataFile", "Невозможно открыть календарь.\n%1\n\n%2.")
                         .arg(QDir::toNativeSeparators(path), OpenFailureText(path, result.systemError)));
     else if (result.failure == LoadFailure::UnexpectedEnd)
-        ShowMessage(QStringLiteral("Неожиданный конец файла календаря."));
+        ShowMessage(QCoreApplication::translate("DataFile", "Неожиданный конец файла календаря."));
     if (failure)
         *failure = result.failure;
     return result.ok() ? 1 : 0;
@@ -96,7 +96,7 @@ int CDataFile::Save()
     const QString path = GetFilePath();
     const SaveResult result = Write(path, m_options.GetOptions());
     if (!result.ok)
-        ShowMessage(QStringLiteral("Невозможно сохранить календарь\n%1\n\n%2")
+        ShowMessage(QCoreApplication::translate("DataFile", "Невозможно сохранить календарь\n%1\n\n%2")
                         .arg(QDir::toNativeSeparators(path), result.reason));
     return result.ok ? 1 : 0;
 }

@@ -4,6 +4,8 @@
 #include "store/day_addressing.h"
 #include "store/user.h"
 
+#include <QCoreApplication>
+
 namespace orvane {
 
 namespace {
@@ -13,14 +15,15 @@ constexpr int kLeapDaySlot = 59; // 29 February of a leap year, 1 March of a com
 bool IsLeapDay(int month, int day) { return month == 2 && day == 29; }
 bool IsFirstOfMarch(QDate date) { return date.month() == 3 && date.day() == 1; }
 
-// "день", "дня" or "дней" after the number n.
+// "день", "дня" or "дней" after the number n. Each word is translated with n, so that a
+// language with other plural rules picks its own form ("day", "days").
 QString DaysWord(int n)
 {
     if (n % 10 == 1 && n % 100 != 11)
-        return QStringLiteral("день");
+        return QCoreApplication::translate("UpcomingDays", "день", nullptr, n);
     if (n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14))
-        return QStringLiteral("дня");
-    return QStringLiteral("дней");
+        return QCoreApplication::translate("UpcomingDays", "дня", nullptr, n);
+    return QCoreApplication::translate("UpcomingDays", "дней", nullptr, n);
 }
 
 void Append(std::vector<const CEventRecord *> &out, const CEventList &slot, int keepLeapDay)
@@ -38,13 +41,13 @@ QString UpcomingHeading(int offset)
 {
     switch (offset) {
     case 0:
-        return QStringLiteral("Сегодня:");
+        return QCoreApplication::translate("UpcomingDays", "Сегодня:");
     case 1:
-        return QStringLiteral("Завтра:");
+        return QCoreApplication::translate("UpcomingDays", "Завтра:");
     case 2:
-        return QStringLiteral("Послезавтра:");
+        return QCoreApplication::translate("UpcomingDays", "Послезавтра:");
     default:
-        return QStringLiteral("Через %1 %2:").arg(offset).arg(DaysWord(offset));
+        return QCoreApplication::translate("UpcomingDays", "Через %1 %2:").arg(offset).arg(DaysWord(offset));
     }
 }
 
@@ -52,7 +55,7 @@ QString UpcomingDateLine(const CEventRecord &event, int year, QDate date)
 {
     const QDate own(year, event.Month, event.Day);
     const QDate weekday = own.isValid() ? own : date;
-    return QStringLiteral("%1, %2 (%3).")
+    return QCoreApplication::translate("UpcomingDays", "%1, %2 (%3).")
         .arg(event.Day)
         .arg(MonthName(event.Month), WeekdayName(weekday.year(), weekday.month(), weekday.day()));
 }

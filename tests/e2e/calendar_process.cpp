@@ -36,6 +36,8 @@ QProcessEnvironment CalendarSandbox::environment(const QString &answer) const
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path() + QStringLiteral("/runtime"));
     env.insert(QStringLiteral("ORVANE_AUTO_ANSWER"), answer);
     env.insert(QStringLiteral("ORVANE_TODAY"), QStringLiteral("2026-05-10"));
+    // The tests look for the Russian texts whatever the machine's locale; `m_extra` may differ.
+    env.insert(QStringLiteral("ORVANE_LANG"), QStringLiteral("ru"));
     env.insert(m_extra);
     return env;
 }

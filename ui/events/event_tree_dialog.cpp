@@ -95,7 +95,7 @@ CEventTreeDialog::CEventTreeDialog(CDataFile &document, QWidget *parent) : QDial
 
 void CEventTreeDialog::BuildControls()
 {
-    setWindowTitle(QStringLiteral("Календарь"));
+    setWindowTitle(tr("Календарь"));
     m_tree = new QTreeWidget(this);
     SetId(m_tree, IDC_TREE);
     m_tree->setHeaderHidden(true);
@@ -114,19 +114,19 @@ void CEventTreeDialog::BuildControls()
     new Cp1251TextGuard(m_notes, kMaxNotes);
     m_notes->installEventFilter(this);
 
-    m_group = new QGroupBox(QStringLiteral("Установки"), this);
+    m_group = new QGroupBox(tr("Установки"), this);
     SetId(m_group, IDC_SETTINGS_GROUP);
-    m_notify = new QCheckBox(QStringLiteral("Оповещать о наступлении"), m_group);
+    m_notify = new QCheckBox(tr("Оповещать о наступлении"), m_group);
     SetId(m_notify, IDC_NOTIFY);
     auto *groupLayout = new QVBoxLayout(m_group);
     groupLayout->addWidget(m_notify);
     m_group->setEnabled(false);
 
-    m_btnNewCategory = new QPushButton(QStringLiteral("&Категория"), this);
+    m_btnNewCategory = new QPushButton(tr("&Категория"), this);
     SetId(m_btnNewCategory, IDC_NEW_CATEGORY);
-    m_btnNewEvent = new QPushButton(QStringLiteral("&Событие"), this);
+    m_btnNewEvent = new QPushButton(tr("&Событие"), this);
     SetId(m_btnNewEvent, IDC_NEW_EVENT);
-    m_btnDelete = new QPushButton(QStringLiteral("&Удалить"), this);
+    m_btnDelete = new QPushButton(tr("&Удалить"), this);
     SetId(m_btnDelete, IDC_DELETE);
     m_btnDelete->setEnabled(false);
     for (QPushButton *button : {m_btnNewCategory, m_btnNewEvent, m_btnDelete})
@@ -135,10 +135,10 @@ void CEventTreeDialog::BuildControls()
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
 
     auto *right = new QVBoxLayout;
-    right->addWidget(new QLabel(QStringLiteral("Заметки: "), this));
+    right->addWidget(new QLabel(tr("Заметки: "), this));
     right->addWidget(m_notes, 1);
     right->addWidget(m_group);
     auto *editButtons = new QHBoxLayout;
@@ -148,7 +148,7 @@ void CEventTreeDialog::BuildControls()
     right->addLayout(editButtons);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Дерево событий:"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Дерево событий:"), this), 0, 0);
     grid->addWidget(m_tree, 1, 0);
     grid->addLayout(right, 1, 1);
     grid->addWidget(buttons, 2, 0, 1, 2);
@@ -307,7 +307,7 @@ void CEventTreeDialog::NewCategory()
         m_btnNewCategory->setEnabled(false);
         return;
     }
-    QTreeWidgetItem *item = InsertCategory(QStringLiteral("Новая категория"), -1, CategoryCount() - 1);
+    QTreeWidgetItem *item = InsertCategory(tr("Новая категория"), -1, CategoryCount() - 1);
     if (CategoryCount() >= kMaxCategories)
         m_btnNewCategory->setEnabled(false);
     m_tree->setCurrentItem(item);
@@ -326,7 +326,7 @@ void CEventTreeDialog::DeleteSelected()
     if (!item || IsFixedCategory(item))
         return;
     if (IsCategory(item)) {
-        const QString question = QStringLiteral("Действительно хотите удалить категорию '%1' ?").arg(item->text(0));
+        const QString question = tr("Действительно хотите удалить категорию '%1' ?").arg(item->text(0));
         if (ShowMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes)
             return;
         ForgetCurrent(item);

@@ -52,13 +52,13 @@ CMergeDaysDialog::CMergeDaysDialog(CDataFile &document, int sourceMonth, int sou
         QString tip;
         void (CMergeDaysDialog::*command)();
     } moveButtons[] = {
-        {IDC_MOVE_ONE_DOWN, res::IDB_MOVE_ONE_DOWN, QStringLiteral("Добавить событие"),
+        {IDC_MOVE_ONE_DOWN, res::IDB_MOVE_ONE_DOWN, tr("Добавить событие"),
          &CMergeDaysDialog::OnMoveOneDown},
-        {IDC_MOVE_ALL_DOWN, res::IDB_MOVE_ALL_DOWN, QStringLiteral("Добавить все события"),
+        {IDC_MOVE_ALL_DOWN, res::IDB_MOVE_ALL_DOWN, tr("Добавить все события"),
          &CMergeDaysDialog::OnMoveAllDown},
-        {IDC_MOVE_ALL_UP, res::IDB_MOVE_ALL_UP, QStringLiteral("Вернуть все события"),
+        {IDC_MOVE_ALL_UP, res::IDB_MOVE_ALL_UP, tr("Вернуть все события"),
          &CMergeDaysDialog::OnMoveAllUp},
-        {IDC_MOVE_ONE_UP, res::IDB_MOVE_ONE_UP, QStringLiteral("Вернуть событие"),
+        {IDC_MOVE_ONE_UP, res::IDB_MOVE_ONE_UP, tr("Вернуть событие"),
          &CMergeDaysDialog::OnMoveOneUp},
     };
     auto *moves = new QHBoxLayout;

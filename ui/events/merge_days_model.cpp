@@ -2,6 +2,7 @@
 
 #include "ui/main/calendar_texts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -66,10 +67,10 @@ CMergeDaysModel::MoveOutcome CMergeDaysModel::MoveAll(Side from)
 QString CMergeDaysModel::DayFullText(Side from, int count) const
 {
     const DaySide &to = m_days[Other(from)];
-    return QStringLiteral("%1: на один день может приходиться не более %2 событий, а на день "
+    return QCoreApplication::translate("MergeDays", "%1: на один день может приходиться не более %2 событий, а на день "
                           "%3 (%4) их пришлось бы %5.")
-        .arg(count == 1 ? QStringLiteral("Событие не перенесено")
-                        : QStringLiteral("События не перенесены"))
+        .arg(count == 1 ? QCoreApplication::translate("MergeDays", "Событие не перенесено")
+                        : QCoreApplication::translate("MergeDays", "События не перенесены"))
         .arg(CEventList::kMaxEvents)
         .arg(to.day)
         .arg(MonthName(to.month))
@@ -115,7 +116,7 @@ bool CMergeDaysModel::Fits(Side to, int count) const
 
 QString MergeDaysTitle(int sourceMonth, int sourceDay, int targetMonth, int targetDay)
 {
-    return QStringLiteral("Объединение дней %1 (%2) и %3 (%4)")
+    return QCoreApplication::translate("MergeDays", "Объединение дней %1 (%2) и %3 (%4)")
         .arg(sourceDay)
         .arg(MonthName(sourceMonth))
         .arg(targetDay)

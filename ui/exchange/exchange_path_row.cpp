@@ -24,7 +24,7 @@ CExchangePathRow::CExchangePathRow(Mode mode, QWidget *parent)
     m_edit->setObjectName(QString::number(IDC_PATH));
     m_browse->setObjectName(QString::number(IDC_BROWSE));
     // The caption is not drawn: it is the button's tooltip (on both pages, as it always was).
-    m_browse->setText(QStringLiteral("Указать файл для экспорта"));
+    m_browse->setText(tr("Указать файл для экспорта"));
     connect(m_browse, &QAbstractButton::clicked, this, &CExchangePathRow::OnBrowse);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -7,6 +7,7 @@
 #include "store/windows1251.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 namespace orvane {
@@ -15,20 +16,20 @@ int ExportEvents(const CUser &user, ExchangeTarget target, const QString &path)
 {
     const std::optional<CExchangeDocument> document = CExchangeDocument::Build(user);
     if (!document) {
-        ShowMessage(QStringLiteral("Невозможно использовать экспорт."));
+        ShowMessage(QCoreApplication::translate("ExchangeTransfer", "Невозможно использовать экспорт."));
         return 0;
     }
     if (target != ExchangeTarget::File) {
         const QByteArray text = document->ClipboardForm();
         if (text.isEmpty())
-            ShowMessage(QStringLiteral("Ошибка копирования данных в буфер."));
+            ShowMessage(QCoreApplication::translate("ExchangeTransfer", "Ошибка копирования данных в буфер."));
         else
             QGuiApplication::clipboard()->setText(DecodeCp1251(text));
     }
     if (target != ExchangeTarget::Clipboard && !path.isEmpty()) {
         const QByteArray bytes = document->FileForm();
         if (bytes.isEmpty() || !WriteFileAtomically(path, bytes).ok)
-            ShowMessage(QStringLiteral("Не удалось экспортировать события в файл: ") + path);
+            ShowMessage(QCoreApplication::translate("ExchangeTransfer", "Не удалось экспортировать события в файл: ") + path);
     }
     return 1;
 }
@@ -39,18 +40,18 @@ int ImportEvents(ExchangeTarget source, CEventList &list, const QString &path)
     QString refusal;
     if (source == ExchangeTarget::File) {
         result = ReadExchangeFile(path, list);
-        refusal = QStringLiteral("В файле находится неверный формат данных для импорта.");
+        refusal = QCoreApplication::translate("ExchangeTransfer", "В файле находится неверный формат данных для импорта.");
     } else {
         const QString text = QGuiApplication::clipboard()->text();
         if (text.isEmpty()) {
-            ShowMessage(QStringLiteral("В буфере нет данных для импорта."));
+            ShowMessage(QCoreApplication::translate("ExchangeTransfer", "В буфере нет данных для импорта."));
             return 0;
         }
         result = ReadExchangeText(text, list);
-        refusal = QStringLiteral("В буфере находится неверный формат данных для импорта.");
+        refusal = QCoreApplication::translate("ExchangeTransfer", "В буфере находится неверный формат данных для импорта.");
     }
     if (result.failure == ExchangeReadFailure::NoParser)
-        refusal = QStringLiteral("Невозможно использовать импорт.");
+        refusal = QCoreApplication::translate("ExchangeTransfer", "Невозможно использовать импорт.");
     if (!result.ok()) {
         ShowMessage(refusal);
         return 0;

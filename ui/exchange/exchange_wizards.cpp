@@ -26,16 +26,16 @@ void CExchangeWizard::AddPage(QWizardPage *page, const QString &title)
 std::unique_ptr<CExchangeWizard> NewExportWizard(CUser &user, QWidget *parent)
 {
     auto wizard = std::make_unique<CExchangeWizard>(parent);
-    wizard->AddPage(new CWizardExport(user), QStringLiteral("Экспорт событий [Шаг 1 из 2]"));
-    wizard->AddPage(new CWizardExportLast(user), QStringLiteral("Экспорт событий [Шаг 2 из 2]"));
+    wizard->AddPage(new CWizardExport(user), CExchangeWizard::tr("Экспорт событий [Шаг 1 из 2]"));
+    wizard->AddPage(new CWizardExportLast(user), CExchangeWizard::tr("Экспорт событий [Шаг 2 из 2]"));
     return wizard;
 }
 
 std::unique_ptr<CExchangeWizard> NewImportWizard(CEventList &list, QWidget *parent)
 {
     auto wizard = std::make_unique<CExchangeWizard>(parent);
-    wizard->AddPage(new CWizardImport(list), QStringLiteral("Импорт событий [Шаг 1 из 2]"));
-    wizard->AddPage(new CWizardImportLast(list), QStringLiteral("Импорт событий [Шаг 2 из 2]"));
+    wizard->AddPage(new CWizardImport(list), CExchangeWizard::tr("Импорт событий [Шаг 1 из 2]"));
+    wizard->AddPage(new CWizardImportLast(list), CExchangeWizard::tr("Импорт событий [Шаг 2 из 2]"));
     return wizard;
 }
 

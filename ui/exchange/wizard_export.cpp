@@ -13,8 +13,8 @@ namespace orvane {
 CWizardExport::CWizardExport(CUser &user, QWidget *parent)
     : QWizardPage(parent),
       m_tree(new CEventCheckTree(this)),
-      m_radioAll(new QRadioButton(QStringLiteral("Все "), this)),
-      m_radioChosen(new QRadioButton(QStringLiteral("Выборочно"), this))
+      m_radioAll(new QRadioButton(tr("Все "), this)),
+      m_radioChosen(new QRadioButton(tr("Выборочно"), this))
 {
     m_tree->setObjectName(QString::number(IDC_TREE));
     m_radioAll->setObjectName(QString::number(IDC_ALL));
@@ -32,7 +32,7 @@ CWizardExport::CWizardExport(CUser &user, QWidget *parent)
     m_nChoice = 0;
     m_radioAll->setChecked(true);
 
-    QVBoxLayout *layout = StartWizardPage(this, QStringLiteral(
+    QVBoxLayout *layout = StartWizardPage(this, tr(
         "Мастер экспорта событий позволяет выгрузить информацию о событиях.\n"
         "Укажите те события, которые вы желаете экспортировать :"));
     layout->addWidget(m_radioAll);

@@ -12,8 +12,8 @@ namespace orvane {
 CWizardExportLast::CWizardExportLast(const CUser &user, QWidget *parent)
     : QWizardPage(parent),
       m_user(user),
-      m_checkClipboard(new QCheckBox(QStringLiteral("Сохранить в буфере обмена."), this)),
-      m_checkFile(new QCheckBox(QStringLiteral("Сохранить в файле :"), this)),
+      m_checkClipboard(new QCheckBox(tr("Сохранить в буфере обмена."), this)),
+      m_checkFile(new QCheckBox(tr("Сохранить в файле :"), this)),
       m_path(new CExchangePathRow(CExchangePathRow::Mode::Save, this))
 {
     m_checkClipboard->setObjectName(QString::number(IDC_CLIPBOARD));
@@ -21,7 +21,7 @@ CWizardExportLast::CWizardExportLast(const CUser &user, QWidget *parent)
     m_bClipboard = true;
     PutChoices();
 
-    QVBoxLayout *layout = StartWizardPage(this, QStringLiteral(
+    QVBoxLayout *layout = StartWizardPage(this, tr(
         "Если вы хотите переслать информацию о событиях коллегам или друзьям по e-mail или icq, "
         "то экспортируйте ее в буфер объектов, для передачи другим способом выберите опцию "
         "\"сохранить в файле\"."));

@@ -12,8 +12,8 @@ namespace orvane {
 CWizardImport::CWizardImport(CEventList &list, QWidget *parent)
     : QWizardPage(parent),
       m_list(list),
-      m_radioClipboard(new QRadioButton(QStringLiteral("Импортировать из буфера обмена."), this)),
-      m_radioFile(new QRadioButton(QStringLiteral("Импортировать из файла:"), this)),
+      m_radioClipboard(new QRadioButton(tr("Импортировать из буфера обмена."), this)),
+      m_radioFile(new QRadioButton(tr("Импортировать из файла:"), this)),
       m_path(new CExchangePathRow(CExchangePathRow::Mode::Open, this))
 {
     m_radioClipboard->setObjectName(QString::number(IDC_CLIPBOARD));
@@ -21,7 +21,7 @@ CWizardImport::CWizardImport(CEventList &list, QWidget *parent)
     m_nChoice = 0;
     PutChoice();
 
-    QVBoxLayout *layout = StartWizardPage(this, QStringLiteral(
+    QVBoxLayout *layout = StartWizardPage(this, tr(
         "Мастер импорта позволит вам добавить события из календарей ваших коллег или друзей. "
         "Выберите сбособ импорта."));
     layout->addWidget(m_radioClipboard);

@@ -12,7 +12,7 @@ CWizardImportLast::CWizardImportLast(CEventList &list, QWidget *parent)
     : QWizardPage(parent), m_list(list), m_tree(new CEventCheckTree(this))
 {
     m_tree->setObjectName(QString::number(IDC_TREE));
-    QVBoxLayout *layout = StartWizardPage(this, QStringLiteral(
+    QVBoxLayout *layout = StartWizardPage(this, tr(
         "Укажите только те события, которые необходимо добавить в ваш календарь:"));
     layout->addWidget(m_tree, 1);
 }

@@ -35,7 +35,7 @@ CHyperLink *AddLink(QWidget *parent, const QString &caption, int id, const QRect
 
 CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     const CDialogUnits units(font());
     setFixedSize(units.Size(200, 74));
 
@@ -44,11 +44,11 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     picture->setPixmap(LoadPicture(res::IDB_ABOUT_PICTURE, devicePixelRatioF()));
     picture->setGeometry(15, 10, 64, 77);
 
-    QLabel *name = AddText(this, QStringLiteral("Календарь Orvane"), units.Rect(62, 8, 132, 10));
+    QLabel *name = AddText(this, tr("Календарь Orvane"), units.Rect(62, 8, 132, 10));
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
-    AddText(this, QStringLiteral("Версия ") + QStringLiteral(ORVANE_VERSION_TEXT),
+    AddText(this, tr("Версия ") + QStringLiteral(ORVANE_VERSION_TEXT),
             units.Rect(62, 20, 132, 10))
         ->setObjectName(QString::number(IDC_VERSION));
 

@@ -2,16 +2,22 @@
 
 #include "ui/main/month_table.h"
 
-#include <QStringList>
+#include <QCoreApplication>
+
+#include <iterator>
 
 namespace orvane {
 
 QString WeekdayAbbreviation(int row)
 {
-    static const QStringList names{
-        QStringLiteral("Пн"), QStringLiteral("Вт"), QStringLiteral("Ср"), QStringLiteral("Чт"),
-        QStringLiteral("Пт"), QStringLiteral("Сб"), QStringLiteral("Вс")};
-    return names.value(row);
+    static const char *const names[]{
+        QT_TRANSLATE_NOOP("CalendarTexts", "Пн"), QT_TRANSLATE_NOOP("CalendarTexts", "Вт"),
+        QT_TRANSLATE_NOOP("CalendarTexts", "Ср"), QT_TRANSLATE_NOOP("CalendarTexts", "Чт"),
+        QT_TRANSLATE_NOOP("CalendarTexts", "Пт"), QT_TRANSLATE_NOOP("CalendarTexts", "Сб"),
+        QT_TRANSLATE_NOOP("CalendarTexts", "Вс")};
+    if (row < 0 || row >= static_cast<int>(std::size(names)))
+        return {};
+    return QCoreApplication::translate("CalendarTexts", names[row]);
 }
 
 QString DayNumberText(int day, bool hexadecimal)
@@ -28,8 +34,8 @@ QString YearTitleText(const CMonthTable &table, int scale)
             last = table.Info(month).nYear;
     });
     if (last == first)
-        return QStringLiteral("Календарь - %1").arg(first);
-    return QStringLiteral("Календарь - %1/%2").arg(first).arg(last);
+        return QCoreApplication::translate("CalendarTexts", "Календарь - %1").arg(first);
+    return QCoreApplication::translate("CalendarTexts", "Календарь - %1/%2").arg(first).arg(last);
 }
 
 } // namespace orvane

@@ -26,7 +26,7 @@ int FitDayToMonth(int day, int month, int year)
 CGoToDayDlg::CGoToDayDlg(CUser &user, OpenDay openDay, QWidget *parent)
     : QDialog(parent), m_user(user), m_openDay(std::move(openDay))
 {
-    setWindowTitle(QStringLiteral("Просмотреть день..."));
+    setWindowTitle(tr("Просмотреть день..."));
 
     const QDate today = Clock::Today();
     m_user.m_selected.month = static_cast<quint8>(today.month());
@@ -45,8 +45,8 @@ CGoToDayDlg::CGoToDayDlg(CUser &user, OpenDay openDay, QWidget *parent)
 
     auto *fields = new QGroupBox(this);
     auto *grid = new QGridLayout(fields);
-    auto *monthLabel = new QLabel(QStringLiteral("Месяц"), fields);
-    auto *dayLabel = new QLabel(QStringLiteral("День"), fields);
+    auto *monthLabel = new QLabel(tr("Месяц"), fields);
+    auto *dayLabel = new QLabel(tr("День"), fields);
     monthLabel->setBuddy(m_comboMonth);
     dayLabel->setBuddy(m_spinDay);
     grid->addWidget(monthLabel, 0, 0);

@@ -45,7 +45,7 @@ namespace orvane {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Календарь");
+const char *const kCaption = QT_TRANSLATE_NOOP("orvane::CMainDlg", "Календарь");
 const QString kRegistrySection = QStringLiteral("Orvane");
 const QString kPositionX = QStringLiteral("OrvanePositionX");
 const QString kPositionY = QStringLiteral("OrvanePositionY");
@@ -63,7 +63,7 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
-    setWindowTitle(kCaption);
+    setWindowTitle(tr(kCaption));
     setWindowIcon(LoadIcon(res::IDI_MAINFRAME));
 
     m_popup = new CDayPopup(this);
@@ -96,7 +96,7 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
     setBaseSize(67, 140);
     setSizeIncrement(m_metrics.cxMonth, m_metrics.cyMonth);
     PlaceWindow();
-    UpdateTitle(kCaption);
+    UpdateTitle(tr(kCaption));
 
     m_clockTimer.setObjectName(QStringLiteral("TIMER_CLOCK"));
     connect(&m_clockTimer, &QTimer::timeout, this, &CMainDlg::OnClockTimer);
@@ -416,7 +416,7 @@ void CMainDlg::PageTo(bool forward)
     LayoutControls();
     DrawMonths();
     update(0, 36, width(), height() - 71 - 36);
-    UpdateTitle(kCaption);
+    UpdateTitle(tr(kCaption));
 }
 
 void CMainDlg::OnCommand(int id)
@@ -565,7 +565,7 @@ void CMainDlg::OnClockTimer()
     LayoutControls();
     DrawMonths();
     update();
-    UpdateTitle(kCaption);
+    UpdateTitle(tr(kCaption));
 }
 
 void CMainDlg::OnHintTimer()
@@ -613,7 +613,7 @@ void CMainDlg::resizeEvent(QResizeEvent *event)
     BuildFrame();
     DrawMonths();
     ShowStatus(m_strStatus.isNull() ? QStringLiteral(" ") : m_strStatus);
-    UpdateTitle(kCaption); // the span may now reach into another year
+    UpdateTitle(tr(kCaption)); // the span may now reach into another year
     update();
 }
 

@@ -41,7 +41,7 @@ CMonitorDialog::CMonitorDialog(AppContext &context, QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setObjectName(QStringLiteral("138"));
-    setWindowTitle(QStringLiteral("Монитор"));
+    setWindowTitle(tr("Монитор"));
     setWindowIcon(LoadIcon(res::IDI_MAINFRAME));
     setFixedSize(MonitorWindowSize());
 

@@ -15,7 +15,7 @@ CSettingsDialog::CSettingsDialog(COptionFlags &flags, CRegistryStore &registry, 
       m_autostart(registry, QCoreApplication::applicationFilePath()),
       m_settings(flags, m_autostart)
 {
-    setWindowTitle(QStringLiteral("Настройки"));
+    setWindowTitle(tr("Настройки"));
     const CDialogUnits units(font());
     setFixedSize(units.Size(219, 210));
 
