@@ -1,5 +1,7 @@
 #include "store/file_error_text.h"
 
+#include <QCoreApplication>
+
 #include <QFileInfo>
 
 #include <cerrno>
@@ -12,19 +14,19 @@ QString KindText(QFileDevice::FileError kind)
 {
     switch (kind) {
     case QFileDevice::ReadError:
-        return QStringLiteral("Ошибка чтения");
+        return QCoreApplication::translate("FileError", "Ошибка чтения");
     case QFileDevice::WriteError:
-        return QStringLiteral("Ошибка записи");
+        return QCoreApplication::translate("FileError", "Ошибка записи");
     case QFileDevice::OpenError:
-        return QStringLiteral("Файл не удалось открыть");
+        return QCoreApplication::translate("FileError", "Файл не удалось открыть");
     case QFileDevice::PermissionsError:
-        return QStringLiteral("Не удалось изменить права доступа к файлу");
+        return QCoreApplication::translate("FileError", "Не удалось изменить права доступа к файлу");
     case QFileDevice::RenameError:
-        return QStringLiteral("Не удалось заменить старый файл новым");
+        return QCoreApplication::translate("FileError", "Не удалось заменить старый файл новым");
     case QFileDevice::ResizeError:
-        return QStringLiteral("Не удалось изменить размер файла");
+        return QCoreApplication::translate("FileError", "Не удалось изменить размер файла");
     default:
-        return QStringLiteral("Неизвестная ошибка");
+        return QCoreApplication::translate("FileError", "Неизвестная ошибка");
     }
 }
 
@@ -34,40 +36,40 @@ QString FileErrorText(int systemError, QFileDevice::FileError kind)
 {
     switch (systemError) {
     case ENOSPC:
-        return QStringLiteral("Нет места на диске");
+        return QCoreApplication::translate("FileError", "Нет места на диске");
     case EDQUOT:
-        return QStringLiteral("Превышена дисковая квота");
+        return QCoreApplication::translate("FileError", "Превышена дисковая квота");
     case EFBIG:
-        return QStringLiteral("Файл превысил допустимый размер");
+        return QCoreApplication::translate("FileError", "Файл превысил допустимый размер");
     case EACCES:
     case EPERM:
-        return QStringLiteral("Нет прав доступа");
+        return QCoreApplication::translate("FileError", "Нет прав доступа");
     case EROFS:
-        return QStringLiteral("Диск доступен только для чтения");
+        return QCoreApplication::translate("FileError", "Диск доступен только для чтения");
     case ENOENT:
-        return QStringLiteral("Файл или папка не найдены");
+        return QCoreApplication::translate("FileError", "Файл или папка не найдены");
     case ENOTDIR:
-        return QStringLiteral("Часть пути не является папкой");
+        return QCoreApplication::translate("FileError", "Часть пути не является папкой");
     case EISDIR:
-        return QStringLiteral("На месте файла находится папка");
+        return QCoreApplication::translate("FileError", "На месте файла находится папка");
     case ENAMETOOLONG:
-        return QStringLiteral("Слишком длинное имя файла");
+        return QCoreApplication::translate("FileError", "Слишком длинное имя файла");
     case ELOOP:
-        return QStringLiteral("Слишком много символических ссылок в пути");
+        return QCoreApplication::translate("FileError", "Слишком много символических ссылок в пути");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("Открыто слишком много файлов");
+        return QCoreApplication::translate("FileError", "Открыто слишком много файлов");
     case ENOMEM:
-        return QStringLiteral("Недостаточно памяти");
+        return QCoreApplication::translate("FileError", "Недостаточно памяти");
     case EBUSY:
     case ETXTBSY:
-        return QStringLiteral("Файл занят");
+        return QCoreApplication::translate("FileError", "Файл занят");
     case EIO:
-        return QStringLiteral("Ошибка ввода-вывода");
+        return QCoreApplication::translate("FileError", "Ошибка ввода-вывода");
     case 0:
         return KindText(kind);
     default:
-        return KindText(kind) + QStringLiteral(" (код ошибки %1)").arg(systemError);
+        return KindText(kind) + QCoreApplication::translate("FileError", " (код ошибки %1)").arg(systemError);
     }
 }
 
@@ -76,7 +78,7 @@ QString OpenFailureText(const QString &path, int systemError)
     if (QFileInfo(path).isDir())
         return FileErrorText(EISDIR);
     if (systemError == EACCES || systemError == EPERM)
-        return QStringLiteral("Нет прав на чтение файла");
+        return QCoreApplication::translate("FileError", "Нет прав на чтение файла");
     return FileErrorText(systemError, QFileDevice::OpenError);
 }
 
