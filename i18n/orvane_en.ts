@@ -81,10 +81,6 @@ No new calendar was created.</translation>
 <context>
     <name>DataFile</name>
     <message>
-        <source>Невозможно открыть календарь.</source>
-        <translation>Cannot open the calendar.</translation>
-    </message>
-    <message>
         <source>Неожиданный конец файла календаря.</source>
         <translation>Unexpected end of the calendar file.</translation>
     </message>
@@ -97,6 +93,16 @@ No new calendar was created.</translation>
 %1
 
 %2</translation>
+    </message>
+    <message>
+        <source>Невозможно открыть календарь.
+%1
+
+%2.</source>
+        <translation>Cannot open the calendar.
+%1
+
+%2.</translation>
     </message>
 </context>
 <context>
@@ -244,6 +250,101 @@ than 40 characters.</translation>
     <message>
         <source>Невозможно использовать импорт.</source>
         <translation>Import is not available.</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>Ошибка чтения</source>
+        <translation>Read error</translation>
+    </message>
+    <message>
+        <source>Ошибка записи</source>
+        <translation>Write error</translation>
+    </message>
+    <message>
+        <source>Файл не удалось открыть</source>
+        <translation>The file could not be opened</translation>
+    </message>
+    <message>
+        <source>Не удалось изменить права доступа к файлу</source>
+        <translation>The file&apos;s permissions could not be changed</translation>
+    </message>
+    <message>
+        <source>Не удалось заменить старый файл новым</source>
+        <translation>The old file could not be replaced by the new one</translation>
+    </message>
+    <message>
+        <source>Не удалось изменить размер файла</source>
+        <translation>The file&apos;s size could not be changed</translation>
+    </message>
+    <message>
+        <source>Неизвестная ошибка</source>
+        <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>Нет места на диске</source>
+        <translation>No space left on the disk</translation>
+    </message>
+    <message>
+        <source>Превышена дисковая квота</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Файл превысил допустимый размер</source>
+        <translation>The file is larger than allowed</translation>
+    </message>
+    <message>
+        <source>Нет прав доступа</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Диск доступен только для чтения</source>
+        <translation>The disk is read-only</translation>
+    </message>
+    <message>
+        <source>Файл или папка не найдены</source>
+        <translation>No such file or folder</translation>
+    </message>
+    <message>
+        <source>Часть пути не является папкой</source>
+        <translation>A part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>На месте файла находится папка</source>
+        <translation>A folder stands where the file should be</translation>
+    </message>
+    <message>
+        <source>Слишком длинное имя файла</source>
+        <translation>The file name is too long</translation>
+    </message>
+    <message>
+        <source>Слишком много символических ссылок в пути</source>
+        <translation>Too many symbolic links in the path</translation>
+    </message>
+    <message>
+        <source>Открыто слишком много файлов</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>Недостаточно памяти</source>
+        <translation>Not enough memory</translation>
+    </message>
+    <message>
+        <source>Файл занят</source>
+        <translation>The file is busy</translation>
+    </message>
+    <message>
+        <source>Ошибка ввода-вывода</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source> (код ошибки %1)</source>
+        <translation> (error code %1)</translation>
+    </message>
+    <message>
+        <source>Нет прав на чтение файла</source>
+        <translation>No permission to read the file</translation>
     </message>
 </context>
 <context>

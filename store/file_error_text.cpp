@@ -1,7 +1,6 @@
 #include "store/file_error_text.h"
 
 #include <QCoreApplication>
-
 #include <QFileInfo>
 
 #include <cerrno>
