@@ -1,9 +1,10 @@
-// Time from process start to the first completed paint of the calendar's main window, and of the
-// upcoming-events monitor over a full calendar (366 days x 40 events, all to be notified),
-// against a bare Qt dialog's start measured in the same run. The benchmark starts this program
-// again as a child ("--child calendar", "--child monitor" or "--child bare"), which prints the
-// steady-clock time at which its first paint has finished and ends. The Qt platform comes from the environment (offscreen, or
-// xcb under Xvfb).
+// Time from process start to the first completed paint of the calendar's main window (over an
+// empty and over a full calendar: 366 days x 40 events, all to be notified) and of the
+// upcoming-events monitor over the full calendar, against a bare Qt dialog's start measured in
+// the same run. The benchmark starts this program again as a child ("--child calendar",
+// "--child monitor" or "--child bare"), which prints the steady-clock time at which its first
+// paint has finished and its resident memory then (VmRSS and its peak VmHWM, in kB), and ends.
+// The Qt platform comes from the environment (offscreen, or xcb under Xvfb).
 #include "app/app_context.h"
 #include "app/calendar_loader.h"
 #include "app/main_window_factory.h"
@@ -14,6 +15,8 @@
 #include "store/data_file.h"
 #include "ui/reminders/monitor_dialog.h"
 
+#include "full_calendar.h"
+
 #include "median_reporter.h"
 
 #include <QApplication>
@@ -21,6 +24,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -41,6 +45,15 @@ qint64 SteadyNanoseconds()
         .count();
 }
 
+// A "VmRSS:" or "VmHWM:" line of /proc/self/status, in kB; 0 where there is none.
+long long ResidentKilobytes(const QByteArray &status, const QByteArray &key)
+{
+    for (const QByteArray &line : status.split('\n'))
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').value(0).toLongLong();
+    return 0;
+}
+
 // Prints the time once the first paint of the watched window has been handled, then quits.
 class FirstPaintProbe : public QObject {
 public:
@@ -52,7 +65,11 @@ protected:
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
             QTimer::singleShot(0, [] {
-                std::printf("%lld\n", static_cast<long long>(SteadyNanoseconds()));
+                const qint64 painted = SteadyNanoseconds();
+                QFile file(QStringLiteral("/proc/self/status"));
+                const QByteArray status = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+                std::printf("%lld %lld %lld\n", static_cast<long long>(painted),
+                            ResidentKilobytes(status, "VmRSS:"), ResidentKilobytes(status, "VmHWM:"));
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
@@ -106,30 +123,22 @@ int RunMonitor(QApplication &application)
     return application.exec();
 }
 
-// A calendar whose every slot holds 40 flagged events, in `folder`.
+// A full calendar (every slot of a leap year with 40 flagged events), in `folder`.
 void WriteFullCalendar(const QString &folder)
 {
     using namespace orvane;
     CRegistryStore registry;
     COptionFlags options(registry);
     CDataFile document(options);
-    const QDate first(2024, 1, 1); // a leap year: 366 dates
-    for (int slot = 0; slot < kDaySlots; ++slot) {
-        const QDate date = first.addDays(slot);
-        for (int i = 0; i < CEventList::kMaxEvents; ++i) {
-            CEventRecord event;
-            event.Name = QStringLiteral("Событие номер %1 дня %2").arg(i).arg(slot);
-            event.Month = date.month();
-            event.Day = date.day();
-            document.m_user.Slot(slot).AddTail(event);
-        }
-    }
+    FillFullCalendar(document.m_user, 2024);
     document.Write(folder + QStringLiteral("/orvane.orvd"), COptionFlags::kDefaultOptions);
 }
 
 void RunChild(benchmark::State &state, const char *mode, const QString &dataDir = {})
 {
     const QString self = QCoreApplication::applicationFilePath();
+    double rss = 0;
+    double peak = 0;
     for (auto _ : state) {
         QProcess child;
         if (!dataDir.isEmpty()) {
@@ -143,22 +152,36 @@ void RunChild(benchmark::State &state, const char *mode, const QString &dataDir 
             state.SkipWithError("the child did not paint");
             return;
         }
-        const qint64 painted = child.readAllStandardOutput().trimmed().toLongLong();
-        state.SetIterationTime(static_cast<double>(painted - start) / 1e9);
+        const QList<QByteArray> report = child.readAllStandardOutput().simplified().split(' ');
+        state.SetIterationTime(static_cast<double>(report.value(0).toLongLong() - start) / 1e9);
+        rss += report.value(1).toDouble();
+        peak += report.value(2).toDouble();
     }
+    state.counters["RSS_MB"] = rss / 1024 / static_cast<double>(state.iterations());
+    state.counters["HWM_MB"] = peak / 1024 / static_cast<double>(state.iterations());
+}
+
+QString FullCalendarFolder()
+{
+    return qEnvironmentVariable("ORVANE_DATA_DIR") + QStringLiteral("-full");
 }
 
 void BM_FirstPaintCalendar(benchmark::State &state) { RunChild(state, "calendar"); }
+void BM_FirstPaintCalendarFull(benchmark::State &state)
+{
+    RunChild(state, "calendar", FullCalendarFolder());
+}
 void BM_FirstPaintBareDialog(benchmark::State &state) { RunChild(state, "bare"); }
 void BM_FirstPaintMonitorFullCalendar(benchmark::State &state)
 {
-    RunChild(state, "monitor", qEnvironmentVariable("ORVANE_DATA_DIR") + QStringLiteral("-full"));
+    RunChild(state, "monitor", FullCalendarFolder());
 }
 
 } // namespace
 
 BENCHMARK(BM_FirstPaintBareDialog)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_FirstPaintCalendar)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(7)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FirstPaintCalendarFull)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(7)->ReportAggregatesOnly(true);
 BENCHMARK(BM_FirstPaintMonitorFullCalendar)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(7)->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
@@ -183,6 +206,9 @@ int main(int argc, char **argv)
     std::printf("platform: %s\n", qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
                                       ? qgetenv("QT_QPA_PLATFORM").constData() : "default");
     reporter.PrintRatio("First paint", "BM_FirstPaintCalendar", "bare dialog", "BM_FirstPaintBareDialog");
+    reporter.PrintRatio("Full calendar", "BM_FirstPaintCalendarFull", "bare dialog", "BM_FirstPaintBareDialog");
     reporter.PrintRatio("Monitor", "BM_FirstPaintMonitorFullCalendar", "bare dialog", "BM_FirstPaintBareDialog");
+    for (const char *name : {"BM_FirstPaintCalendar", "BM_FirstPaintCalendarFull", "BM_FirstPaintMonitorFullCalendar"})
+        reporter.PrintCounterRatio("RSS_MB", name, "BM_FirstPaintBareDialog");
     return 0;
 }

@@ -5,16 +5,22 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 
-// Remembers the median of each benchmark, to print ratios between them after the run.
+// Remembers the median time and counters of each benchmark, to print ratios between them after
+// the run.
 class MedianReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                m_medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+        for (const Run &run : runs) {
+            if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median")
+                continue;
+            m_medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+            for (const auto &[counter, value] : run.counters)
+                m_counters[{run.run_name.function_name, counter}] = value.value;
+        }
     }
 
     // "<label> median X ms, R x the <other label> (Y ms)" when both ran.
@@ -28,6 +34,18 @@ public:
                         a->second / b->second, otherLabel, b->second);
     }
 
+    // "<counter> of <name> median X, R x that of <other> (Y)" when both have it.
+    void PrintCounterRatio(const std::string &counter, const std::string &name,
+                           const std::string &other) const
+    {
+        const auto a = m_counters.find({name, counter});
+        const auto b = m_counters.find({other, counter});
+        if (a != m_counters.end() && b != m_counters.end())
+            std::printf("%s of %s median %.1f, %.2fx that of %s (%.1f)\n", counter.c_str(),
+                        name.c_str(), a->second, a->second / b->second, other.c_str(), b->second);
+    }
+
 private:
     std::map<std::string, double> m_medians;
+    std::map<std::pair<std::string, std::string>, double> m_counters;
 };

@@ -15,7 +15,8 @@ namespace {
 
 QPixmap LoadAtScale(int id, int scale)
 {
-    QPixmap picture(PicturePath(id, scale));
+    // Named as PNG: without a format the reader loads every image plugin to look at the bytes.
+    QPixmap picture(PicturePath(id, scale), "PNG");
     if (!picture.isNull())
         picture.setDevicePixelRatio(scale);
     return picture;

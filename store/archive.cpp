@@ -59,17 +59,23 @@ ArchiveReader::Length ArchiveReader::ReadLength()
     return {ReadUInt32(), false};
 }
 
-QString ArchiveReader::ReadString()
+ArchiveReader::RawString ArchiveReader::ReadRawString()
 {
     const Length length = ReadLength();
     if (!length.wide)
-        return DecodeCp1251(Take(length.count));
+        return {Take(length.count), false};
     if (length.count > static_cast<quint64>(Remaining()) / 2)
         throw ArchiveEndError{};
-    const QByteArrayView raw = Take(static_cast<qsizetype>(length.count) * 2);
-    QString text(static_cast<qsizetype>(length.count), Qt::Uninitialized);
+    return {Take(static_cast<qsizetype>(length.count) * 2), true};
+}
+
+QString ArchiveReader::Decode(RawString raw)
+{
+    if (!raw.wide)
+        return DecodeCp1251(raw.bytes);
+    QString text(raw.bytes.size() / 2, Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i)
-        text[i] = QChar(qFromLittleEndian<quint16>(raw.data() + 2 * i));
+        text[i] = QChar(qFromLittleEndian<quint16>(raw.bytes.data() + 2 * i));
     return text;
 }
 

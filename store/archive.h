@@ -21,8 +21,14 @@ public:
     quint32 ReadUInt32();
     quint16 ReadUInt16();
     quint8 ReadUInt8();
-    // The raw bytes of a narrow string, or the UTF-16LE bytes of a wide one.
-    QString ReadString();
+    // A string as stored: the code-page bytes of a narrow one, the UTF-16LE bytes of a wide one.
+    struct RawString {
+        QByteArrayView bytes;
+        bool wide = false;
+    };
+    RawString ReadRawString();
+    static QString Decode(RawString raw);
+    QString ReadString() { return Decode(ReadRawString()); }
     QByteArray ReadNarrowBytes();
     QStringList ReadStringArray();
 

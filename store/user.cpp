@@ -2,6 +2,7 @@
 
 #include "store/archive.h"
 #include "store/clock.h"
+#include "store/string_pool.h"
 
 #include <utility>
 #include <vector>
@@ -81,6 +82,8 @@ LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
         m_strPassword = archive.ReadString();
         m_strReserved = archive.ReadString();
         m_nRights = archive.ReadInt32();
+        // Calendars repeat names and notes (the same holiday, the same greeting) many times.
+        CStringPool texts;
         for (int index = 0; index < kDaySlots; ++index) {
             const qint32 count = archive.ReadInt32();
             if (count < 0 || count > CEventList::kMaxEvents)
@@ -88,8 +91,8 @@ LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
             for (qint32 i = 0; i < count; ++i) {
                 CEventRecord event;
                 event.Month = archive.ReadInt32();
-                event.Name = archive.ReadString();
-                event.Notes = archive.ReadString();
+                event.Name = texts.Share(archive.ReadRawString());
+                event.Notes = texts.Share(archive.ReadRawString());
                 event.Day = archive.ReadInt32();
                 event.Category = archive.ReadInt32();
                 event.Monitoring = archive.ReadInt32();

@@ -15,7 +15,7 @@ QByteArray EncodeCp1251(const QString &text);
 QString DecodeCp1251(QByteArrayView bytes);
 // Whether the code page holds every character of the text.
 bool FitsCp1251(const QString &text);
-// The code page's 256 characters by byte, U+FFFD for the one byte it leaves undefined (0x98).
+// The code page's 256 characters by byte; the one byte it leaves undefined (0x98) as U+0098.
 const std::array<char16_t, 256> &Cp1251Characters();
 // The byte of each character of the Basic Multilingual Plane, 0 where the code page has none.
 const std::array<quint8, 0x10000> &Cp1251Bytes();

@@ -245,3 +245,28 @@ TEST_F(DataFileTest, LoadOfAMissingFileFailsWithoutTouchingTheDocument)
     EXPECT_FALSE(result.reason.isEmpty());
     EXPECT_TRUE(doc.m_user == CUser());
 }
+
+TEST_F(DataFileTest, EqualNamesAndNotesLoadAsOneSharedText)
+{
+    CDataFile doc(options);
+    for (int slot = 0; slot < 3; ++slot) {
+        doc.m_user.Slot(slot).AddTail(MakeEvent(QStringLiteral("Праздник"), 1, slot + 1, 0, 1));
+        doc.m_user.Slot(slot).AddTail(MakeEvent(QStringLiteral("Встреча %1").arg(slot), 1, slot + 1, 0, 1));
+    }
+    const QByteArray bytes = doc.Serialize(COptionFlags::kDefaultOptions);
+    CDataFile loaded(options);
+    ASSERT_TRUE(ParseBytes(loaded, bytes).ok());
+    ASSERT_TRUE(loaded.m_user == doc.m_user);
+
+    const CEventRecord &first = *loaded.m_user.Slot(0).begin();
+    const CEventRecord &third = *loaded.m_user.Slot(2).begin();
+    EXPECT_EQ(first.Name.constData(), third.Name.constData());
+    EXPECT_EQ(first.Notes.constData(), third.Notes.constData());
+    const CEventRecord &other = *std::next(loaded.m_user.Slot(0).begin());
+    const CEventRecord &another = *std::next(loaded.m_user.Slot(2).begin());
+    EXPECT_NE(other.Name.constData(), another.Name.constData());
+
+    // A change to one event's text leaves the events that shared it as they were.
+    loaded.m_user.Slot(0).begin()->Name += QStringLiteral(" (перенесён)");
+    EXPECT_EQ(third.Name, QStringLiteral("Праздник"));
+}

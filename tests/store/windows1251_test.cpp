@@ -1,5 +1,7 @@
 #include "store/windows1251.h"
 
+#include <QStringDecoder>
+
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -15,6 +17,20 @@ TEST(Windows1251, RoundTripsEveryCharacterOfTheCodePage)
     EXPECT_TRUE(FitsCp1251(text));
     EXPECT_EQ(EncodeCp1251(text), all);
     EXPECT_EQ(DecodeCp1251(QByteArray::fromHex("c4e5edfc b9 88")), QStringLiteral("День№€"));
+}
+
+// The written-out table against the system's converter, byte by byte.
+TEST(Windows1251, TheTableAgreesWithTheSystemConverter)
+{
+    QStringDecoder decoder("windows-1251", QStringConverter::Flag::Stateless);
+    ASSERT_TRUE(decoder.isValid());
+    for (int b = 0; b < 0x100; ++b) {
+        const char byte = static_cast<char>(b);
+        const QString decoded = decoder.decode(QByteArrayView(&byte, 1));
+        ASSERT_EQ(decoded.size(), 1) << b;
+        EXPECT_EQ(Cp1251Characters()[static_cast<size_t>(b)], decoded.front().unicode()) << b;
+        EXPECT_EQ(Cp1251Bytes()[decoded.front().unicode()], b) << b;
+    }
 }
 
 TEST(Windows1251, CharactersOutsideTheCodePageAreDetected)

@@ -58,7 +58,7 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
       m_bShowOnStart(showOnStart),
       m_clrBack(context.bPalette256 ? kBackColor256 : kBackColor),
       m_font(CalendarFont()),
-      m_painter(m_table, m_metrics, m_font, m_bmpBack)
+      m_painter(m_table, m_metrics, m_font, m_clrBack)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -73,7 +73,6 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
     m_metrics = GridMetrics::FromTextHeight(QFontMetrics(m_font).height(), m_bWeekdayColumn);
     CDataFile &document = m_context.document;
     document.m_nScale = static_cast<quint16>(FitScale(document.m_nScale, document.m_bLarge));
-    CreatePictures();
 
     m_btnMenu = new CMenuButton(this);
     m_btnMenu->setObjectName(QString::number(res::CommandId::MainMenu));
@@ -96,6 +95,7 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
     setBaseSize(67, 140);
     setSizeIncrement(m_metrics.cxMonth, m_metrics.cyMonth);
     PlaceWindow();
+    CreatePictures();
     UpdateTitle(tr(kCaption));
 
     m_clockTimer.setObjectName(QStringLiteral("TIMER_CLOCK"));
@@ -131,13 +131,9 @@ bool CMainDlg::HexDays() const
 
 void CMainDlg::CreatePictures()
 {
-    // Large enough for the widest and tallest window, drawn at the screen's pixel density.
+    // As large as the window, drawn at the screen's pixel density.
     const qreal ratio = devicePixelRatioF();
-    const QSize size(m_metrics.MaximumWindowWidth(), m_metrics.WindowSize(12, true).height());
-    m_bmpBack = QPixmap(size * ratio);
-    m_bmpBack.setDevicePixelRatio(ratio);
-    m_bmpBack.fill(m_clrBack);
-    m_bmpFrame = QPixmap(size * ratio);
+    m_bmpFrame = QPixmap(size() * ratio);
     m_bmpFrame.setDevicePixelRatio(ratio);
     m_bmpFrame.fill(m_clrBack);
 }
@@ -179,10 +175,12 @@ CBitmapButtonEx *CMainDlg::AddPictureButton(int id, int strip, int width, int he
 
 int CMainDlg::BuildFrame()
 {
+    // Painting copies from the picture: it follows the size even while the window is minimised.
+    if (m_bmpFrame.size() != size() * devicePixelRatioF()
+        || !qFuzzyCompare(m_bmpFrame.devicePixelRatio(), devicePixelRatioF()))
+        CreatePictures();
     if (isMinimized())
         return 0;
-    if (!qFuzzyCompare(m_bmpFrame.devicePixelRatio(), devicePixelRatioF()))
-        CreatePictures();
 
     const qreal ratio = m_bmpFrame.devicePixelRatio();
     const QPixmap earTopRight = LoadPicture(res::IDB_EAR_TOP_RIGHT, ratio);
@@ -192,7 +190,7 @@ int CMainDlg::BuildFrame()
     const int w = width();
     const int h = height();
     QPainter p(&m_bmpFrame);
-    p.drawPixmap(QRect(0, 0, w, h), m_bmpBack, QRect(QPoint(0, 0), QSize(w, h) * ratio));
+    p.fillRect(QRect(0, 0, w, h), m_clrBack);
     p.setPen(Qt::black);
     p.setBrush(m_clrBack);
     p.drawRoundedRect(QRect(26, 0, w - 54, h - 2), 15, 15);

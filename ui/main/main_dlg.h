@@ -94,6 +94,7 @@ private:
     int Scale() const;
     bool Large() const;
     bool HexDays() const;
+    // The frame picture, made again when the window's size or pixel density changes.
     void CreatePictures();
     void PlaceWindow();
     CBitmapButtonEx *AddPictureButton(int id, int strip, int width, int height);
@@ -128,7 +129,6 @@ private:
     QFont m_font;
     GridMetrics m_metrics;
     CMonthTable m_table;
-    QPixmap m_bmpBack;
     QPixmap m_bmpFrame;
     QPixmap m_bmpStatusEar; // the bottom-left ear, under the start of the status line
     CMonthGridPainter m_painter;

@@ -8,7 +8,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPixmap>
 
 namespace orvane {
 
@@ -35,7 +34,7 @@ void DrawMarkFrame(QPainter &p, const QRect &cell, int inset, const QColor &colo
 } // namespace
 
 CMonthGridPainter::CMonthGridPainter(const CMonthTable &table, const GridMetrics &metrics,
-                                     const QFont &font, const QPixmap &background)
+                                     const QFont &font, const QColor &background)
     : m_table(table), m_metrics(metrics), m_font(font), m_background(background)
 {
     for (bool hex : {false, true}) {
@@ -48,13 +47,9 @@ CMonthGridPainter::CMonthGridPainter(const CMonthTable &table, const GridMetrics
     }
 }
 
-void CMonthGridPainter::CopyBackground(QPainter &frame, const QRect &area) const
+void CMonthGridPainter::Erase(QPainter &frame, const QRect &area) const
 {
-    const qreal ratio = m_background.devicePixelRatio();
-    frame.drawPixmap(area, m_background,
-                     QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio,
-                            area.height() * ratio)
-                         .toRect());
+    frame.fillRect(area, m_background);
 }
 
 QRect CMonthGridPainter::DayArea(int month, int day) const
@@ -66,7 +61,7 @@ QRect CMonthGridPainter::DrawDay(QPainter &frame, int month, int day, int marks,
                                  bool hexDays) const
 {
     const QRect area = DayArea(month, day);
-    CopyBackground(frame, area);
+    Erase(frame, area);
     DrawCell(frame, month, day, marks, hexDays);
     return area;
 }
@@ -115,7 +110,7 @@ void CMonthGridPainter::DrawMonths(QPainter &frame, int scale, CUser &user, bool
         const int th = fm.height();
         const int tw = fm.horizontalAdvance(name);
         // The block and the column left of it, where the hot frame of its first week lies.
-        CopyBackground(frame, QRect(info.x - 1, info.y - th - 2, m_metrics.cxMonth - 9,
+        Erase(frame, QRect(info.x - 1, info.y - th - 2, m_metrics.cxMonth - 9,
                                     m_metrics.cyMonth + th + 2));
         frame.setPen(Qt::black);
         frame.drawText(QRect(info.x + (m_metrics.cxMonth - tw) / 2, info.y - th - 2, tw, th),

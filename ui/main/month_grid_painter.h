@@ -8,7 +8,6 @@
 #include <array>
 
 class QPainter;
-class QPixmap;
 
 namespace orvane {
 
@@ -24,12 +23,12 @@ constexpr int HasEvents = 2; // green
 constexpr int Hot = 4;       // olive: the day under the cursor
 } // namespace CellMark
 
-// Draws month blocks and day cells into the frame picture. Erasing copies from the
-// background picture, which holds nothing but the background colour.
+// Draws month blocks and day cells into the frame picture. Erasing fills with the background
+// colour.
 class CMonthGridPainter {
 public:
     CMonthGridPainter(const CMonthTable &table, const GridMetrics &metrics, const QFont &font,
-                      const QPixmap &background);
+                      const QColor &background);
 
     // The area a cell's drawing covers: the cell and the column and row before it, where the
     // hot frame lies.
@@ -47,14 +46,14 @@ public:
     int MarksOf(const CEventList &events, int month, int day) const;
 
 private:
-    void CopyBackground(QPainter &frame, const QRect &area) const;
+    void Erase(QPainter &frame, const QRect &area) const;
     // Draws marks and number of a day whose area is already erased.
     void DrawCell(QPainter &frame, int month, int day, int marks, bool hexDays) const;
 
     const CMonthTable &m_table;
     const GridMetrics &m_metrics;
     QFont m_font;
-    const QPixmap &m_background;
+    QColor m_background;
     // Day numbers 1..31 laid out once, decimal and hexadecimal.
     std::array<std::array<QStaticText, 32>, 2> m_dayNumbers;
 };

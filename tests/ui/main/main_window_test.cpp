@@ -594,6 +594,37 @@ TEST_F(MainWindowTest, ResizingByHandSnapsAndChangesTheScale)
     EXPECT_EQ(Button(1037)->text(), u"Календарь - 2024/2025"_s); // September to February
 }
 
+// The frame picture is as large as the window: after a resize it is drawn again for the new
+// size, as a window opened at that size draws it.
+TEST_F(MainWindowTest, TheFramePictureFollowsTheWindowSize)
+{
+    auto panel = [](CMainDlg &w) {
+        QImage image = w.FramePicture().toImage();
+        QPainter(&image).fillRect(StatusLineRect(w.size(), QFontMetrics(CDayPopup::PopupFont()).height()),
+                                  Qt::white);
+        return image;
+    };
+    CMainDlg &w = Open();
+    const QImage narrow = panel(w);
+    auto dragEar = [&](int dx) {
+        const QPoint ear(w.width() - 10, 15);
+        Press(ear);
+        MoveTo(ear + QPoint(dx, 0), Qt::LeftButton);
+        Release(ear + QPoint(dx, 0));
+    };
+    dragEar(w.Metrics().cxMonth / 2 + 10);
+    ASSERT_EQ(document.m_nScale, 3);
+    EXPECT_EQ(w.FramePicture().size(), w.size() * w.devicePixelRatioF());
+    const QImage wide = panel(w);
+    dragEar(-(w.Metrics().cxMonth - 10));
+    ASSERT_EQ(document.m_nScale, 2);
+    EXPECT_EQ(panel(w), narrow);
+
+    document.m_nScale = 3;
+    window.reset();
+    EXPECT_EQ(panel(Open()), wide);
+}
+
 TEST_F(MainWindowTest, TheStripsMoveTheWindowAndHintIt)
 {
     CMainDlg &w = Open();
