@@ -1,6 +1,5 @@
 #include "store/windows1251.h"
 
-
 #include <array>
 #include <memory>
 
@@ -8,7 +7,6 @@ namespace orvane {
 
 namespace {
 
-constexpr const char kCodePage[] = "windows-1251";
 // Bytes 0x80..0xBF of the code page (0x98, which it leaves undefined, passed through as U+0098);
 // 0xC0..0xFF are А..я in order. Written out rather than asked of a converter, which would load a
 // conversion library's tables at start.
