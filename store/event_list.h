@@ -3,6 +3,7 @@
 #include "store/event_record.h"
 
 #include <list>
+#include <utility>
 
 namespace orvane {
 
@@ -24,6 +25,7 @@ public:
     bool IsFull() const { return GetCount() >= kMaxEvents; }
 
     iterator AddTail(const CEventRecord &event) { return m_events.insert(m_events.end(), event); }
+    iterator AddTail(CEventRecord &&event) { return m_events.insert(m_events.end(), std::move(event)); }
     iterator AddHead(const CEventRecord &event) { return m_events.insert(m_events.begin(), event); }
     iterator RemoveAt(iterator position) { return m_events.erase(position); }
     void RemoveAll() { m_events.clear(); }

@@ -47,10 +47,9 @@ CEventList &CUser::GetSelectedDayEvents()
     return GetDayEvents(m_selected.month, m_selected.day);
 }
 
-qint32 CUser::RearmedMonitoring(const CEventRecord &event, QDate today, int monitorDays)
+qint32 CUser::RearmedMonitoring(const CEventRecord &event, int todayMonth, int todayDay, int monitorDays)
 {
-    const bool comingSoon = event.Month == today.month() && event.Day >= today.day()
-                            && event.Day <= today.day() + monitorDays;
+    const bool comingSoon = event.Month == todayMonth && event.Day >= todayDay && event.Day <= todayDay + monitorDays;
     return comingSoon ? event.Monitoring : 1;
 }
 
@@ -76,6 +75,11 @@ void CUser::Write(ArchiveWriter &archive) const
 
 LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
 {
+    // Today's parts are taken apart once: a QDate computes them anew at every call.
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    context.today.getDate(&year, &month, &day);
     try {
         m_categories = archive.ReadStringArray();
         m_strName = archive.ReadString();
@@ -96,10 +100,10 @@ LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
                 event.Day = archive.ReadInt32();
                 event.Category = archive.ReadInt32();
                 event.Monitoring = archive.ReadInt32();
-                event.Monitoring = RearmedMonitoring(event, context.today, context.monitorDays);
+                event.Monitoring = RearmedMonitoring(event, month, day, context.monitorDays);
                 if (!ValidMonth(event.Month) && !ValidDay(event.Day))
                     throw BadRecord{LoadFailure::BadDate};
-                PlaceReadEvent(event, index, context.today.year());
+                PlaceReadEvent(std::move(event), index, year);
             }
         }
     } catch (const BadRecord &bad) {
@@ -116,11 +120,11 @@ void CUser::PlaceForYear(int year)
             events.emplace_back(index, event);
         Slot(index).RemoveAll();
     }
-    for (const auto &[index, event] : events)
-        PlaceReadEvent(event, index, year);
+    for (auto &[index, event] : events)
+        PlaceReadEvent(std::move(event), index, year);
 }
 
-void CUser::PlaceReadEvent(const CEventRecord &event, int readSlot, int year)
+void CUser::PlaceReadEvent(CEventRecord &&event, int readSlot, int year)
 {
     // An event belongs on its own date; a full slot there leaves it where it was read, and should
     // that be full too (other events moved in), it goes to the nearest day with room, so that no
@@ -139,7 +143,7 @@ void CUser::PlaceReadEvent(const CEventRecord &event, int readSlot, int year)
             }
         }
     }
-    Slot(target).AddTail(event);
+    Slot(target).AddTail(std::move(event));
 }
 
 } // namespace orvane

@@ -51,7 +51,7 @@ public:
 
     // The notify flag an event comes back with at load: set again unless the event lies within
     // the coming monitorDays days of today's month.
-    static qint32 RearmedMonitoring(const CEventRecord &event, QDate today, int monitorDays);
+    static qint32 RearmedMonitoring(const CEventRecord &event, int todayMonth, int todayDay, int monitorDays);
 
     // Places every event again in the slot of its own date in `year`, by the rule of loading
     // (the slot it came from taking it where that one is full): the numbering of the days after
@@ -73,7 +73,7 @@ public:
     }
 
 private:
-    void PlaceReadEvent(const CEventRecord &event, int readSlot, int year);
+    void PlaceReadEvent(CEventRecord &&event, int readSlot, int year);
 
     std::array<CEventList, kDaySlots> m_slots;
 };

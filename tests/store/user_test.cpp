@@ -30,17 +30,16 @@ TEST(User, NewUserHasDefaults)
 
 TEST(User, RearmingKeepsTheFlagOnlyWithinTheComingDaysOfThisMonth)
 {
-    const QDate today(2026, 5, 10);
-    const int span = 7;
+    const int span = 7; // today is 10 May
     // Kept as stored: 10 and 17 May (both ends of the window).
-    EXPECT_EQ(CUser::RearmedMonitoring(Event(5, 10), today, span), 0);
-    EXPECT_EQ(CUser::RearmedMonitoring(Event(5, 17), today, span), 0);
-    EXPECT_EQ(CUser::RearmedMonitoring(Event(5, 10, {}, 1), today, span), 1);
+    EXPECT_EQ(CUser::RearmedMonitoring(Event(5, 10), 5, 10, span), 0);
+    EXPECT_EQ(CUser::RearmedMonitoring(Event(5, 17), 5, 10, span), 0);
+    EXPECT_EQ(CUser::RearmedMonitoring(Event(5, 10, {}, 1), 5, 10, span), 1);
     // Set again: the day before, the day after the window, other months (even within N days).
-    EXPECT_EQ(CUser::RearmedMonitoring(Event(5, 9), today, span), 1);
-    EXPECT_EQ(CUser::RearmedMonitoring(Event(5, 18), today, span), 1);
-    EXPECT_EQ(CUser::RearmedMonitoring(Event(6, 1), QDate(2026, 5, 30), span), 1);
-    EXPECT_EQ(CUser::RearmedMonitoring(Event(4, 10), today, span), 1);
+    EXPECT_EQ(CUser::RearmedMonitoring(Event(5, 9), 5, 10, span), 1);
+    EXPECT_EQ(CUser::RearmedMonitoring(Event(5, 18), 5, 10, span), 1);
+    EXPECT_EQ(CUser::RearmedMonitoring(Event(6, 1), 5, 30, span), 1);
+    EXPECT_EQ(CUser::RearmedMonitoring(Event(4, 10), 5, 10, span), 1);
 }
 
 TEST(User, DayEventsFollowTheCurrentYearAndTheSelection)
