@@ -15,6 +15,7 @@
 #include "ui/reminders/monitor_dialog.h"
 #include "ui/settings/settings_dialog.h"
 
+#include "event_maker.h"
 #include "test_env.h"
 #include "ts_catalogue.h"
 
@@ -94,11 +95,7 @@ protected:
     }
     void AddEvent(int month, int day, const QString &name)
     {
-        CEventRecord event;
-        event.Name = name;
-        event.Month = month;
-        event.Day = day;
-        document.m_user.GetDayEvents(month, day).AddTail(event);
+        document.m_user.GetDayEvents(month, day).AddTail(test::MakeEvent(month, day, name));
     }
     // Shows `window`, adds its texts and lets it go.
     void Visit(QWidget &window, const QString &name, QStringList &texts)

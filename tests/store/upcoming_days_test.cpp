@@ -1,6 +1,8 @@
 #include "store/upcoming_days.h"
 #include "store/user.h"
 
+#include "event_maker.h"
+
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -10,10 +12,7 @@ namespace {
 // Puts an event on its own date in the numbering of `year`, as loading does.
 void Add(CUser &user, int year, int month, int day, const QString &name, int monitoring = 1)
 {
-    CEventRecord e;
-    e.Name = name;
-    e.Month = month;
-    e.Day = day;
+    CEventRecord e = test::MakeEvent(month, day, name);
     e.Monitoring = monitoring;
     user.Slot(CUser::SlotIndex(month, day, year)).AddTail(e);
 }

@@ -9,6 +9,7 @@
 
 #include "../controls/look.h"
 #include "../controls/widget_grab.h"
+#include "event_maker.h"
 #include "test_env.h"
 
 #include <QApplication>
@@ -43,10 +44,7 @@ protected:
 
     void Add(int month, int day, const QString &name, int monitoring = 1)
     {
-        CEventRecord e;
-        e.Name = name;
-        e.Month = month;
-        e.Day = day;
+        CEventRecord e = test::MakeEvent(month, day, name);
         e.Monitoring = monitoring;
         document.m_user.GetDayEvents(month, day).AddTail(e);
     }
