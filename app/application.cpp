@@ -14,6 +14,9 @@
 #include "settings/registry_store.h"
 #include "store/data_file.h"
 #include "store/message.h"
+#include "store/upcoming_days.h"
+#include "ui/reminders/desktop_notifier.h"
+#include "ui/reminders/monitor_dialog.h"
 
 #include <QApplication>
 
@@ -55,19 +58,24 @@ int RunApplication(int argc, char **argv)
         return ExitCode::RefusedNewCalendar;
 
     AppContext context{document, registry, options, platform.bPalette256};
+    if (!CheckCyrillicFont())
+        return ExitCode::FontMissing;
     bool showOnStart = true;
     if (monitoring) {
-        // The upcoming-events monitor runs here; it ends as if cancelled: without the tray icon
-        // option the program ends, with it the calendar runs hidden.
-        if (!(options.GetOptions() & OptionBit::TrayIcon)) {
+        // The monitor comes first: OK opens the calendar; Cancel ends the program unless the
+        // tray icon option keeps the calendar running hidden behind its icon.
+        CMonitorDialog monitor(context);
+        orderlyEnd.Watch(&monitor);
+        if (monitor.HasUpcomingDays())
+            NotifyDesktop(monitor.windowTitle(), UpcomingDaysText(monitor.Days()));
+        const bool open = !orderlyEnd.Requested() && monitor.exec() == QDialog::Accepted;
+        if (orderlyEnd.Requested() || (!open && !(options.GetOptions() & OptionBit::TrayIcon))) {
             document.Save();
             return 0;
         }
-        showOnStart = false;
+        showOnStart = open;
     }
 
-    if (!CheckCyrillicFont())
-        return ExitCode::FontMissing;
     std::unique_ptr<QDialog> window = CreateMainWindow(context, showOnStart);
     orderlyEnd.Watch(window.get());
     if (!orderlyEnd.Requested())

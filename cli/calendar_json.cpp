@@ -7,14 +7,13 @@
 
 namespace orvane {
 
-namespace {
-
-// A JSON string literal, escaped by Qt's own writer.
-QByteArray Quoted(const QString &text)
+QByteArray JsonQuoted(const QString &text)
 {
     const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
     return array.mid(1, array.size() - 2);
 }
+
+namespace {
 
 QByteArray Number(qint64 value)
 {
@@ -23,7 +22,7 @@ QByteArray Number(qint64 value)
 
 QByteArray EventJson(const CEventRecord &event)
 {
-    return "{\"name\":" + Quoted(event.Name) + ",\"notes\":" + Quoted(event.Notes)
+    return "{\"name\":" + JsonQuoted(event.Name) + ",\"notes\":" + JsonQuoted(event.Notes)
            + ",\"month\":" + Number(event.Month) + ",\"day\":" + Number(event.Day)
            + ",\"category\":" + Number(event.Category) + ",\"monitoring\":" + Number(event.Monitoring)
            + '}';
@@ -51,7 +50,7 @@ QByteArray CalendarToJson(const CDataFile &document)
     const CUser &user = document.m_user;
     QByteArrayList categories;
     for (const QString &category : user.Categories())
-        categories.append(Quoted(category));
+        categories.append(JsonQuoted(category));
     QByteArrayList reserved;
     for (const qint32 value : document.m_aReserved)
         reserved.append(Number(value));
@@ -59,8 +58,8 @@ QByteArray CalendarToJson(const CDataFile &document)
            + "],\"scale\":" + Number(document.m_nScale)
            + ",\"large\":" + (document.m_bLarge ? "true" : "false")
            + ",\"reserved\":[" + reserved.join(',') + ']'
-           + ",\"user\":{\"name\":" + Quoted(user.m_strName) + ",\"password\":" + Quoted(user.m_strPassword)
-           + ",\"reserved\":" + Quoted(user.m_strReserved) + ",\"rights\":" + Number(user.m_nRights)
+           + ",\"user\":{\"name\":" + JsonQuoted(user.m_strName) + ",\"password\":" + JsonQuoted(user.m_strPassword)
+           + ",\"reserved\":" + JsonQuoted(user.m_strReserved) + ",\"rights\":" + Number(user.m_nRights)
            + ",\"categories\":[" + categories.join(',') + "],\"slots\":" + SlotsJson(user) + "}}";
 }
 

@@ -20,7 +20,7 @@ CliCalendar::CliCalendar()
 
 bool CliCalendar::Load(const QString &path)
 {
-    const LoadResult result = m_document.Read(path, {Clock::Today(), COptionFlags::MonitorDaysOf(m_nOptions)});
+    const LoadResult result = m_document.Read(path, {Clock::Today(), MonitorDays()});
     if (!result.ok())
         PrintError(QStringLiteral("cannot read calendar: %1").arg(result.reason));
     return result.ok();

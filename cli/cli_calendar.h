@@ -24,6 +24,9 @@ public:
     bool Load(const QString &path);
     SaveResult Save(const QString &path) const { return m_document.Write(path, m_nOptions); }
     CUser &User() { return m_document.m_user; }
+    const CDataFile &Document() const { return m_document; }
+    // The notice span of the stored options.
+    int MonitorDays() const { return COptionFlags::MonitorDaysOf(m_nOptions); }
 
 private:
     CRegistryStore m_registry;

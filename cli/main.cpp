@@ -1,9 +1,8 @@
 #include "cli/calendar_json.h"
+#include "cli/cli_calendar.h"
 #include "cli/export_command.h"
 #include "cli/import_command.h"
-#include "settings/option_flags.h"
-#include "settings/registry_store.h"
-#include "store/clock.h"
+#include "cli/upcoming_command.h"
 #include "store/data_file.h"
 
 #include <QCoreApplication>
@@ -12,6 +11,8 @@
 #include <cstdio>
 
 namespace {
+
+using orvane::cli::PrintError;
 
 constexpr int kUsageError = 2;
 constexpr int kReadError = 2;
@@ -26,6 +27,15 @@ const char kHelp[] =
     "                       the user, the categories and every day that holds events.\n"
     "                       Without --file the program's own calendar is read\n"
     "                       (ORVANE_DATA_DIR, else the user's data folder).\n"
+    "  upcoming [--days N] [--json] [--file PATH]\n"
+    "                       list the days from today through today + N that hold events\n"
+    "                       to be notified, as the monitor does: for each day a line\n"
+    "                       '<heading> <date>', then each event's name indented by two\n"
+    "                       spaces. N is 0..366; without --days it is the notice span of\n"
+    "                       the options (7 by default). --json prints one JSON object:\n"
+    "                       {\"today\",\"days\",\"upcoming\":[{\"offset\",\"date\",\"heading\",\n"
+    "                       \"events\":[{\"name\",\"notes\",\"category\"}]}]}.\n"
+    "                       Exit status 0 when a day is listed, 1 when none is.\n"
     "  export [--format xml|ics] [--out FILE] [--clipboard-form] [--name NAME]...\n"
     "         [--category NAME]... [--file PATH]\n"
     "                       write an exchange document (XML, Windows-1251) of all events,\n"
@@ -55,19 +65,6 @@ const char kHelp[] =
     "import and export: 2 also for a refused document or a failed write; 3 for import\n"
     "while the calendar program is running.\n";
 
-void PrintError(const QString &text)
-{
-    std::fprintf(stderr, "orvanectl: %s\n", text.toUtf8().constData());
-}
-
-// The notice span as the calendar would load with it, read without writing the options back.
-int MonitorDays(orvane::CRegistryStore &registry)
-{
-    qint32 options = orvane::COptionFlags::kDefaultOptions;
-    registry.ReadInt(QStringLiteral("Orvane"), QStringLiteral("OptionsFlag"), options);
-    return orvane::COptionFlags::MonitorDaysOf(static_cast<quint32>(options));
-}
-
 int Dump(const QStringList &arguments)
 {
     QString path = orvane::CDataFile::GetFilePath();
@@ -79,16 +76,10 @@ int Dump(const QStringList &arguments)
             return kUsageError;
         }
     }
-    orvane::CRegistryStore registry;
-    orvane::COptionFlags options(registry);
-    orvane::CDataFile document(options);
-    const orvane::LoadResult result =
-        document.Read(path, {orvane::Clock::Today(), MonitorDays(registry)});
-    if (!result.ok()) {
-        PrintError(QStringLiteral("cannot read calendar: %1").arg(result.reason));
+    orvane::cli::CliCalendar calendar;
+    if (!calendar.Load(path))
         return kReadError;
-    }
-    const QByteArray json = orvane::CalendarToJson(document) + '\n';
+    const QByteArray json = orvane::CalendarToJson(calendar.Document()) + '\n';
     std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
     return 0;
 }
@@ -106,6 +97,8 @@ int main(int argc, char **argv)
     }
     if (arguments.first() == u"dump")
         return Dump(arguments.mid(1));
+    if (arguments.first() == u"upcoming")
+        return orvane::RunUpcomingCommand(arguments.mid(1));
     if (arguments.first() == u"export")
         return orvane::cli::RunExport(arguments.mid(1));
     if (arguments.first() == u"import")

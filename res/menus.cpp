@@ -37,11 +37,29 @@ QList<MenuEntry> MainMenuEntries(int popup)
     }
 }
 
+QList<MenuEntry> TrayMenuEntries(int popup)
+{
+    if (popup != 0)
+        return {};
+    return {
+        {CommandId::TrayShow, QStringLiteral("Показать")},
+        {},
+        {CommandId::TrayClose, QStringLiteral("Закрыть")},
+    };
+}
+
 } // namespace
 
 QList<MenuEntry> LoadMenuPopup(int menuId, int popup)
 {
-    return menuId == MenuId::Main ? MainMenuEntries(popup) : QList<MenuEntry>{};
+    switch (menuId) {
+    case MenuId::Main:
+        return MainMenuEntries(popup);
+    case MenuId::Tray:
+        return TrayMenuEntries(popup);
+    default:
+        return {};
+    }
 }
 
 } // namespace orvane::res

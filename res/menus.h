@@ -22,6 +22,10 @@ constexpr int Export = 32782;
 constexpr int CutEvent = 32785;
 constexpr int CopyEvent = 32786;
 constexpr int PasteEvent = 32787;
+constexpr int MonitorClose = 32788;
+constexpr int MonitorOpenCalendar = 32789;
+constexpr int TrayShow = 32790;
+constexpr int TrayClose = 32791;
 constexpr int About = 57664;
 constexpr int Minimize = 57665;
 constexpr int Help = 57670;
@@ -29,6 +33,7 @@ constexpr int Help = 57670;
 
 namespace MenuId {
 constexpr int Main = 154;
+constexpr int Tray = 207; // one drop-down: "Показать", separator, "Закрыть"
 } // namespace MenuId
 
 // Drop-downs of the main menu.

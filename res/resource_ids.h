@@ -26,6 +26,9 @@ inline constexpr int IDB_CLOSE = 150;      // "X": 60 x 20, images 20 x 20
 inline constexpr int IDB_ABOUT = 153;      // "?": 60 x 20, images 20 x 20
 inline constexpr int IDB_MINIMIZE = 155;   // "_": 60 x 20, images 20 x 20
 
+// The tray icon: 16 x 16.
+inline constexpr int IDI_TRAY = 156;
+
 // Image list of the event tree: four 16 x 16 images (selected category, category, selected
 // event, event); white is the transparent colour.
 inline constexpr int IDB_EVENT_TREE = 157;
@@ -37,6 +40,13 @@ inline constexpr int IDB_MOVE_ONE_DOWN = 186; // one downward triangle
 inline constexpr int IDB_MOVE_ONE_UP = 188;   // one upward triangle
 inline constexpr int IDB_MOVE_ALL_DOWN = 190; // two downward triangles
 inline constexpr int IDB_MOVE_ALL_UP = 192;   // two upward triangles
+
+// The monitor: its toolbar strip of two 16 x 15 images ("open the calendar", "close") and the
+// folded page corner, 38 x 36, drawn over the cut top-right corner at (W - 31, 0). Both are
+// transparent around what they draw.
+inline constexpr int IDR_MONITOR_TOOLBAR = 199;
+inline constexpr int kMonitorToolbarImageWidth = 16;
+inline constexpr int IDB_FOLDED_CORNER = 201;
 
 // Strip of three 21 x 21 images (normal, pressed, hot) for the browse buttons of the exchange
 // wizards (CToolTipButton); magenta is the transparent colour.

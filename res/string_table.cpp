@@ -16,6 +16,8 @@ QString LoadString(int id)
         {StringId::GoToDay, QStringLiteral("Выбрать день для просмотра...")},
         {StringId::Import, QStringLiteral("Импортировать календарь из файла...")},
         {StringId::Export, QStringLiteral("Экспортировать календарь в текстовый файл.")},
+        {StringId::MonitorClose, QStringLiteral("Закрыть\nЗакрыть")},
+        {StringId::MonitorOpenCalendar, QStringLiteral("Открыть календарь\nОткрыть календарь")},
         {StringId::About, QStringLiteral("О программе...")},
         {StringId::Minimize, QStringLiteral("Свернуть календарь.")},
         {StringId::NewCategory, QStringLiteral("Новая категория")},

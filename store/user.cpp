@@ -3,6 +3,9 @@
 #include "store/archive.h"
 #include "store/clock.h"
 
+#include <utility>
+#include <vector>
+
 namespace orvane {
 
 namespace {
@@ -100,6 +103,18 @@ LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
         return bad.failure;
     }
     return LoadFailure::None;
+}
+
+void CUser::PlaceForYear(int year)
+{
+    std::vector<std::pair<int, CEventRecord>> events;
+    for (int index = 0; index < kDaySlots; ++index) {
+        for (const CEventRecord &event : Slot(index))
+            events.emplace_back(index, event);
+        Slot(index).RemoveAll();
+    }
+    for (const auto &[index, event] : events)
+        PlaceReadEvent(event, index, year);
 }
 
 void CUser::PlaceReadEvent(const CEventRecord &event, int readSlot, int year)

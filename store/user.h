@@ -53,6 +53,11 @@ public:
     // the coming monitorDays days of today's month.
     static qint32 RearmedMonitoring(const CEventRecord &event, QDate today, int monitorDays);
 
+    // Places every event again in the slot of its own date in `year`, by the rule of loading
+    // (the slot it came from taking it where that one is full): the numbering of the days after
+    // 28 February differs between common and leap years.
+    void PlaceForYear(int year);
+
     QStringList m_categories;
     QString m_strReserved;
     QString m_strName;

@@ -416,6 +416,51 @@ def draw_icon(canvas):
         canvas.fill(rect(x - 1, y - 1, x + 4, y + 4) - rect(x, y, x + 3, y + 3), colour)
 
 
+# ---------------------------------------------------------------- reminders
+
+def draw_tray_icon(canvas):
+    """The window icon's calendar leaf at 16 x 16: a bound page with today framed red."""
+    canvas.fill(rounded_rect(1, 2, 15, 15.5, 2), (120, 92, 50))
+    page = rounded_rect(2, 3, 14, 14.5, 1.5)
+    canvas.fill(page, (255, 253, 238))
+    canvas.fill(page & rect(2, 3, 14, 6), ACCENT)
+    for x in (5, 11):
+        canvas.fill(rounded_rect(x - 0.75, 0.5, x + 0.75, 4.5, 0.7), (90, 70, 40))
+    for row in range(2):
+        for col in range(3):
+            x, y = 3.5 + 3.25 * col, 7.5 + 3.25 * row
+            canvas.fill(rect(x, y, x + 2, y + 2), (200, 184, 144))
+    x, y = 6.75, 10.75
+    canvas.fill(rect(x - 1, y - 1, x + 3, y + 3) - rect(x, y, x + 2, y + 2), (225, 40, 30))
+
+
+def draw_monitor_toolbar(canvas):
+    """Two 16 x 15 toolbar images: open the calendar (a calendar page), close (a cross)."""
+    page = rounded_rect(2, 2, 14, 14, 1.5)
+    canvas.fill(page.inner_stroke(1.0), (120, 92, 50))
+    canvas.fill(page - page.inner_stroke(1.0), (255, 253, 238))
+    canvas.fill(rect(3, 3, 13, 6), ACCENT)
+    for row in range(2):
+        for col in range(3):
+            x, y = 4 + 3 * col, 7.5 + 2.5 * row
+            canvas.fill(rect(x, y, x + 2, y + 1.5), (150, 130, 100))
+    cross = segment(4.5, 4, 11.5, 11, 2.0) | segment(11.5, 4, 4.5, 11, 2.0)
+    canvas.fill(cross.moved(16, 0), RED)
+
+
+def draw_folded_corner(canvas):
+    """The monitor's top-right corner, 38 x 36, drawn at (W - 31, 0) of a window whose shape
+    cuts the corner along the line from (W - 30, 0) to (W, 30): the cut-off triangle folded
+    down onto the page, the cut edge outlined, and the window's right outline continued below
+    it (on column W - 1). Transparent elsewhere: the page shows through."""
+    flap = polygon([(1, 0), (31, 30), (1, 30)])
+    canvas.fill(polygon([(1, 1.5), (29.5, 30), (29.5, 31.5), (2.5, 31.5), (2.5, 1.5)]), (0, 0, 0), 0.18)
+    canvas.fill(flap, EAR)
+    canvas.fill(rect(1, 0, 2, 30) | rect(1, 29, 31, 30), GRIP)
+    canvas.fill(segment(1.2, 0.2, 30.8, 29.8, 1.3), OUTLINE)
+    canvas.fill(rect(30, 29.5, 31, 36), OUTLINE)
+
+
 # ---------------------------------------------------------------- option tree marks and group images
 
 MARK_EDGE = (112, 112, 112)  # the rim of a check box or radio button
@@ -501,11 +546,14 @@ PICTURES = {
     150: button_strip(20, 20, glyph_close(), RED),
     153: button_strip(20, 20, glyph_about(), ACCENT),
     155: button_strip(20, 20, glyph_minimize(), ACCENT),
+    156: (16, 16, draw_tray_icon, (0, 0, 0)),
     157: (64, 16, draw_tree_images, WHITE),
     186: move_strip(1, True),
     188: move_strip(1, False),
     190: move_strip(2, True),
     192: move_strip(2, False),
+    199: (32, 15, draw_monitor_toolbar, (0, 0, 0)),
+    201: (38, 36, draw_folded_corner, (0, 0, 0)),
     203: browse_strip(),
     210: (52, 13, draw_option_marks, MAGENTA),
     211: (48, 16, draw_group_images, MAGENTA),

@@ -34,6 +34,7 @@ QProcessEnvironment CalendarSandbox::environment(const QString &answer) const
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path() + QStringLiteral("/runtime"));
     env.insert(QStringLiteral("ORVANE_AUTO_ANSWER"), answer);
     env.insert(QStringLiteral("ORVANE_TODAY"), QStringLiteral("2026-05-10"));
+    env.insert(m_extra);
     return env;
 }
 

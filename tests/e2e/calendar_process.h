@@ -29,10 +29,14 @@ public:
 
     static QString executable(const QString &name);
 
+    // Variables set for the executables on top of the sandbox's own (DISPLAY, a bus, ...).
+    void setEnvironment(const QProcessEnvironment &extra) { m_extra = extra; }
+
 private:
     QProcessEnvironment environment(const QString &answer) const;
 
     QTemporaryDir m_dir;
+    QProcessEnvironment m_extra;
 };
 
 // Waits until the file exists and has content; false after the timeout.

@@ -3,6 +3,9 @@
 #include "byte_builder.h"
 #include "test_env.h"
 
+#include "calendar_writer.h"
+
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -53,4 +56,80 @@ TEST(Orvanectl, UnreadableCalendarsGiveOneLineAndStatusTwo)
     EXPECT_EQ(sandbox.runCtl({QStringLiteral("--help")}, &out), 0);
     EXPECT_TRUE(out.contains("dump [--file PATH]"));
     EXPECT_EQ(sandbox.runCtl({QStringLiteral("frobnicate")}, &out, &err), 2);
+}
+
+namespace {
+
+// Today in the sandbox is Sunday 10 May 2026.
+void WriteUpcomingCalendar(const CalendarSandbox &sandbox)
+{
+    ASSERT_TRUE(writeCalendar(sandbox.calendarPath(),
+                              {{5, 10, QStringLiteral("Уже оповещён"), 0}, // within the span: loading keeps it clear
+                               {5, 11, QStringLiteral("Иван")},
+                               {5, 11, QStringLiteral("Мария"), 1, 1},
+                               {5, 20, QStringLiteral("Юбилей")}}));
+}
+
+} // namespace
+
+TEST(Orvanectl, UpcomingListsTheComingDaysAsTextOrJson)
+{
+    CalendarSandbox sandbox;
+    WriteUpcomingCalendar(sandbox);
+    const QByteArray before = readFile(sandbox.calendarPath());
+
+    QByteArray out;
+    ASSERT_EQ(sandbox.runCtl({QStringLiteral("upcoming")}, &out), 0);
+    EXPECT_EQ(QString::fromUtf8(out), QStringLiteral("Завтра: 11, Май (Понедельник).\n  Иван\n  Мария\n"));
+
+    ASSERT_EQ(sandbox.runCtl({QStringLiteral("upcoming"), QStringLiteral("--days"), QStringLiteral("10"),
+                              QStringLiteral("--json")}, &out), 0);
+    EXPECT_EQ(QString::fromUtf8(out),
+              QStringLiteral("{\"today\":\"2026-05-10\",\"days\":10,\"upcoming\":["
+                             "{\"offset\":1,\"date\":\"2026-05-11\",\"heading\":\"Завтра:\",\"events\":["
+                             "{\"name\":\"Иван\",\"notes\":\"заметка \\\"11\\\"\",\"category\":\"День рождения\"},"
+                             "{\"name\":\"Мария\",\"notes\":\"заметка \\\"11\\\"\",\"category\":\"Остальное\"}]},"
+                             "{\"offset\":10,\"date\":\"2026-05-20\",\"heading\":\"Через 10 дней:\",\"events\":["
+                             "{\"name\":\"Юбилей\",\"notes\":\"заметка \\\"20\\\"\",\"category\":\"День рождения\"}]}]}\n"));
+
+    // The span of the options: 1 day (0x0080) still reaches tomorrow; 0 days lists nothing.
+    writeFile(sandbox.hivePath(), "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Orvane]\n"
+                                  "\"OptionsFlag\"=\"129\"\n");
+    const QByteArray hive = readFile(sandbox.hivePath());
+    ASSERT_EQ(sandbox.runCtl({QStringLiteral("upcoming"), QStringLiteral("--json")}, &out), 0);
+    EXPECT_TRUE(out.contains("\"days\":1,")) << out.constData();
+    ASSERT_EQ(sandbox.runCtl({QStringLiteral("upcoming"), QStringLiteral("--days"), QStringLiteral("0")}, &out), 1);
+    EXPECT_TRUE(out.isEmpty());
+    ASSERT_EQ(sandbox.runCtl({QStringLiteral("upcoming"), QStringLiteral("--days"), QStringLiteral("0"),
+                              QStringLiteral("--json")}, &out), 1);
+    EXPECT_EQ(out, "{\"today\":\"2026-05-10\",\"days\":0,\"upcoming\":[]}\n");
+
+    EXPECT_EQ(readFile(sandbox.calendarPath()), before) << "never writes the calendar";
+    EXPECT_EQ(readFile(sandbox.hivePath()), hive) << "never writes the settings";
+}
+
+TEST(Orvanectl, UpcomingRefusesBadSpansAndUnreadableCalendars)
+{
+    CalendarSandbox sandbox;
+    QByteArray out, err;
+    EXPECT_EQ(sandbox.runCtl({QStringLiteral("upcoming")}, &out, &err), 2) << "missing file";
+    EXPECT_TRUE(err.startsWith("orvanectl: cannot read calendar: "));
+    EXPECT_EQ(err.count('\n'), 1);
+    EXPECT_FALSE(QFileInfo::exists(sandbox.hivePath())) << "the default options are not written back";
+
+    WriteUpcomingCalendar(sandbox);
+    for (const char *days : {"367", "-1", "7x", ""}) {
+        EXPECT_EQ(sandbox.runCtl({QStringLiteral("upcoming"), QStringLiteral("--days"), QString::fromLatin1(days)},
+                                 &out, &err), 2) << days;
+        EXPECT_TRUE(out.isEmpty());
+        EXPECT_TRUE(err.startsWith("orvanectl: upcoming: --days")) << err.constData();
+    }
+    EXPECT_EQ(sandbox.runCtl({QStringLiteral("upcoming"), QStringLiteral("--days")}, &out, &err), 2);
+    EXPECT_EQ(sandbox.runCtl({QStringLiteral("upcoming"), QStringLiteral("--days"), QStringLiteral("366")}, &out), 0);
+    EXPECT_EQ(sandbox.runCtl({QStringLiteral("upcoming"), QStringLiteral("--file"),
+                              sandbox.dataDir() + QStringLiteral("/none.orvd")}, &out, &err), 2);
+    EXPECT_TRUE(err.startsWith("orvanectl: cannot read calendar: "));
+
+    EXPECT_EQ(sandbox.runCtl({QStringLiteral("--help")}, &out), 0);
+    EXPECT_TRUE(out.contains("upcoming [--days N] [--json] [--file PATH]"));
 }

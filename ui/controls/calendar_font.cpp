@@ -4,6 +4,19 @@
 
 namespace orvane {
 
+namespace {
+
+QFont PixelFont(const QString &family, QFont::Weight weight)
+{
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(14);
+    font.setWeight(weight);
+    return font;
+}
+
+} // namespace
+
 QFont CalendarFont()
 {
     // Resolved once: asking fontconfig for a substitute of a missing family is slow.
@@ -12,11 +25,16 @@ QFont CalendarFont()
         return QFontDatabase::hasFamily(wanted) ? wanted
                                                 : QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     }();
-    QFont font(family);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(14);
-    font.setWeight(QFont::Normal);
-    return font;
+    return PixelFont(family, QFont::Normal);
+}
+
+QFont HeadingFont()
+{
+    static const QString family = [] {
+        const QString wanted = QStringLiteral("Arial Cyr");
+        return QFontDatabase::hasFamily(wanted) ? wanted : CalendarFont().family();
+    }();
+    return PixelFont(family, QFont::ExtraBold);
 }
 
 } // namespace orvane

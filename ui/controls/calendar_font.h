@@ -8,4 +8,8 @@ namespace orvane {
 // that family is not installed, the desktop's own sans-serif face at the same size.
 QFont CalendarFont();
 
+// The monitor's day headings: "Arial Cyr", 14 pixels, weight 800, or, where that family is not
+// installed, the calendar font's family at that size and weight.
+QFont HeadingFont();
+
 } // namespace orvane

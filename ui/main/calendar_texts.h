@@ -1,17 +1,15 @@
 #pragma once
 
+#include "store/date_names.h"
+
 #include <QString>
 
 namespace orvane {
 
 class CMonthTable;
 
-// "Январь" .. "Декабрь" for 1..12.
-QString MonthName(int month);
 // "Пн" .. "Вс" for the weekday rows 0..6 (Monday first).
 QString WeekdayAbbreviation(int row);
-// The full weekday name of a date, e.g. "Воскресенье".
-QString WeekdayName(int year, int month, int day);
 // A day number as drawn in its cell: decimal, or upper-case hexadecimal ("A", "1F").
 QString DayNumberText(int day, bool hexadecimal);
 // The menu button's year text for the first `scale` months of the span:

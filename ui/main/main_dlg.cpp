@@ -28,6 +28,7 @@
 #include "ui/reminders/day_popup.h"
 #include "ui/settings/settings_dialog.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QContextMenuEvent>
@@ -103,6 +104,12 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
     m_hintTimer.setObjectName(QStringLiteral("TIMER_HINT"));
     connect(&m_hintTimer, &QTimer::timeout, this, &CMainDlg::OnHintTimer);
     m_hintTimer.start(2500);
+
+    m_trayTimer.setObjectName(QStringLiteral("TIMER_TRAY"));
+    connect(&m_trayTimer, &QTimer::timeout, this, &CMainDlg::OnTrayTimer);
+    connect(&m_tray, &CSystemTray::command, this, &CMainDlg::OnCommand);
+    if (m_context.options.GetOptions() & OptionBit::TrayIcon)
+        OnTrayIconToggle(true);
 }
 
 CMainDlg::~CMainDlg() = default;
@@ -431,7 +438,11 @@ void CMainDlg::OnCommand(int id)
         OnMinimize();
         break;
     case res::CommandId::Close:
+    case res::CommandId::TrayClose:
         accept();
+        break;
+    case res::CommandId::TrayShow:
+        ShowFromTray();
         break;
     case res::CommandId::GoToDay: {
         CGoToDayDlg dialog(m_context.document.m_user,
@@ -473,6 +484,7 @@ void CMainDlg::OnCommand(int id)
 void CMainDlg::OnProperties()
 {
     CSettingsDialog dialog(m_context.options, m_context.registry, this);
+    connect(&dialog, &CSettingsDialog::trayIconToggled, this, &CMainDlg::OnTrayIconToggle);
     // Day numbers follow the hexadecimal option at once.
     connect(&dialog, &CSettingsDialog::optionsChanged, this, [this] {
         DrawMonths();
@@ -488,8 +500,12 @@ void CMainDlg::OnProperties()
 
 void CMainDlg::OnMinimize()
 {
-    // Hidden only while a tray icon could bring the window back; there is none, so minimise.
-    showMinimized();
+    // Hidden only while the tray icon can bring the window back; without a notification area to
+    // show the icon the window is minimised, so that it stays within reach.
+    if (m_tray.CanRestoreWindow())
+        HideBehindTray();
+    else
+        showMinimized();
 }
 
 void CMainDlg::PopupMenu(int popup, QWidget *button)
@@ -512,6 +528,12 @@ void CMainDlg::done(int result)
 {
     SavePosition();
     HideDayPopup();
+    // The modal run ends when the dialog goes from shown to hidden: a window hidden behind the
+    // tray icon is first made shown again, without reaching the screen.
+    if (isHidden()) {
+        setAttribute(Qt::WA_DontShowOnScreen);
+        QDialog::setVisible(true);
+    }
     QDialog::done(result);
 }
 
@@ -533,6 +555,12 @@ void CMainDlg::OnClockTimer()
     const QDate today = Clock::Today();
     if (today == m_table.Today())
         return;
+    // A dialog over the window may hold the events of a day: the change waits until it closes.
+    if (QApplication::activeModalWidget() && QApplication::activeModalWidget() != this)
+        return;
+    // The days after 28 February are numbered differently in a leap year.
+    if (today.year() != m_table.Today().year())
+        m_context.document.m_user.PlaceForYear(today.year());
     m_table.SetToday(today);
     LayoutControls();
     DrawMonths();

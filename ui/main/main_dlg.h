@@ -4,6 +4,7 @@
 #include "ui/main/month_grid_painter.h"
 #include "ui/main/month_table.h"
 #include "ui/main/status_hint_tracker.h"
+#include "ui/reminders/system_tray.h"
 
 #include <QColor>
 #include <QDialog>
@@ -51,6 +52,10 @@ public:
 
     // Runs the command of a control or menu entry (ids of res/menus.h).
     void OnCommand(int id);
+    // Adds (true) or removes the tray icon; the settings send it when the tray option changes.
+    void OnTrayIconToggle(bool add);
+    const CSystemTray &Tray() const { return m_tray; }
+    const QTimer &TrayTimer() const { return m_trayTimer; }
 
     const CMonthTable &MonthTable() const { return m_table; }
     const GridMetrics &Metrics() const { return m_metrics; }
@@ -61,6 +66,8 @@ public:
     void reject() override;
     // Ends the modal run, keeping the window position when the option asks for it.
     void done(int result) override;
+    // A hidden start does not show the window while the tray icon can bring it back.
+    void setVisible(bool visible) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -107,6 +114,9 @@ private:
     void ContinueFrameDrag(QPoint globalPoint);
     void ApplySize(QSize size, int scale, bool large);
     void OnClockTimer();
+    void OnTrayTimer();
+    void ShowFromTray();
+    void HideBehindTray();
     void OnHintTimer();
     void SavePosition();
 
@@ -139,6 +149,8 @@ private:
 
     QTimer m_clockTimer; // window timer 256, every second: the change of the date
     QTimer m_hintTimer;  // window timer 257, every 2.5 seconds: status hints
+    QTimer m_trayTimer;  // window timer 258, every 2 seconds while the tray icon exists
+    CSystemTray m_tray;
     CStatusHintTracker m_hints;
 };
 

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QSystemTrayIcon>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -247,8 +248,12 @@ TEST_F(MainWindowTest, EscapeAndCloseMinimiseOnlyTheCloseButtonEnds)
 
 TEST_F(MainWindowTest, StartedHiddenItComesUpMinimised)
 {
-    CMainDlg &w = Open(kOptions, false, false);
+    // No notification area here (offscreen): hiding would leave the window out of reach.
+    CMainDlg &w = Open(kOptions | OptionBit::TrayIcon, false, false);
+    EXPECT_TRUE(w.Tray().IsEnabled());
     EXPECT_TRUE(w.isMinimized());
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible());
 }
 
 TEST_F(MainWindowTest, MenuButtonsOpenTheirDropDownsWithHints)
@@ -502,6 +507,69 @@ TEST_F(MainWindowTest, TheDayChangeBringsTheViewBackToTheCurrentMonth)
     EXPECT_EQ(Button(1037)->text(), u"Календарь - 2025"_s);
     const QRect cell = w.DayRect(1, 1);
     EXPECT_EQ(FramePixel(cell.topLeft() + QPoint(2, 14)), QColor(255, 0, 0));
+}
+
+TEST_F(MainWindowTest, TheNewYearPlacesTheEventsForItsNumberingBeforeRedrawing)
+{
+    // A common year runs into a leap year: 1 March moves from slot 59 to slot 60.
+    today = QDate(2027, 12, 31);
+    AddEvents(3, 1, {u"Весна"_s});
+    AddEvents(12, 31, {u"Канун"_s});
+    ASSERT_FALSE(document.m_user.Slot(59).IsEmpty());
+    CMainDlg &w = Open();
+    today = QDate(2028, 1, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.MonthTable().Today() == today; }, 3000));
+    EXPECT_EQ(Names(3, 1), QStringList{u"Весна 3/1"_s});
+    EXPECT_EQ(Names(12, 31), QStringList{u"Канун 12/31"_s});
+    EXPECT_TRUE(document.m_user.Slot(59).IsEmpty()) << "29 February 2028 holds nothing";
+
+    // And back into a common year: the days share their slots as at load.
+    today = QDate(2029, 1, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.MonthTable().Today() == today; }, 3000));
+    EXPECT_EQ(Names(3, 1), QStringList{u"Весна 3/1"_s});
+    EXPECT_TRUE(document.m_user.Slot(365).IsEmpty());
+}
+
+TEST_F(MainWindowTest, TheDayChangeWaitsWhileADialogIsOpenOverTheWindow)
+{
+    today = QDate(2027, 12, 31);
+    AddEvents(3, 1, {u"Весна"_s});
+    CMainDlg &w = Open();
+    QDialog over(&w);
+    over.setModal(true);
+    over.show();
+    today = QDate(2028, 1, 1);
+    QTest::qWait(1300);
+    EXPECT_EQ(w.MonthTable().Today(), QDate(2027, 12, 31));
+    EXPECT_FALSE(document.m_user.Slot(59).IsEmpty()) << "the events stay put while the dialog may hold them";
+    over.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.MonthTable().Today() == today; }, 3000));
+    EXPECT_EQ(Names(3, 1), QStringList{u"Весна 3/1"_s});
+}
+
+TEST_F(MainWindowTest, TheTrayOptionAddsTheIconAndItsCommandsShowAndClose)
+{
+    CMainDlg &w = Open(kOptions | OptionBit::TrayIcon);
+    const QTimer *watchdog = &w.TrayTimer();
+    ASSERT_TRUE(w.Tray().IsEnabled());
+    EXPECT_TRUE(watchdog->isActive());
+    EXPECT_EQ(watchdog->interval(), 2000);
+    EXPECT_EQ(w.Tray().Icon()->toolTip(), u"Your Orvane"_s);
+
+    w.OnTrayIconToggle(false);
+    EXPECT_FALSE(w.Tray().IsEnabled());
+    EXPECT_FALSE(watchdog->isActive());
+    w.OnTrayIconToggle(true);
+    ASSERT_TRUE(w.Tray().IsEnabled());
+    EXPECT_EQ(w.Tray().Menu()->defaultAction()->text(), u"Показать"_s);
+
+    w.showMinimized();
+    Q_EMIT w.Tray().Icon()->activated(QSystemTrayIcon::DoubleClick); // "Показать", the default
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.isMinimized());
+    w.Tray().Menu()->actions().last()->trigger(); // "Закрыть": as the close button
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.result(), QDialog::Accepted);
 }
 
 TEST_F(MainWindowTest, ResizingByHandSnapsAndChangesTheScale)

@@ -1,0 +1,204 @@
+#include "ui/reminders/monitor_dialog.h"
+
+#include "app/app_context.h"
+#include "res/menus.h"
+#include "res/pictures.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+#include "settings/option_flags.h"
+#include "settings/registry_store.h"
+#include "store/clock.h"
+#include "store/data_file.h"
+#include "ui/reminders/monitor_geometry.h"
+#include "ui/reminders/monitor_list_box.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QToolBar>
+
+namespace orvane {
+
+namespace {
+
+const QColor kBackColor(255, 255, 204);
+const QString kRegistrySection = QStringLiteral("Orvane");
+const QString kPositionX = QStringLiteral("PositionX");
+const QString kPositionY = QStringLiteral("PositionY");
+
+// The tooltip part of a toolbar string: "<status hint>\n<tooltip>".
+QString ToolTipOf(int stringId)
+{
+    return res::LoadString(stringId).section(u'\n', 1);
+}
+
+} // namespace
+
+CMonitorDialog::CMonitorDialog(AppContext &context, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_context(context)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setObjectName(QStringLiteral("138"));
+    setWindowTitle(QStringLiteral("Монитор"));
+    setWindowIcon(LoadIcon(res::IDI_MAINFRAME));
+    setFixedSize(MonitorWindowSize());
+
+    m_list = new CMonitorListBox(this);
+    m_list->setObjectName(QStringLiteral("1056"));
+    m_list->setGeometry(MonitorListRect(size()));
+    m_list->viewport()->installEventFilter(this);
+    FillUpcomingDays(context.document.m_user);
+
+    CreateToolbar();
+    DrawBackground();
+    PlaceWindow();
+    setMask(QRegion(MonitorShape(size())));
+}
+
+CMonitorDialog::~CMonitorDialog() = default;
+
+bool CMonitorDialog::FillUpcomingDays(const CUser &user)
+{
+    m_list->SetDays(FindUpcomingDays(user, Clock::Today(), m_context.options.GetMonitorDays()));
+    return HasUpcomingDays();
+}
+
+bool CMonitorDialog::HasUpcomingDays() const
+{
+    return !m_list->Days().empty();
+}
+
+const std::vector<UpcomingDay> &CMonitorDialog::Days() const
+{
+    return m_list->Days();
+}
+
+void CMonitorDialog::CreateToolbar()
+{
+    m_toolbar = new QToolBar(this);
+    m_toolbar->setIconSize(QSize(res::kMonitorToolbarImageWidth, 15));
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setGeometry(MonitorToolbarRect(size()));
+    const struct {
+        int id;
+        int image;
+        void (CMonitorDialog::*slot)();
+    } buttons[] = {{res::CommandId::MonitorOpenCalendar, 0, &QDialog::accept},
+                   {res::CommandId::MonitorClose, 1, &QDialog::reject}};
+    for (const auto &button : buttons) {
+        QAction *action = m_toolbar->addAction(
+            LoadStripIcon(res::IDR_MONITOR_TOOLBAR, button.image, res::kMonitorToolbarImageWidth, Qt::black),
+            res::LoadString(button.id).section(u'\n', 0, 0));
+        action->setToolTip(ToolTipOf(button.id));
+        action->setObjectName(QString::number(button.id));
+        connect(action, &QAction::triggered, this, button.slot);
+    }
+}
+
+void CMonitorDialog::DrawBackground()
+{
+    const qreal ratio = devicePixelRatioF();
+    m_bmpBack = QPixmap(size() * ratio);
+    m_bmpBack.setDevicePixelRatio(ratio);
+    m_bmpBack.fill(kBackColor);
+    QPainter p(&m_bmpBack);
+    p.fillRect(MonitorBandRect(size()), palette().color(QPalette::Button));
+    p.setPen(Qt::black);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.drawPixmap(width() - 31, 0, LoadPicture(res::IDB_FOLDED_CORNER, ratio));
+}
+
+void CMonitorDialog::PlaceWindow()
+{
+    if (m_context.options.GetOptions() & OptionBit::SaveMonitorPosition) {
+        qint32 x = -1;
+        qint32 y = -1;
+        m_context.registry.ReadInt(kRegistrySection, kPositionX, x);
+        m_context.registry.ReadInt(kRegistrySection, kPositionY, y);
+        if (x >= 0 && y >= 0) {
+            move(x, y);
+            return;
+        }
+    }
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    move(DefaultMonitorPosition(area, size()));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
+int CMonitorDialog::exec()
+{
+    if (!HasUpcomingDays()) {
+        setResult(Rejected);
+        return Rejected;
+    }
+    return QDialog::exec();
+}
+
+void CMonitorDialog::done(int result)
+{
+    SavePosition();
+    QDialog::done(result);
+}
+
+void CMonitorDialog::SavePosition()
+{
+    if (!(m_context.options.GetOptions() & OptionBit::SaveMonitorPosition))
+        return;
+    const QRect frame = frameGeometry();
+    if (frame.x() + frame.width() <= 0)
+        return;
+    m_context.registry.WriteInt(kRegistrySection, kPositionX, frame.x());
+    m_context.registry.WriteInt(kRegistrySection, kPositionY, frame.y());
+}
+
+void CMonitorDialog::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    const qreal ratio = m_bmpBack.devicePixelRatio();
+    for (const QRect &r : event->region())
+        p.drawPixmap(r, m_bmpBack, QRect(r.topLeft() * ratio, r.size() * ratio));
+}
+
+bool CMonitorDialog::Drag(QEvent *event)
+{
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPoint global = mouse->globalPosition().toPoint();
+    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        m_ptGrab = global - pos();
+        return true;
+    }
+    if (event->type() == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
+        const QScreen *at = QGuiApplication::screenAt(global);
+        const QRect screen = (at ? at : this->screen())->geometry();
+        move(SnapMonitorPosition(QRect(global - m_ptGrab, size()), screen));
+        return true;
+    }
+    return false;
+}
+
+void CMonitorDialog::mousePressEvent(QMouseEvent *event)
+{
+    if (!Drag(event))
+        QDialog::mousePressEvent(event);
+}
+
+void CMonitorDialog::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!Drag(event))
+        QDialog::mouseMoveEvent(event);
+}
+
+bool CMonitorDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // The list is part of the note: dragging it moves the window too.
+    if (watched == m_list->viewport()
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove))
+        return Drag(event);
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace orvane

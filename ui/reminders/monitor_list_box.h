@@ -1,0 +1,45 @@
+#pragma once
+
+#include "store/upcoming_days.h"
+
+#include <QListWidget>
+
+#include <vector>
+
+class QFontMetrics;
+
+namespace orvane {
+
+// The monitor's list: one item for each day that holds events to be notified, in the order of
+// the days, drawn by hand with variable heights: the day's heading in bold, the date line in
+// grey on the right, then a bullet and the word-wrapped name of each flagged event. No item
+// can be selected.
+class CMonitorListBox : public QListWidget {
+    Q_OBJECT
+public:
+    static constexpr int kEventIndent = 30;
+
+    explicit CMonitorListBox(QWidget *parent);
+
+    // Replaces the items by `days`.
+    void SetDays(std::vector<UpcomingDay> days);
+    const std::vector<UpcomingDay> &Days() const { return m_days; }
+
+    // The height of the item of `day` in a list `width` pixels wide: 30 pixels, the height of
+    // each flagged name word-wrapped in the width it is drawn in, and one line more when the
+    // date line goes under the heading.
+    static int ItemHeight(const UpcomingDay &day, const QFontMetrics &metrics, int width);
+    // Whether the date line, right-aligned, would run into the heading: it then goes on the
+    // line under it (a font wider than the window was made for).
+    static bool DateLineBelow(const UpcomingDay &day, const QFontMetrics &metrics, int width);
+    // The item-relative top of the first event line: 23, or a line lower under a date line
+    // that went under the heading.
+    static int EventsTop(const UpcomingDay &day, const QFontMetrics &metrics, int width);
+    // Where a name is drawn that starts at `top` of an item at `item`.
+    static QRect NameRect(const QRect &item, int top);
+
+private:
+    std::vector<UpcomingDay> m_days;
+};
+
+} // namespace orvane
