@@ -3,6 +3,8 @@
 // in the same run. Prints the medians and ratios.
 #include "exchange/exchange_document.h"
 #include "exchange/exchange_reader.h"
+#include "exchange/ical_document.h"
+#include "exchange/ical_reader.h"
 #include "exchange/import_merge.h"
 #include "store/clock.h"
 #include "store/user.h"
@@ -95,8 +97,37 @@ void BM_Merge(benchmark::State &state)
     }
 }
 
+// The same calendar as iCalendar, written and read back.
+void BM_ICalendarExport(benchmark::State &state)
+{
+    CUser user = TheFixture().user;
+    for (int index = 0; index < kDaySlots; ++index)
+        for (CEventRecord &event : user.Slot(index))
+            event.Selected = 1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildICalendar(user).text.size());
+}
+
+void BM_ICalendarImport(benchmark::State &state)
+{
+    CUser user = TheFixture().user;
+    for (int index = 0; index < kDaySlots; ++index)
+        for (CEventRecord &event : user.Slot(index))
+            event.Selected = 1;
+    const QByteArray text = BuildICalendar(user).text;
+    for (auto _ : state) {
+        CEventList list;
+        std::vector<MergeNote> skipped;
+        if (!ReadICalendar(text, list, skipped).ok())
+            state.SkipWithError("import failed");
+        benchmark::DoNotOptimize(list.GetCount());
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_ICalendarExport)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ICalendarImport)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 BENCHMARK(BM_LibxmlSerialise)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);

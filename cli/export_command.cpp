@@ -2,6 +2,7 @@
 
 #include "cli/cli_calendar.h"
 #include "exchange/exchange_document.h"
+#include "exchange/ical_document.h"
 #include "store/atomic_file.h"
 
 #include <cstdio>
@@ -13,6 +14,7 @@ namespace {
 struct ExportRequest {
     QString out;
     bool clipboardForm = false;
+    bool iCalendar = false; // --format ics
     QStringList names;
     QStringList categories;
     QString calendar = CDataFile::GetFilePath();
@@ -25,6 +27,8 @@ bool Parse(const QStringList &arguments, ExportRequest &request)
         const bool hasValue = i + 1 < arguments.size();
         if (argument == u"--clipboard-form")
             request.clipboardForm = true;
+        else if (argument == u"--format" && hasValue && (arguments[i + 1] == u"xml" || arguments[i + 1] == u"ics"))
+            request.iCalendar = arguments[++i] == u"ics";
         else if (argument == u"--out" && hasValue)
             request.out = arguments[++i];
         else if (argument == u"--name" && hasValue)
@@ -38,7 +42,25 @@ bool Parse(const QStringList &arguments, ExportRequest &request)
             return false;
         }
     }
+    if (request.iCalendar && request.clipboardForm) {
+        PrintError(QStringLiteral("export: --clipboard-form is a form of the XML document, not of iCalendar"));
+        return false;
+    }
     return true;
+}
+
+// The document asked for; empty when it cannot be built.
+QByteArray Document(const CUser &user, const ExportRequest &request)
+{
+    if (request.iCalendar) {
+        const ICalendarExport calendar = BuildICalendar(user);
+        if (calendar.leftOut > 0)
+            PrintError(QStringLiteral("export: %1 event(s) dated on a day no year has (such as 31 April) "
+                                      "cannot be written in iCalendar and were left out").arg(calendar.leftOut));
+        return calendar.text;
+    }
+    const std::optional<CExchangeDocument> built = CExchangeDocument::Build(user);
+    return !built ? QByteArray() : request.clipboardForm ? built->ClipboardForm() : built->FileForm();
 }
 
 void SelectEvents(CUser &user, const ExportRequest &request)
@@ -61,8 +83,7 @@ int RunExport(const QStringList &arguments)
     if (!calendar.Load(request.calendar))
         return kFailed;
     SelectEvents(calendar.User(), request);
-    const std::optional<CExchangeDocument> built = CExchangeDocument::Build(calendar.User());
-    const QByteArray bytes = !built ? QByteArray() : request.clipboardForm ? built->ClipboardForm() : built->FileForm();
+    const QByteArray bytes = Document(calendar.User(), request);
     if (bytes.isEmpty()) {
         PrintError(QStringLiteral("export: the document cannot be built (out of memory)"));
         return kFailed;

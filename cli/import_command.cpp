@@ -2,7 +2,7 @@
 
 #include "app/single_instance.h"
 #include "cli/cli_calendar.h"
-#include "exchange/exchange_reader.h"
+#include "exchange/import_file.h"
 #include "exchange/import_merge.h"
 
 #include <QFile>
@@ -51,14 +51,14 @@ bool SameFile(const QString &a, const QString &b)
     return first.absoluteFilePath() == second.absoluteFilePath();
 }
 
-ExchangeReadResult ReadDocument(const QString &source, CEventList &list)
+ExchangeReadResult ReadDocument(const QString &source, CEventList &list, ImportRead &read)
 {
     if (source != u"-")
-        return ReadExchangeFile(source, list);
+        return ReadImportFile(source, list, read);
     QFile input;
     if (!input.open(stdin, QIODevice::ReadOnly))
         return {ExchangeReadFailure::CannotOpen, input.errorString()};
-    return ReadExchangeDevice(input, list);
+    return ReadImportDevice(input, list, read);
 }
 
 QString Describe(MergeReason reason)
@@ -80,6 +80,14 @@ QString Describe(MergeReason reason)
         return QStringLiteral("notes cut to 255 characters");
     case MergeReason::OutsideCodePage:
         return QStringLiteral("characters outside Windows-1251 replaced by \"?\"");
+    case MergeReason::NotAnEvent:
+        return QStringLiteral("not an event");
+    case MergeReason::NotYearly:
+        return QStringLiteral("does not come back every year on one date");
+    case MergeReason::NotAllDay:
+        return QStringLiteral("has a time of day, not all day");
+    case MergeReason::NoBirthday:
+        return QStringLiteral("no birthday");
     }
     return {};
 }
@@ -90,11 +98,9 @@ void PrintReport(const MergeReport &report)
         QStringList reasons;
         for (const MergeReason reason : note.reasons)
             reasons << Describe(reason);
-        const QString line = QStringLiteral("%1: \"%2\" %3/%4: %5\n")
-                                 .arg(note.Added() ? u"changed" : u"skipped", note.name)
-                                 .arg(note.month)
-                                 .arg(note.day)
-                                 .arg(reasons.join(u"; "));
+        const QString date = note.month > 0 ? QStringLiteral(" %1/%2").arg(note.month).arg(note.day) : QString();
+        const QString line = QStringLiteral("%1: \"%2\"%3: %4\n")
+                                 .arg(note.Added() ? u"changed" : u"skipped", note.name, date, reasons.join(u"; "));
         std::fputs(line.toUtf8().constData(), stdout);
     }
     std::printf("added %d, skipped %d, changed %d\n", report.added, report.skipped, report.changed);
@@ -119,15 +125,17 @@ int RunImport(const QStringList &arguments)
     if (!calendar.Load(request.calendar))
         return kFailed;
     CEventList list;
-    const ExchangeReadResult read = ReadDocument(request.source, list);
-    if (!read.ok()) {
+    ImportRead read{calendar.User().GetCategory(0), {}};
+    const ExchangeReadResult result = ReadDocument(request.source, list, read);
+    if (!result.ok()) {
         PrintError(QStringLiteral("import: refused %1: %2")
-                       .arg(request.source == u"-" ? QStringLiteral("standard input") : request.source, read.detail));
+                       .arg(request.source == u"-" ? QStringLiteral("standard input") : request.source, result.detail));
         return kFailed;
     }
     for (CEventRecord &record : list)
         record.Selected = 1;
-    const MergeReport report = MergeImportedEvents(calendar.User(), list);
+    MergeReport report = MergeImportedEvents(calendar.User(), list);
+    report.AddUnread(std::move(read.unread));
     if (!request.dryRun && report.added > 0) {
         const SaveResult saved = calendar.Save(request.calendar);
         if (!saved.ok) {

@@ -1,8 +1,7 @@
 #include "exchange/exchange_reader.h"
 
+#include "exchange/capped_read.h"
 #include "exchange/cp1251_encoding.h"
-
-#include <QFile>
 
 #include <libxml/parser.h>
 
@@ -123,15 +122,10 @@ QString ParserError(xmlParserCtxtPtr parser)
         .arg(QString::fromUtf8(error->message).trimmed());
 }
 
-ExchangeReadResult TooLarge()
-{
-    return {ExchangeReadFailure::TooLarge, QStringLiteral("the document is larger than 16 MiB")};
-}
-
 ExchangeReadResult Parse(QByteArrayView bytes, const char *encoding, int options, CEventList &list)
 {
     if (bytes.size() > kMaxExchangeDocumentBytes)
-        return TooLarge();
+        return TooLargeDocument();
     if (bytes.isEmpty()) // libxml2 would not even start on it
         return {ExchangeReadFailure::NotWellFormed, QStringLiteral("the document is empty")};
     UseOwnCp1251Encoding();
@@ -168,41 +162,22 @@ ExchangeReadResult ReadExchangeDocument(QByteArrayView bytes, CEventList &list)
 ExchangeReadResult ReadExchangeText(const QString &text, CEventList &list)
 {
     if (text.size() > kMaxExchangeDocumentBytes) // its UTF-8 form is no shorter
-        return TooLarge();
+        return TooLargeDocument();
     return Parse(text.toUtf8(), "UTF-8", XML_PARSE_IGNORE_ENC, list);
 }
 
 ExchangeReadResult ReadExchangeDevice(QIODevice &device, CEventList &list)
 {
-    char chunk[64 * 1024];
-    // Room for all at once: growing step by step would hold the old and the new copy together.
-    // Pages not written to are never touched, so a small document costs no more.
     QByteArray bytes;
-    bytes.reserve(device.isSequential() ? kMaxExchangeDocumentBytes + qsizetype(sizeof chunk)
-                                        : qMin(device.size(), kMaxExchangeDocumentBytes + 1));
-    for (;;) {
-        const qint64 read = device.read(chunk, sizeof chunk);
-        if (read < 0)
-            return {ExchangeReadFailure::CannotOpen, device.errorString()};
-        if (read == 0)
-            break;
-        bytes.append(chunk, read);
-        if (bytes.size() > kMaxExchangeDocumentBytes)
-            return TooLarge();
-    }
-    return ReadExchangeDocument(bytes, list);
+    const ExchangeReadResult read = ReadCapped(device, bytes);
+    return read.ok() ? ReadExchangeDocument(bytes, list) : read;
 }
 
 ExchangeReadResult ReadExchangeFile(const QString &path, CEventList &list)
 {
-    if (path.isEmpty())
-        return {ExchangeReadFailure::CannotOpen, QStringLiteral("no file name")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {ExchangeReadFailure::CannotOpen, file.errorString()};
-    if (!file.isSequential() && file.size() > kMaxExchangeDocumentBytes)
-        return TooLarge();
-    return ReadExchangeDevice(file, list);
+    QByteArray bytes;
+    const ExchangeReadResult read = ReadFileCapped(path, bytes);
+    return read.ok() ? ReadExchangeDocument(bytes, list) : read;
 }
 
 } // namespace orvane

@@ -28,6 +28,14 @@ QString ReasonText(MergeReason reason)
         return QCoreApplication::translate("MergeReport", "описание сокращено до 255 символов");
     case MergeReason::OutsideCodePage:
         return QCoreApplication::translate("MergeReport", "недопустимые символы заменены на \"?\"");
+    case MergeReason::NotAnEvent:
+        return QCoreApplication::translate("MergeReport", "не событие (задача, запись дневника и т. п.)");
+    case MergeReason::NotYearly:
+        return QCoreApplication::translate("MergeReport", "не повторяется каждый год в один и тот же день");
+    case MergeReason::NotAllDay:
+        return QCoreApplication::translate("MergeReport", "событие со временем, а не на весь день");
+    case MergeReason::NoBirthday:
+        return QCoreApplication::translate("MergeReport", "у контакта не указан день рождения");
     }
     return {};
 }
@@ -35,7 +43,8 @@ QString ReasonText(MergeReason reason)
 constexpr MergeReason kAllReasons[] = {
     MergeReason::NoSuchDate,  MergeReason::DayFull,  MergeReason::CategoryListFull,
     MergeReason::NoCategory,  MergeReason::CategoryCut, MergeReason::NameCut,
-    MergeReason::NotesCut,    MergeReason::OutsideCodePage,
+    MergeReason::NotesCut,    MergeReason::OutsideCodePage, MergeReason::NotAnEvent,
+    MergeReason::NotYearly,   MergeReason::NotAllDay, MergeReason::NoBirthday,
 };
 
 // "<heading>: N" and a line per reason of that kind that occurred.
@@ -52,7 +61,7 @@ QString Section(const MergeReport &report, const QString &heading, int count, bo
 
 bool SkipsRecord(MergeReason reason)
 {
-    return reason == MergeReason::NoSuchDate || reason == MergeReason::DayFull;
+    return reason == MergeReason::NoSuchDate || reason == MergeReason::DayFull || reason >= MergeReason::NotAnEvent;
 }
 
 int MergeReport::Count(MergeReason reason) const
@@ -60,6 +69,12 @@ int MergeReport::Count(MergeReason reason) const
     return static_cast<int>(std::count_if(notes.begin(), notes.end(), [reason](const MergeNote &note) {
         return std::find(note.reasons.begin(), note.reasons.end(), reason) != note.reasons.end();
     }));
+}
+
+void MergeReport::AddUnread(std::vector<MergeNote> unread)
+{
+    skipped += static_cast<int>(unread.size());
+    notes.insert(notes.end(), std::make_move_iterator(unread.begin()), std::make_move_iterator(unread.end()));
 }
 
 QString MergeReportMessage(const MergeReport &report)

@@ -16,6 +16,11 @@ enum class MergeReason {
     NameCut,          // name cut to 40 characters
     NotesCut,         // notes cut to 255 characters
     OutsideCodePage,  // characters the calendar cannot hold became "?"
+    // Entries of an iCalendar or vCard file that are not read as events:
+    NotAnEvent,       // a to-do, a journal entry or another component that is no event
+    NotYearly,        // does not come back every year on one date
+    NotAllDay,        // has a time of day
+    NoBirthday,       // a contact without a birthday
 };
 
 bool SkipsRecord(MergeReason reason);
@@ -37,6 +42,8 @@ struct MergeReport {
     std::vector<MergeNote> notes; // in list order
 
     int Count(MergeReason reason) const;
+    // Counts entries a reader did not take as skipped, and appends their notes.
+    void AddUnread(std::vector<MergeNote> unread);
 };
 
 // The message shown after the import wizard's merge: how many events were added and, when any

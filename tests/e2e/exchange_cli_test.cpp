@@ -174,3 +174,87 @@ TEST(ExchangeCli, ImportWaitsForTheCalendarProgramToEnd)
     ASSERT_EQ(sandbox.runCtl({u"import"_s, doc}, &out, &err), 0) << err.constData();
     EXPECT_EQ(Names(Calendar::ReadFrom(sandbox.calendarPath()), 6, 1), QStringList{u"new"_s});
 }
+
+TEST(ExchangeCli, AnICalendarExportImportsIntoAnotherCalendarAndComposesWithTheFilters)
+{
+    CalendarSandbox from;
+    Calendar().Add(3, 8, u"Маша"_s, u"две\nстроки"_s, 1).Add(2, 29, u"Касьян"_s).Add(1, 2, u"Петя"_s).WriteTo(from.calendarPath());
+    QByteArray ics, err;
+    ASSERT_EQ(from.runCtl({u"export"_s, u"--format"_s, u"ics"_s}, &ics, &err), 0) << err.constData();
+    EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_EQ(ics.count("BEGIN:VEVENT"), 3);
+    EXPECT_TRUE(ics.contains("SUMMARY:Маша\r\n")) << "UTF-8";
+    EXPECT_TRUE(ics.contains("DTSTART;VALUE=DATE:20260228\r\n")) << "ORVANE_TODAY gives the year";
+    QByteArray again;
+    ASSERT_EQ(from.runCtl({u"export"_s, u"--format"_s, u"ics"_s}, &again), 0);
+    EXPECT_EQ(again, ics) << "the same calendar, the same document";
+
+    const QString file = from.dataDir() + u"/out.ics"_s;
+    QByteArray out;
+    ASSERT_EQ(from.runCtl({u"export"_s, u"--category"_s, u"Остальное"_s, u"--format"_s, u"ics"_s, u"--out"_s, file}, &out), 0);
+    EXPECT_EQ(readFile(file).count("BEGIN:VEVENT"), 1);
+    EXPECT_EQ(from.runCtl({u"export"_s, u"--format"_s, u"ics"_s, u"--clipboard-form"_s}, &out, &err), 2);
+    EXPECT_EQ(from.runCtl({u"export"_s, u"--format"_s, u"pdf"_s}, &out, &err), 2);
+
+    CalendarSandbox to;
+    Calendar().WriteTo(to.calendarPath());
+    ASSERT_EQ(to.runCtl({u"import"_s, u"-"_s}, ics, &out, &err), 0) << err.constData();
+    EXPECT_EQ(out, "added 3, skipped 0, changed 0\n");
+    const CUser user = Calendar::ReadFrom(to.calendarPath());
+    EXPECT_EQ(Names(user, 2, 29), QStringList{u"Касьян"_s});
+    EXPECT_EQ(Names(user, 3, 8), QStringList{u"Маша"_s});
+    const CEventRecord &masha = *user.Slot(CUser::SlotIndex(3, 8, 2026)).begin();
+    EXPECT_EQ(masha.Notes, u"две\nстроки"_s);
+    EXPECT_EQ(user.GetCategory(masha.Category), u"Остальное"_s);
+}
+
+TEST(ExchangeCli, ImportOfAnICalendarFileTellsWhatIsNoYearlyEvent)
+{
+    CalendarSandbox sandbox;
+    Calendar().WriteTo(sandbox.calendarPath());
+    const QString doc = sandbox.dataDir() + u"/cal.ics"_s;
+    writeFile(doc, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"
+                   "BEGIN:VEVENT\r\nSUMMARY:Годовщина\r\nCATEGORIES:Семья\r\nDTSTART;VALUE=DATE:20010911\r\nRRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n"
+                   "BEGIN:VEVENT\r\nSUMMARY:Встреча\r\nDTSTART:20260511T100000Z\r\nEND:VEVENT\r\n"
+                   "BEGIN:VTODO\r\nSUMMARY:Дело\r\nEND:VTODO\r\nEND:VCALENDAR\r\n");
+    QByteArray out, err;
+    ASSERT_EQ(sandbox.runCtl({u"import"_s, doc}, &out, &err), 0) << err.constData();
+    EXPECT_EQ(out, "skipped: \"Встреча\" 5/11: has a time of day, not all day\n"
+                   "skipped: \"Дело\": not an event\n"
+                   "added 1, skipped 2, changed 0\n");
+    const CUser user = Calendar::ReadFrom(sandbox.calendarPath());
+    EXPECT_EQ(Names(user, 9, 11), QStringList{u"Годовщина"_s});
+    EXPECT_EQ(user.Categories(), (QStringList{u"День рождения"_s, u"Семья"_s, u"Остальное"_s}));
+
+    // A file named .ics that is none, and a cut-off one: refused, the calendar as it was.
+    const QByteArray before = readFile(sandbox.calendarPath());
+    for (const QByteArray &bad : {QByteArray("<Orvane/>"), QByteArray("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\n")}) {
+        writeFile(doc, bad);
+        EXPECT_EQ(sandbox.runCtl({u"import"_s, doc}, &out, &err), 2);
+        EXPECT_TRUE(err.startsWith("orvanectl: import: refused ")) << err.constData();
+    }
+    EXPECT_EQ(readFile(sandbox.calendarPath()), before);
+}
+
+TEST(ExchangeCli, ImportOfContactsAddsTheirBirthdaysToTheFirstCategory)
+{
+    CalendarSandbox sandbox;
+    Calendar calendar;
+    calendar.WriteTo(sandbox.calendarPath());
+    const QString contacts = sandbox.dataDir() + u"/contacts.vcf"_s;
+    writeFile(contacts, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Иван Петров\r\nBDAY:1970-05-20\r\nEND:VCARD\r\n"
+                        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Без дня\r\nTEL:1\r\nEND:VCARD\r\n"
+                        "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=D0=AF\r\nBDAY:--1231\r\nEND:VCARD\r\n");
+    QByteArray out, err;
+    ASSERT_EQ(sandbox.runCtl({u"import"_s, contacts}, &out, &err), 0) << err.constData();
+    EXPECT_EQ(out, "skipped: \"Без дня\": no birthday\nadded 2, skipped 1, changed 0\n");
+    const CUser user = Calendar::ReadFrom(sandbox.calendarPath());
+    EXPECT_EQ(Names(user, 5, 20), QStringList{u"Иван Петров"_s});
+    EXPECT_EQ(Names(user, 12, 31), QStringList{u"Я"_s});
+    EXPECT_EQ(user.Slot(CUser::SlotIndex(5, 20, 2026)).begin()->Category, 0);
+    EXPECT_EQ(user.Categories(), (QStringList{u"День рождения"_s, u"Остальное"_s})) << "no category added";
+
+    ASSERT_EQ(sandbox.runCtl({u"--help"_s}, &out), 0);
+    EXPECT_TRUE(out.contains("--format xml|ics")) << out.constData();
+    EXPECT_TRUE(out.contains("BEGIN:VCARD"));
+}

@@ -13,6 +13,16 @@ namespace {
 
 constexpr QSize kBrowseSize(21, 21);
 
+// The kinds of file the dialog offers, each "<description> (*.<suffix>)", the exchange document
+// first; one more can be opened than written.
+QStringList FileFilters(CExchangePathRow::Mode mode)
+{
+    QStringList filters{QStringLiteral("XML file (*.xml)"), QStringLiteral("iCalendar (*.ics)")};
+    if (mode == CExchangePathRow::Mode::Open)
+        filters << QStringLiteral("vCard (*.vcf)");
+    return filters;
+}
+
 } // namespace
 
 CExchangePathRow::CExchangePathRow(Mode mode, QWidget *parent)
@@ -50,8 +60,13 @@ void CExchangePathRow::OnBrowse()
     dialog.setAcceptMode(m_mode == Mode::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(m_mode == Mode::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("xml"));
-    dialog.setNameFilter(QStringLiteral("XML file (*.xml)"));
+    dialog.setNameFilters(FileFilters(m_mode));
     dialog.selectFile(QStringLiteral("orvane.xml"));
+    // The chosen kind of file gives the suffix a bare name gets (the dialog itself changes the
+    // suffix of the name in the field).
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+        dialog.setDefaultSuffix(filter.section(u'.', -1).chopped(1));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     m_edit->setText(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));

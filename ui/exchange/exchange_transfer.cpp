@@ -3,6 +3,8 @@
 #include "exchange/exchange_document.h"
 #include "store/atomic_file.h"
 #include "exchange/exchange_reader.h"
+#include "exchange/ical_document.h"
+#include "exchange/import_file.h"
 #include "store/message.h"
 #include "store/windows1251.h"
 
@@ -27,19 +29,20 @@ int ExportEvents(const CUser &user, ExchangeTarget target, const QString &path)
             QGuiApplication::clipboard()->setText(DecodeCp1251(text));
     }
     if (target != ExchangeTarget::Clipboard && !path.isEmpty()) {
-        const QByteArray bytes = document->FileForm();
+        const bool iCalendar = path.endsWith(QStringLiteral(".ics"), Qt::CaseInsensitive);
+        const QByteArray bytes = iCalendar ? BuildICalendar(user).text : document->FileForm();
         if (bytes.isEmpty() || !WriteFileAtomically(path, bytes).ok)
             ShowMessage(QCoreApplication::translate("ExchangeTransfer", "Не удалось экспортировать события в файл: ") + path);
     }
     return 1;
 }
 
-int ImportEvents(ExchangeTarget source, CEventList &list, const QString &path)
+int ImportEvents(ExchangeTarget source, CEventList &list, const QString &path, ImportRead &read)
 {
     ExchangeReadResult result;
     QString refusal;
     if (source == ExchangeTarget::File) {
-        result = ReadExchangeFile(path, list);
+        result = ReadImportFile(path, list, read);
         refusal = QCoreApplication::translate("ExchangeTransfer", "В файле находится неверный формат данных для импорта.");
     } else {
         const QString text = QGuiApplication::clipboard()->text();

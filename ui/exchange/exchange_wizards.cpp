@@ -1,5 +1,6 @@
 #include "ui/exchange/exchange_wizards.h"
 
+#include "exchange/import_file.h"
 #include "exchange/import_merge.h"
 #include "store/data_file.h"
 #include "store/message.h"
@@ -31,10 +32,10 @@ std::unique_ptr<CExchangeWizard> NewExportWizard(CUser &user, QWidget *parent)
     return wizard;
 }
 
-std::unique_ptr<CExchangeWizard> NewImportWizard(CEventList &list, QWidget *parent)
+std::unique_ptr<CExchangeWizard> NewImportWizard(CEventList &list, ImportRead &read, QWidget *parent)
 {
     auto wizard = std::make_unique<CExchangeWizard>(parent);
-    wizard->AddPage(new CWizardImport(list), CExchangeWizard::tr("Импорт событий [Шаг 1 из 2]"));
+    wizard->AddPage(new CWizardImport(list, read), CExchangeWizard::tr("Импорт событий [Шаг 1 из 2]"));
     wizard->AddPage(new CWizardImportLast(list), CExchangeWizard::tr("Импорт событий [Шаг 2 из 2]"));
     return wizard;
 }
@@ -47,9 +48,11 @@ void RunExportWizard(CUser &user, QWidget *parent)
 void RunImportWizard(CDataFile &document, QWidget *parent, const std::function<void()> &redraw)
 {
     CEventList list;
-    if (NewImportWizard(list, parent)->exec() != QDialog::Accepted)
+    ImportRead read{document.m_user.GetCategory(0), {}};
+    if (NewImportWizard(list, read, parent)->exec() != QDialog::Accepted)
         return;
-    const MergeReport report = MergeImportedEvents(document.m_user, list);
+    MergeReport report = MergeImportedEvents(document.m_user, list);
+    report.AddUnread(std::move(read.unread));
     if (report.added > 0)
         document.Save(); // a failure is shown by Save itself
     redraw();

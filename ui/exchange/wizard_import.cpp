@@ -1,5 +1,6 @@
 #include "ui/exchange/wizard_import.h"
 
+#include "exchange/import_file.h"
 #include "ui/exchange/exchange_path_row.h"
 #include "ui/exchange/exchange_transfer.h"
 #include "ui/exchange/wizard_page_layout.h"
@@ -9,9 +10,10 @@
 
 namespace orvane {
 
-CWizardImport::CWizardImport(CEventList &list, QWidget *parent)
+CWizardImport::CWizardImport(CEventList &list, ImportRead &read, QWidget *parent)
     : QWizardPage(parent),
       m_list(list),
+      m_read(read),
       m_radioClipboard(new QRadioButton(tr("Импортировать из буфера обмена."), this)),
       m_radioFile(new QRadioButton(tr("Импортировать из файла:"), this)),
       m_path(new CExchangePathRow(CExchangePathRow::Mode::Open, this))
@@ -54,8 +56,8 @@ bool CWizardImport::validatePage()
 {
     ReadChoice();
     if (m_nChoice == 1)
-        return ImportEvents(ExchangeTarget::File, m_list, m_path->Path()) == 1;
-    return ImportEvents(ExchangeTarget::Clipboard, m_list, QString()) == 1;
+        return ImportEvents(ExchangeTarget::File, m_list, m_path->Path(), m_read) == 1;
+    return ImportEvents(ExchangeTarget::Clipboard, m_list, QString(), m_read) == 1;
 }
 
 } // namespace orvane

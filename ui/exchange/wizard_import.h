@@ -7,17 +7,19 @@ class QRadioButton;
 namespace orvane {
 
 class CEventList;
+struct ImportRead;
 class CExchangePathRow;
 
 // Import, step 1: from the clipboard or from a file. Next reads the document and appends its
-// events to the import list (again on every Next); a failed read keeps the wizard here.
+// events to the import list, and the entries of an iCalendar or vCard file it does not take
+// to `read` (again on every Next); a failed read keeps the wizard here.
 class CWizardImport : public QWizardPage {
     Q_OBJECT
 public:
     static constexpr int IDC_CLIPBOARD = 1068;
     static constexpr int IDC_FILE = 1069;
 
-    explicit CWizardImport(CEventList &list, QWidget *parent = nullptr);
+    CWizardImport(CEventList &list, ImportRead &read, QWidget *parent = nullptr);
 
     bool validatePage() override;
 
@@ -27,6 +29,7 @@ private:
     void OnSourceClicked();
 
     CEventList &m_list;
+    ImportRead &m_read;
     QRadioButton *m_radioClipboard;
     QRadioButton *m_radioFile;
     CExchangePathRow *m_path;

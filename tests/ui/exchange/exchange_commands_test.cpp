@@ -14,6 +14,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
@@ -131,6 +133,25 @@ TEST_F(ExchangeCommandsTest, ExportPutsTheCalendarOnTheClipboard)
               u"<Orvane version=\"1, 9, 2, 0\">\r\n<Event name=\"Лена\" information=\"\" category=\"День рождения\" "
               "month=\"5\" day=\"20\"/>\r\n</Orvane>\r\n"_s);
     EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+
+TEST_F(ExchangeCommandsTest, ImportOfContactsTellsHowManyHadNoBirthday)
+{
+    const QString contacts = sandbox.path() + u"/contacts.vcf"_s;
+    test::writeFile(contacts, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Лена\r\nBDAY:--0520\r\nEND:VCARD\r\n"
+                              "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Олег\r\nEND:VCARD\r\n"
+                              "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Гоша\r\nEND:VCARD\r\n");
+    RunCommand(res::CommandId::Import, [&](QWizard &wizard) {
+        QTest::mouseClick(wizard.currentPage()->findChild<QRadioButton *>(u"1069"_s), Qt::LeftButton, {}, QPoint(6, 8));
+        wizard.currentPage()->findChild<QLineEdit *>(u"1003"_s)->setText(contacts);
+        Press(wizard, QWizard::NextButton);
+        Press(wizard, QWizard::FinishButton);
+    });
+    ASSERT_EQ(document.m_user.GetDayEvents(5, 20).GetCount(), 1);
+    EXPECT_EQ(document.m_user.GetDayEvents(5, 20).begin()->Category, 0);
+    EXPECT_EQ(messages.texts, QStringList{u"Добавлено событий: 1.\n\nНе добавлено событий: 2\n"
+                                          "    у контакта не указан день рождения: 2"_s});
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "exchange/exchange_document.h"
+#include "exchange/import_file.h"
 #include "store/clock.h"
 #include "store/user.h"
 #include "store/windows1251.h"
@@ -18,6 +19,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -231,7 +233,8 @@ TEST_F(ExchangeWizardTest, ExportTargetsFollowTheBoxes)
 TEST_F(ExchangeWizardTest, ImportReadsOnEveryNextAndStaysOnAFailedRead)
 {
     CEventList list;
-    Show(NewImportWizard(list, nullptr));
+    ImportRead read;
+    Show(NewImportWizard(list, read, nullptr));
     EXPECT_EQ(wizard->windowTitle(), u"Импорт событий [Шаг 1 из 2]"_s);
     EXPECT_TRUE(Control(1068)->isChecked());
     EXPECT_FALSE(Control<QLineEdit>(1003)->isEnabled());
@@ -280,6 +283,49 @@ TEST_F(ExchangeWizardTest, ImportReadsOnEveryNextAndStaysOnAFailedRead)
         if (record.Selected)
             chosen << record.Name;
     EXPECT_EQ(chosen, (QStringList{u"anton"_s, u"Вера"_s}));
+}
+
+
+TEST_F(ExchangeWizardTest, TheExportFileDialogOffersICalendarAndWritesIt)
+{
+    Add(3, 8, u"Маша"_s).Selected = 1;
+    QTemporaryDir dir;
+    Show(NewExportWizard(user, nullptr));
+    QTest::mouseClick(Button(QWizard::NextButton), Qt::LeftButton);
+    Click(1071);
+    Click(1072);
+    QStringList filters;
+    QString proposed;
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [&, poll] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll->deleteLater();
+        filters = dialog->nameFilters();
+        auto *types = dialog->findChild<QComboBox *>(u"fileTypeCombo"_s);
+        auto *name = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s);
+        ASSERT_TRUE(types && name);
+        types->setCurrentIndex(1);
+        Q_EMIT types->activated(1); // as a user's choice gives them
+        Q_EMIT types->textActivated(types->currentText());
+        proposed = name->text();
+        const QString shots = QStringLiteral(ORVANE_BINARY_DIR "/artifacts");
+        QDir().mkpath(shots);
+        EXPECT_TRUE(dialog->grab().save(shots + u"/export_file_dialog.png"_s));
+        name->setText(dir.filePath(u"family"_s)); // no suffix: the chosen kind gives it
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    poll->start(10);
+    Click(1073);
+    EXPECT_EQ(filters, (QStringList{u"XML file (*.xml)"_s, u"iCalendar (*.ics)"_s}));
+    EXPECT_EQ(proposed, u"orvane.ics"_s);
+    EXPECT_EQ(Control<QLineEdit>(1003)->text().toStdString(), QDir::toNativeSeparators(dir.filePath(u"family.ics"_s)).toStdString());
+    QTest::mouseClick(Button(QWizard::FinishButton), Qt::LeftButton);
+    const QByteArray written = test::readFile(dir.filePath(u"family.ics"_s));
+    EXPECT_TRUE(written.startsWith("BEGIN:VCALENDAR\r\n")) << written.constData();
+    EXPECT_TRUE(written.contains("SUMMARY:Маша\r\n"));
+    EXPECT_TRUE(messages.texts.isEmpty());
 }
 
 } // namespace

@@ -1,0 +1,134 @@
+#include "exchange/ical_document.h"
+
+#include "exchange/exchange_document.h"
+#include "store/clock.h"
+#include "store/day_addressing.h"
+#include "store/user.h"
+
+#include <QCryptographicHash>
+#include <QHash>
+
+#include <libical/ical.h>
+
+#include <memory>
+
+namespace orvane {
+
+namespace {
+
+struct FreeComponent {
+    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
+};
+using Component = std::unique_ptr<icalcomponent, FreeComponent>;
+
+// Line breaks become LF, which the writer escapes as "\n"; the other control characters but
+// tab cannot be carried in a text value and become "?".
+QByteArray Text(const QString &text)
+{
+    QString cleaned = text;
+    cleaned.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    for (QChar &c : cleaned)
+        if (c.unicode() < 0x20 && c != u'\n' && c != u'\t')
+            c = u'?';
+    return cleaned.toUtf8();
+}
+
+icaltimetype Date(int year, int month, int day)
+{
+    icaltimetype date = icaltime_null_date();
+    date.year = year;
+    date.month = month;
+    date.day = day;
+    return date;
+}
+
+icaltimetype Midnight(QDate day)
+{
+    icaltimetype time = icaltime_null_time();
+    time.year = day.year();
+    time.month = day.month();
+    time.day = day.day();
+    time.zone = icaltimezone_get_utc_timezone();
+    return time;
+}
+
+// Gives each event a UID made of its date and content; equal events of one day are told apart
+// by their order.
+class UidMaker {
+public:
+    QByteArray Make(const CEventRecord &event, const QString &category)
+    {
+        QByteArray content = QByteArray::number(event.Month) + '/' + QByteArray::number(event.Day) + '\n'
+                             + category.toUtf8() + '\n' + event.Name.toUtf8() + '\n' + event.Notes.toUtf8();
+        const int repeat = m_seen[content]++;
+        if (repeat > 0)
+            content += '\n' + QByteArray::number(repeat);
+        return QCryptographicHash::hash(content, QCryptographicHash::Sha1).toHex().left(32) + "@orvane";
+    }
+
+private:
+    QHash<QByteArray, int> m_seen;
+};
+
+icalcomponent *NewEvent(const CEventRecord &event, const QString &category, const QByteArray &uid,
+                        int year, icaltimetype stamp)
+{
+    icalrecurrencetype rule;
+    icalrecurrencetype_clear(&rule);
+    rule.freq = ICAL_YEARLY_RECURRENCE;
+    int day = event.Day;
+    if (event.Month == 2 && event.Day == 29) {
+        rule.by_month[0] = 2;
+        rule.by_month_day[0] = -1;
+        day = DaysInMonth(2, year);
+    }
+    return icalcomponent_vanew(ICAL_VEVENT_COMPONENT,
+                               icalproperty_new_uid(uid.constData()),
+                               icalproperty_new_dtstamp(stamp),
+                               icalproperty_new_dtstart(Date(year, event.Month, day)),
+                               icalproperty_new_rrule(rule),
+                               icalproperty_new_summary(Text(event.Name).constData()),
+                               icalproperty_new_description(Text(event.Notes).constData()),
+                               icalproperty_new_categories(Text(category).constData()),
+                               icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT),
+                               nullptr);
+}
+
+} // namespace
+
+ICalendarExport BuildICalendar(const CUser &user)
+{
+    ICalendarExport result;
+    const QDate today = Clock::Today();
+    const icaltimetype stamp = Midnight(today);
+    const Component calendar(icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT,
+                                                 icalproperty_new_version("2.0"),
+                                                 icalproperty_new_prodid("-//Orvane//Orvane//RU"),
+                                                 icalproperty_new_calscale("GREGORIAN"),
+                                                 nullptr));
+    if (!calendar)
+        return result;
+    UidMaker uids;
+    for (int index = 0; index < kDaySlots; ++index) {
+        for (const CEventRecord &event : user.Slot(index)) {
+            if (!event.Selected)
+                continue;
+            if (!QDate::isValid(2000, event.Month, event.Day)) {
+                ++result.leftOut;
+                continue;
+            }
+            const QString category = ExchangeCategoryName(user, event);
+            icalcomponent *component = NewEvent(event, category, uids.Make(event, category), today.year(), stamp);
+            if (!component)
+                return result;
+            icalcomponent_add_component(calendar.get(), component);
+        }
+    }
+    if (char *text = icalcomponent_as_ical_string_r(calendar.get())) {
+        result.text = text;
+        icalmemory_free_buffer(text);
+    }
+    return result;
+}
+
+} // namespace orvane

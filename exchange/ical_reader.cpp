@@ -1,0 +1,172 @@
+#include "exchange/ical_reader.h"
+
+#include "exchange/capped_read.h"
+#include "exchange/content_lines.h"
+#include "store/day_addressing.h"
+
+#include <libical/ical.h>
+
+#include <memory>
+#include <optional>
+
+namespace orvane {
+
+namespace {
+
+constexpr int kLeapYear = 2000;
+// Calendars nest three deep (calendar, event, alarm); a deeper one is refused before parsing,
+// as freeing a very deep tree would exhaust the stack.
+constexpr int kMaxDepth = 16;
+
+struct FreeComponent {
+    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
+};
+
+ExchangeReadResult Broken(const QString &detail)
+{
+    return {ExchangeReadFailure::NotWellFormed, detail};
+}
+
+bool HasName(const QByteArray &line, QByteArrayView name)
+{
+    return line.size() >= name.size() && line.first(name.size()).compare(name, Qt::CaseInsensitive) == 0;
+}
+
+// Checks the BEGIN and END lines pair up and do not nest too deep.
+ExchangeReadResult CheckNesting(QByteArrayView bytes)
+{
+    ContentLines lines(bytes);
+    int depth = 0;
+    while (!lines.AtEnd()) {
+        const QByteArray line = lines.Next();
+        if (HasName(line, "BEGIN:")) {
+            if (++depth > kMaxDepth)
+                return Broken(QStringLiteral("line %1: components nested deeper than %2").arg(lines.LineNumber()).arg(kMaxDepth));
+        } else if (HasName(line, "END:") && --depth < 0) {
+            return Broken(QStringLiteral("line %1: END without BEGIN").arg(lines.LineNumber()));
+        }
+    }
+    if (depth != 0)
+        return Broken(QStringLiteral("the document ends inside a component (an END line is missing)"));
+    return {};
+}
+
+QString TextOf(icalcomponent *component, icalproperty_kind kind, const char *(*get)(const icalproperty *))
+{
+    icalproperty *property = icalcomponent_get_first_property(component, kind);
+    const char *text = property ? get(property) : nullptr;
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+bool NoneIn(const short *values)
+{
+    return values[0] == ICAL_RECURRENCE_ARRAY_MAX;
+}
+
+// At most one value in a BY list; gives it in `value` (0 when there is none).
+bool AtMostOne(const short *values, int &value)
+{
+    value = NoneIn(values) ? 0 : values[0];
+    return NoneIn(values) || values[1] == ICAL_RECURRENCE_ARRAY_MAX;
+}
+
+// The month and day a yearly rule names, over those of the start; false for any other rule.
+bool YearlyDate(const icalrecurrencetype &rule, int &month, int &day)
+{
+    const bool plain = rule.freq == ICAL_YEARLY_RECURRENCE && rule.interval <= 1 && rule.count == 0
+                       && icaltime_is_null_time(rule.until) && !rule.rscale && NoneIn(rule.by_second)
+                       && NoneIn(rule.by_minute) && NoneIn(rule.by_hour) && NoneIn(rule.by_day)
+                       && NoneIn(rule.by_year_day) && NoneIn(rule.by_week_no) && NoneIn(rule.by_set_pos);
+    int byMonth = 0;
+    int byMonthDay = 0;
+    if (!plain || !AtMostOne(rule.by_month, byMonth) || !AtMostOne(rule.by_month_day, byMonthDay))
+        return false;
+    if (byMonth != 0) {
+        if (icalrecurrencetype_month_is_leap(static_cast<short>(byMonth)))
+            return false;
+        month = icalrecurrencetype_month_month(static_cast<short>(byMonth));
+    }
+    if (byMonthDay < 0)
+        day = DaysInMonth(month, kLeapYear) + 1 + byMonthDay; // -1 is the month's last day
+    else if (byMonthDay > 0)
+        day = byMonthDay;
+    return true;
+}
+
+// Reads one VEVENT: a record, or the reason it is not one.
+std::optional<MergeReason> ReadEvent(icalcomponent *event, CEventRecord &record)
+{
+    record.Name = TextOf(event, ICAL_SUMMARY_PROPERTY, icalproperty_get_summary);
+    icalproperty *start = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+    if (!start)
+        return MergeReason::NoSuchDate;
+    const icaltimetype date = icalproperty_get_dtstart(start);
+    if (icaltime_is_null_time(date))
+        return MergeReason::NoSuchDate;
+    record.Month = date.month;
+    record.Day = date.day;
+    if (!icaltime_is_date(date))
+        return MergeReason::NotAllDay;
+    icalproperty *rule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+    if (!rule || icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)
+        || icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY))
+        return MergeReason::NotYearly;
+    if (!YearlyDate(icalproperty_get_rrule(rule), record.Month, record.Day))
+        return MergeReason::NotYearly;
+    record.Notes = TextOf(event, ICAL_DESCRIPTION_PROPERTY, icalproperty_get_description);
+    record.CategoryName = TextOf(event, ICAL_CATEGORIES_PROPERTY, icalproperty_get_categories);
+    return std::nullopt;
+}
+
+void ReadCalendar(icalcomponent *calendar, CEventList &records, std::vector<MergeNote> &skipped)
+{
+    for (icalcomponent *child = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); child;
+         child = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
+        const icalcomponent_kind kind = icalcomponent_isa(child);
+        if (kind == ICAL_VTIMEZONE_COMPONENT)
+            continue;
+        CEventRecord record;
+        std::optional<MergeReason> reason = MergeReason::NotAnEvent;
+        if (kind == ICAL_VEVENT_COMPONENT)
+            reason = ReadEvent(child, record);
+        else
+            record.Name = TextOf(child, ICAL_SUMMARY_PROPERTY, icalproperty_get_summary);
+        if (!reason) {
+            records.AddTail(record);
+            continue;
+        }
+        if (record.Name.isEmpty())
+            record.Name = QString::fromLatin1(icalcomponent_kind_to_string(kind));
+        skipped.push_back({record.Name, record.Month, record.Day, {*reason}});
+    }
+}
+
+} // namespace
+
+ExchangeReadResult ReadICalendar(QByteArrayView bytes, CEventList &list, std::vector<MergeNote> &skipped)
+{
+    if (bytes.size() > kMaxExchangeDocumentBytes)
+        return TooLargeDocument();
+    if (!StartsWithLine(bytes, "BEGIN:VCALENDAR"))
+        return Broken(QStringLiteral("not an iCalendar document: it does not begin with BEGIN:VCALENDAR"));
+    if (const ExchangeReadResult nesting = CheckNesting(bytes); !nesting.ok())
+        return nesting;
+    const QByteArray text = bytes.toByteArray(); // the parser wants a terminated string
+    const std::unique_ptr<icalcomponent, FreeComponent> root(icalparser_parse_string(text.constData()));
+    if (!root)
+        return Broken(QStringLiteral("not a complete iCalendar document"));
+    CEventList records;
+    std::vector<MergeNote> notes;
+    if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
+        ReadCalendar(root.get(), records, notes);
+    } else {
+        for (icalcomponent *calendar = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT);
+             calendar; calendar = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
+            ReadCalendar(calendar, records, notes);
+    }
+    list.AppendAll(std::move(records));
+    skipped.insert(skipped.end(), notes.begin(), notes.end());
+    return {};
+}
+
+} // namespace orvane
