@@ -471,6 +471,22 @@ than 40 characters.</translation>
         <source>Добавлено с изменениями</source>
         <translation>Added with changes</translation>
     </message>
+    <message>
+        <source>не событие (задача, запись дневника и т. п.)</source>
+        <translation>not an event (a to-do, a journal entry or the like)</translation>
+    </message>
+    <message>
+        <source>не повторяется каждый год в один и тот же день</source>
+        <translation>does not come back every year on the same day</translation>
+    </message>
+    <message>
+        <source>событие со временем, а не на весь день</source>
+        <translation>a timed event, not an all-day one</translation>
+    </message>
+    <message>
+        <source>у контакта не указан день рождения</source>
+        <translation>the contact has no birthday</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>

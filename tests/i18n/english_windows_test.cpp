@@ -1,5 +1,6 @@
 #include "app/app_context.h"
 #include "app/translations.h"
+#include "exchange/import_file.h"
 #include "res/menus.h"
 #include "res/string_table.h"
 #include "settings/option_flags.h"
@@ -128,7 +129,8 @@ protected:
         CMergeDaysDialog merge(document, 9, 12, 9, 14);
         Visit(merge, u"merge_days"_s, texts);
         CEventList imported;
-        for (const auto &wizard : {NewExportWizard(document.m_user, nullptr), NewImportWizard(imported, nullptr)}) {
+        ImportRead read;
+        for (const auto &wizard : {NewExportWizard(document.m_user, nullptr), NewImportWizard(imported, read, nullptr)}) {
             Visit(*wizard, wizard->windowTitle(), texts);
             wizard->show();
             wizard->next();
