@@ -710,6 +710,7 @@ void CMainDlg::mouseMoveEvent(QMouseEvent *event)
         ContinueFrameDrag(global);
         return;
     }
+    m_bKeySelection = false;
     const QPoint point = event->position().toPoint();
     switch (FrameHitTest(rect(), point)) {
     case FrameArea::MoveStrip:
@@ -755,7 +756,10 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent *event)
 void CMainDlg::leaveEvent(QEvent *event)
 {
     QDialog::leaveEvent(event);
-    LeaveDays(res::StringId::CalendarProperties);
+    // The display also reports leaving when other windows come and go: a day the keys chose
+    // stays until the pointer itself moves.
+    if (!m_bKeySelection)
+        LeaveDays(res::StringId::CalendarProperties);
 }
 
 bool CMainDlg::eventFilter(QObject *watched, QEvent *event)

@@ -125,6 +125,8 @@ private:
     bool OnKey(const QKeyEvent &event);
     // Marks a day hot with its weekday in the status line and its pop-up, as the pointer does.
     void ShowHotDay(int month, int day);
+    // ShowHotDay for a day the keys chose.
+    void SelectDayByKey(QDate day);
     void MoveSelectedDay(int days);
     void PageKeepingSelection(bool forward);
     void GoToToday();
@@ -149,6 +151,7 @@ private:
     QRect m_rcStatus;
     QString m_strStatus;
     PressRecord m_press;
+    bool m_bKeySelection = false; // the selected day was chosen by the keys, not the pointer
     FrameDrag m_frameDrag = FrameDrag::None;
     QPoint m_ptDragStart;
     QRect m_rcDragStart;

@@ -72,12 +72,17 @@ QDate CMainDlg::ShownSelectedDay() const
     return ShowsDate(m_table, Scale(), date) ? date : QDate();
 }
 
+void CMainDlg::SelectDayByKey(QDate day)
+{
+    m_bKeySelection = true;
+    ShowHotDay(day.month(), day.day());
+}
+
 void CMainDlg::MoveSelectedDay(int days)
 {
     const QDate from = ShownSelectedDay();
     if (!from.isValid()) {
-        const QDate start = StartDate(m_table, Scale());
-        ShowHotDay(start.month(), start.day());
+        SelectDayByKey(StartDate(m_table, Scale()));
         return;
     }
     // A step crosses at most one month: one page brings it into view, unless paging is refused
@@ -85,10 +90,7 @@ void CMainDlg::MoveSelectedDay(int days)
     const QDate to = from.addDays(days);
     if (const qint64 pages = PagesToShow(m_table, Scale(), to))
         PageTo(pages > 0);
-    if (ShowsDate(m_table, Scale(), to))
-        ShowHotDay(to.month(), to.day());
-    else
-        ShowHotDay(from.month(), from.day());
+    SelectDayByKey(ShowsDate(m_table, Scale(), to) ? to : from);
 }
 
 void CMainDlg::PageKeepingSelection(bool forward)
@@ -96,7 +98,7 @@ void CMainDlg::PageKeepingSelection(bool forward)
     const QDate selected = ShownSelectedDay();
     PageTo(forward);
     if (const QDate kept = KeptInView(m_table, Scale(), selected); kept.isValid())
-        ShowHotDay(kept.month(), kept.day());
+        SelectDayByKey(kept);
 }
 
 void CMainDlg::GoToToday()
@@ -108,7 +110,7 @@ void CMainDlg::GoToToday()
     DrawMonths();
     update();
     UpdateTitle(windowTitle());
-    ShowHotDay(today.month(), today.day());
+    SelectDayByKey(today);
 }
 
 void CMainDlg::EditSelectedDay()
@@ -117,7 +119,7 @@ void CMainDlg::EditSelectedDay()
     if (!day.isValid())
         return;
     OnDayClick(day.month(), day.day());
-    ShowHotDay(day.month(), day.day());
+    SelectDayByKey(day);
 }
 
 void CMainDlg::CopySelectedDay()
@@ -136,7 +138,7 @@ void CMainDlg::PasteIntoSelectedDay()
         DrawMonths();
         update();
     });
-    ShowHotDay(day.month(), day.day());
+    SelectDayByKey(day);
 }
 
 } // namespace orvane

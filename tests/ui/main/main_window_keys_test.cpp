@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -45,6 +46,7 @@ protected:
         context = std::make_unique<AppContext>(AppContext{document, registry, flags, false});
         window = std::make_unique<CMainDlg>(*context, true);
         window->show();
+        window->activateWindow(); // a display without a window manager activates nothing
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         return *window;
     }
@@ -119,9 +121,26 @@ TEST_F(MainWindowKeysTest, TheWindowTakesTheFocusAndArrowsMoveTheHotDayWithItsPo
     w.findChild<CMenuButton *>()->setFocus(Qt::MouseFocusReason);
     Key(Qt::Key_Right, Qt::KeypadModifier);
     EXPECT_EQ(Selected(), QDate(2024, 9, 13));
-    // Esc still minimises, keys with other modifiers do nothing.
+    // Keys with other modifiers do nothing; Esc still minimises (below).
     Key(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(Selected(), QDate(2024, 9, 13));
+
+    // The display reports leaving when other windows come and go: the keys' day stays until
+    // the pointer moves, which takes the selection over as before.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&w, &leave);
+    EXPECT_EQ(Selected(), QDate(2024, 9, 13));
+    EXPECT_TRUE(Hot(9, 13));
+    const QPoint cell = w.DayRect(9, 20).center();
+    QMouseEvent move(QEvent::MouseMove, QPointF(cell), QPointF(w.mapToGlobal(cell)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&w, &move);
+    EXPECT_EQ(Selected(), QDate(2024, 9, 20));
+    EXPECT_TRUE(Popup().isVisible());
+    QApplication::sendEvent(&w, &leave);
+    EXPECT_FALSE(Selected().isValid());
+    EXPECT_FALSE(Popup().isVisible());
+
     Key(Qt::Key_Escape);
     EXPECT_TRUE(w.isMinimized());
 }
