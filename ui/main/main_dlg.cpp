@@ -63,6 +63,9 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
+    // The window itself holds the keyboard focus: the day keys reach it as soon as it is shown.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus(Qt::ActiveWindowFocusReason);
     setWindowTitle(tr(kCaption));
     setWindowIcon(LoadIcon(res::IDI_MAINFRAME));
 
@@ -352,12 +355,16 @@ void CMainDlg::OnGridMouseMove(QPoint point, QPoint globalPoint)
         if (m_strStatus != res::LoadString(res::StringId::MoveEvents))
             ShowStatusString(res::StringId::MoveEvents);
     } else if (newDay) {
-        SetHotDay(hit.month, hit.day);
-        const QString weekday = WeekdayName(m_table.Info(hit.month).nYear, hit.month, hit.day);
-        ShowStatus(res::LoadString(res::StringId::WeekdayFormat)
-                       .replace(QStringLiteral("%s"), weekday));
-        ShowDayPopup(true, globalPoint);
+        ShowHotDay(hit.month, hit.day);
     }
+}
+
+void CMainDlg::ShowHotDay(int month, int day)
+{
+    SetHotDay(month, day);
+    const QString weekday = WeekdayName(m_table.Info(month).nYear, month, day);
+    ShowStatus(res::LoadString(res::StringId::WeekdayFormat).replace(QStringLiteral("%s"), weekday));
+    ShowDayPopup(true, {});
 }
 
 void CMainDlg::OnDayClick(int month, int day)
@@ -701,6 +708,7 @@ void CMainDlg::mouseMoveEvent(QMouseEvent *event)
         ContinueFrameDrag(global);
         return;
     }
+    m_bKeySelection = false;
     const QPoint point = event->position().toPoint();
     switch (FrameHitTest(rect(), point)) {
     case FrameArea::MoveStrip:
@@ -746,11 +754,18 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent *event)
 void CMainDlg::leaveEvent(QEvent *event)
 {
     QDialog::leaveEvent(event);
-    LeaveDays(res::StringId::CalendarProperties);
+    // The display also reports leaving when other windows come and go: a day the keys chose
+    // stays until the pointer itself moves.
+    if (!m_bKeySelection)
+        LeaveDays(res::StringId::CalendarProperties);
 }
 
 bool CMainDlg::eventFilter(QObject *watched, QEvent *event)
 {
+    // The menu button keeps the day keys working when a click or Tab gave it the focus.
+    if (event->type() == QEvent::KeyPress && watched == m_btnMenu
+        && OnKey(*static_cast<QKeyEvent *>(event)))
+        return true;
     if (event->type() == QEvent::Enter) {
         // The hint of a control is the string with the control's id.
         m_press = {};

@@ -78,6 +78,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -120,6 +121,21 @@ private:
     void HideBehindTray();
     void OnHintTimer();
     void SavePosition();
+    // The keyboard: the keys of the selected day, paging, today, go-to-day, copy and paste;
+    // false for a key it leaves to the dialog.
+    bool OnKey(const QKeyEvent &event);
+    // Marks a day hot with its weekday in the status line and its pop-up, as the pointer does.
+    void ShowHotDay(int month, int day);
+    // ShowHotDay for a day the keys chose.
+    void SelectDayByKey(QDate day);
+    void MoveSelectedDay(int days);
+    void PageKeepingSelection(bool forward);
+    void GoToToday();
+    // The selected day when it is shown, else an invalid date.
+    QDate ShownSelectedDay() const;
+    void EditSelectedDay();
+    void CopySelectedDay();
+    void PasteIntoSelectedDay();
 
     AppContext &m_context;
     bool m_bShowOnStart;
@@ -135,6 +151,7 @@ private:
     QRect m_rcStatus;
     QString m_strStatus;
     PressRecord m_press;
+    bool m_bKeySelection = false; // the selected day was chosen by the keys, not the pointer
     FrameDrag m_frameDrag = FrameDrag::None;
     QPoint m_ptDragStart;
     QRect m_rcDragStart;

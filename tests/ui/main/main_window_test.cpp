@@ -10,6 +10,7 @@
 #include "ui/main/main_dlg.h"
 #include "ui/reminders/day_popup.h"
 
+#include "main_window_harness.h"
 #include "qt_print.h"
 #include "test_env.h"
 
@@ -51,18 +52,8 @@ protected:
     }
 };
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected test::MainWindowHarness {
 protected:
-    void SetUp() override
-    {
-        Clock::SetSource([this] { return today; });
-    }
-    void TearDown() override
-    {
-        window.reset();
-        Clock::SetSource({});
-    }
-
     CMainDlg &Open(quint32 options = kOptions, bool palette256 = false, bool showOnStart = true)
     {
         registry.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, static_cast<qint32>(options));
@@ -121,36 +112,10 @@ protected:
     {
         return window->findChild<QAbstractButton *>(QString::number(id));
     }
-    // Runs `act` on the next modal dialog as soon as it is up (it must close it), and fails
-    // the test, closing it, when it is not one of `Dialog`.
-    template <typename Dialog>
-    static void OnNextDialog(std::function<void(Dialog &)> act)
-    {
-        auto *poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-            auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!modal)
-                return;
-            poll->deleteLater();
-            auto *dialog = qobject_cast<Dialog *>(modal);
-            const auto guard = qScopeGuard([modal] { if (modal->isVisible()) modal->reject(); });
-            ASSERT_NE(dialog, nullptr) << "another dialog came up: " << modal->metaObject()->className();
-            act(*dialog);
-        });
-        poll->start(10);
-    }
     QColor FramePixel(QPoint at) const
     {
         return window->FramePicture().toImage().pixelColor(at * window->devicePixelRatioF());
     }
-
-    QDate today{2024, 9, 12}; // September 2024 starts on a Sunday, October on a Tuesday
-    test::SandboxDirs sandbox;
-    CRegistryStore registry;
-    COptionFlags flags{registry};
-    CDataFile document{flags};
-    std::unique_ptr<AppContext> context;
-    std::unique_ptr<CMainDlg> window;
 };
 
 TEST_F(MainWindowTest, SizeAndLayoutFollowTheResolvedFontAndTheScale)

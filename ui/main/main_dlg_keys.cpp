@@ -1,0 +1,144 @@
+// The main window's keyboard: the selected day moves with the arrow keys, opens with Enter and
+// copies or takes events through the clipboard; the months page and return to today.
+#include "ui/main/main_dlg.h"
+
+#include "app/app_context.h"
+#include "res/menus.h"
+#include "store/data_file.h"
+#include "ui/main/day_clipboard.h"
+#include "ui/main/day_cursor.h"
+
+#include <QKeyEvent>
+
+namespace orvane {
+
+void CMainDlg::keyPressEvent(QKeyEvent *event)
+{
+    if (!OnKey(*event))
+        QDialog::keyPressEvent(event); // Esc minimises or hides, as the "_" button does
+}
+
+bool CMainDlg::OnKey(const QKeyEvent &event)
+{
+    if (event.matches(QKeySequence::Copy)) {
+        CopySelectedDay();
+        return true;
+    }
+    if (event.matches(QKeySequence::Paste)) {
+        PasteIntoSelectedDay();
+        return true;
+    }
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier && event.key() == Qt::Key_G) {
+        OnCommand(res::CommandId::GoToDay);
+        return true;
+    }
+    if (modifiers != Qt::NoModifier)
+        return false;
+    switch (event.key()) {
+    case Qt::Key_Left:
+        MoveSelectedDay(-1);
+        return true;
+    case Qt::Key_Right:
+        MoveSelectedDay(1);
+        return true;
+    case Qt::Key_Up:
+        MoveSelectedDay(-7);
+        return true;
+    case Qt::Key_Down:
+        MoveSelectedDay(7);
+        return true;
+    case Qt::Key_PageUp:
+        PageKeepingSelection(false);
+        return true;
+    case Qt::Key_PageDown:
+        PageKeepingSelection(true);
+        return true;
+    case Qt::Key_Home:
+        GoToToday();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        EditSelectedDay();
+        return true;
+    default:
+        return false;
+    }
+}
+
+QDate CMainDlg::ShownSelectedDay() const
+{
+    const QDate date = SelectedDayDate(m_table, m_context.document.m_user.m_selected);
+    return ShowsDate(m_table, Scale(), date) ? date : QDate();
+}
+
+void CMainDlg::SelectDayByKey(QDate day)
+{
+    m_bKeySelection = true;
+    ShowHotDay(day.month(), day.day());
+}
+
+void CMainDlg::MoveSelectedDay(int days)
+{
+    const QDate from = ShownSelectedDay();
+    if (!from.isValid()) {
+        SelectDayByKey(StartDate(m_table, Scale()));
+        return;
+    }
+    // A step crosses at most one month: one page brings it into view, unless paging is refused
+    // at the end of the calendar, where the selection stays.
+    const QDate to = from.addDays(days);
+    if (const qint64 pages = PagesToShow(m_table, Scale(), to))
+        PageTo(pages > 0);
+    SelectDayByKey(ShowsDate(m_table, Scale(), to) ? to : from);
+}
+
+void CMainDlg::PageKeepingSelection(bool forward)
+{
+    const QDate selected = ShownSelectedDay();
+    PageTo(forward);
+    if (const QDate kept = KeptInView(m_table, Scale(), selected); kept.isValid())
+        SelectDayByKey(kept);
+}
+
+void CMainDlg::GoToToday()
+{
+    // The view of the start: today's month first.
+    const QDate today = m_table.Today();
+    m_table.SetToday(today);
+    LayoutControls();
+    DrawMonths();
+    update();
+    UpdateTitle(windowTitle());
+    SelectDayByKey(today);
+}
+
+void CMainDlg::EditSelectedDay()
+{
+    const QDate day = ShownSelectedDay();
+    if (!day.isValid())
+        return;
+    OnDayClick(day.month(), day.day());
+    SelectDayByKey(day);
+}
+
+void CMainDlg::CopySelectedDay()
+{
+    if (const QDate day = ShownSelectedDay(); day.isValid())
+        CopyDayEvents(m_context.document.m_user, day.month(), day.day());
+}
+
+void CMainDlg::PasteIntoSelectedDay()
+{
+    const QDate day = ShownSelectedDay();
+    if (!day.isValid())
+        return;
+    HideDayPopup();
+    PasteDayEvents(m_context.document, day.month(), day.day(), [this] {
+        DrawMonths();
+        update();
+    });
+    SelectDayByKey(day);
+}
+
+} // namespace orvane
