@@ -16,9 +16,17 @@ class CStringPool {
 public:
     QString Share(ArchiveReader::RawString raw);
 
+    // A string's stored bytes. Qt's own hash of bytes costs more than the rest of a load
+    // together, so they have a plain one of their own.
+    struct Bytes {
+        QByteArrayView view;
+        friend bool operator==(Bytes a, Bytes b) { return a.view == b.view; }
+        friend size_t qHash(Bytes bytes, size_t seed);
+    };
+
 private:
-    QHash<QByteArrayView, QString> m_narrow;
-    QHash<QByteArrayView, QString> m_wide;
+    QHash<Bytes, QString> m_narrow;
+    QHash<Bytes, QString> m_wide;
 };
 
 } // namespace orvane
