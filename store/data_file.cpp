@@ -79,8 +79,12 @@ ReadContext CDataFile::CurrentReadContext() const
 
 int CDataFile::Load(LoadFailure *failure)
 {
+    return FinishLoad(Read(GetFilePath(), CurrentReadContext()), failure);
+}
+
+int CDataFile::FinishLoad(const LoadResult &result, LoadFailure *failure)
+{
     const QString path = GetFilePath();
-    const LoadResult result = Read(path, CurrentReadContext());
     if (result.failure == LoadFailure::CannotOpen)
         ShowMessage(QCoreApplication::translate("DataFile", "Невозможно открыть календарь.\n%1\n\n%2.")
                         .arg(QDir::toNativeSeparators(path), OpenFailureText(path, result.systemError)));
@@ -107,6 +111,15 @@ LoadResult CDataFile::Read(const QString &path, const ReadContext &context)
     errno = 0;
     if (!file.open(QIODevice::ReadOnly))
         return Failed(LoadFailure::CannotOpen, errno);
+    // Mapped rather than copied: a large calendar costs a few page faults instead of a buffer of
+    // its size, filled and thrown away. Nothing read keeps pointing into the mapping, and saves put
+    // a new file in place by renaming, so the mapped pages never change during the parse.
+    const qint64 size = file.size();
+    if (size >= kMinFileSize) {
+        if (const uchar *mapped = file.map(0, size))
+            return Parse(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size), context);
+        file.unsetError(); // a file system that cannot map: read it
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Failed(LoadFailure::CannotOpen, errno);
