@@ -4,6 +4,7 @@
 #include "ui/controls/calendar_font.h"
 
 #include <QAbstractItemDelegate>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -24,7 +25,7 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &index) const override
     {
         const int width = m_list.viewport()->width();
-        return {width, CMonitorListBox::ItemHeight(Day(index), QFontMetrics(m_list.font()), width)};
+        return {width, m_list.RowHeight(index.row(), width)};
     }
 
     void paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const override
@@ -90,8 +91,28 @@ void CMonitorListBox::SetDays(std::vector<UpcomingDay> days)
 {
     clear();
     m_days = std::move(days);
+    m_heights.clear();
     for (const UpcomingDay &day : m_days)
         addItem(day.heading);
+}
+
+int CMonitorListBox::RowHeight(int row, int width) const
+{
+    if (width != m_heightsWidth || m_heights.size() != m_days.size()) {
+        m_heights.assign(m_days.size(), 0);
+        m_heightsWidth = width;
+    }
+    int &height = m_heights[static_cast<size_t>(row)];
+    if (height == 0)
+        height = ItemHeight(m_days[static_cast<size_t>(row)], QFontMetrics(font()), width);
+    return height;
+}
+
+void CMonitorListBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_heights.clear();
+    QListWidget::changeEvent(event);
 }
 
 bool CMonitorListBox::DateLineBelow(const UpcomingDay &day, const QFontMetrics &metrics, int width)

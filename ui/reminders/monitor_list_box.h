@@ -24,6 +24,9 @@ public:
     // Replaces the items by `days`.
     void SetDays(std::vector<UpcomingDay> days);
     const std::vector<UpcomingDay> &Days() const { return m_days; }
+    // ItemHeight of the item in `row` in the list's font, kept while the width stays: the view
+    // asks for every item's size more than once as it lays them out and shows them.
+    int RowHeight(int row, int width) const;
 
     // The height of the item of `day` in a list `width` pixels wide: 30 pixels, the height of
     // each flagged name word-wrapped in the width it is drawn in, and one line more when the
@@ -38,8 +41,13 @@ public:
     // Where a name is drawn that starts at `top` of an item at `item`.
     static QRect NameRect(const QRect &item, int top);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     std::vector<UpcomingDay> m_days;
+    mutable std::vector<int> m_heights; // by row, 0 for one not measured yet
+    mutable int m_heightsWidth = -1;
 };
 
 } // namespace orvane

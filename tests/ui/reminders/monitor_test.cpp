@@ -13,6 +13,7 @@
 #include "test_env.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -217,6 +218,18 @@ TEST_F(MonitorTest, TheListDrawsHeadingsDatesBulletsAndWrappedNames)
     for (int dy = -8; dy <= 30 && !anyBlack; ++dy)
         anyBlack = (shot.pixel(bullet + QPoint(0, dy)) & RGB_MASK) == 0;
     EXPECT_TRUE(anyBlack) << "a bullet below the heading";
+
+    // The heights kept between layouts follow a new width and a new font.
+    const auto laidOut = [list] {
+        list->doItemsLayout();
+        return list->visualItemRect(list->item(1)).height();
+    };
+    list->resize(120, list->height());
+    EXPECT_EQ(laidOut(), CMonitorListBox::ItemHeight(wrapped, metrics, list->viewport()->width()));
+    QFont larger = list->font();
+    larger.setPixelSize(QFontInfo(larger).pixelSize() * 2);
+    list->setFont(larger);
+    EXPECT_EQ(laidOut(), CMonitorListBox::ItemHeight(wrapped, QFontMetrics(larger), list->viewport()->width()));
 }
 
 } // namespace
