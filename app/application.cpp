@@ -2,6 +2,7 @@
 
 #include "app/app_context.h"
 #include "app/calendar_loader.h"
+#include "app/calendar_read_ahead.h"
 #include "app/command_line.h"
 #include "app/exit_codes.h"
 #include "app/main_window_factory.h"
@@ -56,18 +57,19 @@ int RunApplication(int argc, char **argv)
     CDataFile document(options);
     OrderlyEnd orderlyEnd(application);
 
+    CalendarReadAhead readAhead(document);
     // Only this instance saves them now: what a killed save left beside them goes first.
     RemoveSaveLeftovers(CDataFile::GetFilePath());
     RemoveSaveLeftovers(HiveRegistryBackend::HivePath());
-    const LoadOutcome loaded = LoadOrCreateCalendar(document);
+    if (!CheckCyrillicFont())
+        return ExitCode::FontMissing;
+    const LoadOutcome loaded = LoadOrCreateCalendar(document, readAhead.Wait());
     if (loaded == LoadOutcome::Refused)
         return ExitCode::RefusedNewCalendar;
     if (loaded == LoadOutcome::CannotOpen)
         return ExitCode::CalendarCannotBeOpened;
 
     AppContext context{document, registry, options, platform.bPalette256};
-    if (!CheckCyrillicFont())
-        return ExitCode::FontMissing;
     bool showOnStart = true;
     if (monitoring) {
         // The monitor comes first: OK opens the calendar; Cancel ends the program unless the

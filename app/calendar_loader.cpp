@@ -30,7 +30,7 @@ bool KeepBrokenFile(const QString &path)
 
 } // namespace
 
-LoadOutcome LoadOrCreateCalendar(CDataFile &document)
+LoadOutcome LoadOrCreateCalendar(CDataFile &document, std::optional<LoadResult> readAhead)
 {
     bool createAnew = false;
     for (;;) {
@@ -39,7 +39,9 @@ LoadOutcome LoadOrCreateCalendar(CDataFile &document)
             return LoadOutcome::Created;
         }
         LoadFailure failure = LoadFailure::None;
-        if (document.Load(&failure))
+        const int loaded = readAhead ? document.FinishLoad(*readAhead, &failure) : document.Load(&failure);
+        readAhead.reset();
+        if (loaded)
             return LoadOutcome::Loaded;
         if (failure == LoadFailure::CannotOpen)
             return LoadOutcome::CannotOpen;

@@ -29,6 +29,9 @@ public:
     // Reads the program's file; failures that deserve it are shown, a file that cannot be opened
     // with its path and the reason. Returns 1 / 0, and the failure through `failure`.
     int Load(LoadFailure *failure = nullptr);
+    // The same for a read of the program's file already done by Read (on another thread):
+    // shows what Load would show of it.
+    int FinishLoad(const LoadResult &result, LoadFailure *failure = nullptr);
     // Writes the program's file atomically; a failure is shown. Returns 1 / 0.
     int Save();
 
