@@ -2,18 +2,15 @@
 // empty and over a full calendar: 366 days x 40 events, all to be notified) and of the
 // upcoming-events monitor over the full calendar, against a bare Qt dialog's start measured in
 // the same run. The benchmark starts this program again as a child ("--child calendar",
-// "--child monitor" or "--child bare"), which prints the steady-clock time at which its first
-// paint has finished and its resident memory then (VmRSS and its peak VmHWM, in kB), and ends.
-// The Qt platform comes from the environment (offscreen, or xcb under Xvfb).
-#include "app/app_context.h"
-#include "app/calendar_loader.h"
-#include "app/main_window_factory.h"
-#include "app/platform_checks.h"
-#include "app/translations.h"
+// "--child monitor" or "--child bare"). The calendar children run the program's own start-up
+// (RunApplication, with "/monitoring" for the monitor); each child prints the steady-clock time
+// at which its first window has finished its first paint and its resident memory then (VmRSS and
+// its peak VmHWM, in kB), and ends. The Qt platform comes from the environment (offscreen, or
+// xcb under Xvfb).
+#include "app/application.h"
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
 #include "store/data_file.h"
-#include "ui/reminders/monitor_dialog.h"
 
 #include "full_calendar.h"
 
@@ -34,7 +31,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -54,15 +50,17 @@ long long ResidentKilobytes(const QByteArray &status, const QByteArray &key)
     return 0;
 }
 
-// Prints the time once the first paint of the watched window has been handled, then quits.
+// Prints the time once the first window's first paint has been handled, then ends the program
+// as a user would (the calendar children save their calendar on the way out).
 class FirstPaintProbe : public QObject {
 public:
-    explicit FirstPaintProbe(QWidget *window) { window->installEventFilter(this); }
+    using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !m_seen) {
+        if (event->type() == QEvent::Paint && !m_seen && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->isWindow()) {
             m_seen = true;
             QTimer::singleShot(0, [] {
                 const qint64 painted = SteadyNanoseconds();
@@ -81,46 +79,32 @@ private:
     bool m_seen = false;
 };
 
-int RunBareDialog(QApplication &application)
+// Set by a child before its application object exists, which then watches all its windows.
+bool g_watchFirstPaint = false;
+
+void WatchFirstPaint()
 {
+    if (g_watchFirstPaint)
+        qApp->installEventFilter(new FirstPaintProbe(qApp));
+}
+Q_COREAPP_STARTUP_FUNCTION(WatchFirstPaint)
+
+int RunBareDialog(int argc, char **argv)
+{
+    QApplication application(argc, argv);
     QDialog dialog;
     auto *layout = new QVBoxLayout(&dialog);
     layout->addWidget(new QLabel(QStringLiteral("Календарь"), &dialog));
-    FirstPaintProbe probe(&dialog);
     dialog.show();
     return application.exec();
 }
 
-// The program's objects as start-up makes them, the calendar loaded.
-struct Calendar {
-    explicit Calendar(QApplication &application)
-    {
-        orvane::InstallRussianTranslations(application);
-        orvane::LoadOrCreateCalendar(document);
-    }
-    orvane::PlatformCheck platform = orvane::CheckPlatform();
-    orvane::CRegistryStore registry;
-    orvane::COptionFlags options{registry};
-    orvane::CDataFile document{options};
-    orvane::AppContext context{document, registry, options, platform.bPalette256};
-};
-
-int RunCalendar(QApplication &application)
+// The program itself, started as its user starts it, with "/monitoring" for the monitor.
+int RunProgram(char *self, bool monitoring)
 {
-    Calendar calendar(application);
-    const std::unique_ptr<QDialog> window = orvane::CreateMainWindow(calendar.context, true);
-    FirstPaintProbe probe(window.get());
-    window->show();
-    return application.exec();
-}
-
-int RunMonitor(QApplication &application)
-{
-    Calendar calendar(application);
-    orvane::CMonitorDialog monitor(calendar.context);
-    FirstPaintProbe probe(&monitor);
-    monitor.show();
-    return application.exec();
+    char monitoringSwitch[] = "/monitoring";
+    char *argv[] = {self, monitoringSwitch, nullptr};
+    return orvane::RunApplication(monitoring ? 2 : 1, argv);
 }
 
 // A full calendar (every slot of a leap year with 40 flagged events), in `folder`.
@@ -187,15 +171,18 @@ BENCHMARK(BM_FirstPaintMonitorFullCalendar)->UseManualTime()->Unit(benchmark::kM
 int main(int argc, char **argv)
 {
     if (argc == 3 && qstrcmp(argv[1], "--child") == 0) {
-        QApplication application(argc, argv);
-        if (qstrcmp(argv[2], "monitor") == 0)
-            return RunMonitor(application);
-        return qstrcmp(argv[2], "bare") == 0 ? RunBareDialog(application) : RunCalendar(application);
+        g_watchFirstPaint = true;
+        if (qstrcmp(argv[2], "bare") == 0)
+            return RunBareDialog(argc, argv);
+        return RunProgram(argv[0], qstrcmp(argv[2], "monitor") == 0);
     }
-    // The children keep their calendar, options and lock in a sandbox of their own.
+    // The children keep their calendar, options and lock in a sandbox of their own; the desktop
+    // notification the monitor sends finds no bus there and is dropped at once.
     QTemporaryDir sandbox;
     qputenv("ORVANE_DATA_DIR", QFile::encodeName(sandbox.path() + QStringLiteral("/data")));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(sandbox.path() + QStringLiteral("/config")));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(sandbox.path()));
+    qputenv("DBUS_SESSION_BUS_ADDRESS", QFile::encodeName(u"unix:path="_qs + sandbox.path() + u"/no-bus"_qs));
     QCoreApplication application(argc, argv);
     QDir().mkpath(sandbox.path() + QStringLiteral("/data-full"));
     WriteFullCalendar(sandbox.path() + QStringLiteral("/data-full"));
