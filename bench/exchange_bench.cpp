@@ -67,7 +67,7 @@ void BM_Import(benchmark::State &state)
 {
     const QByteArray &document = TheFixture().document;
     for (auto _ : state) {
-        CEventList list;
+        CImportList list;
         if (!ReadExchangeDocument(document, list).ok())
             state.SkipWithError("import failed");
         benchmark::DoNotOptimize(list.GetCount());
@@ -87,7 +87,7 @@ void BM_LibxmlParse(benchmark::State &state)
 // The merge of a whole calendar's worth of records into an empty calendar.
 void BM_Merge(benchmark::State &state)
 {
-    CEventList list;
+    CImportList list;
     ReadExchangeDocument(TheFixture().document, list);
     for (CEventRecord &record : list)
         record.Selected = 1;
@@ -116,7 +116,7 @@ void BM_ICalendarImport(benchmark::State &state)
             event.Selected = 1;
     const QByteArray text = BuildICalendar(user).text;
     for (auto _ : state) {
-        CEventList list;
+        CImportList list;
         std::vector<MergeNote> skipped;
         if (!ReadICalendar(text, list, skipped).ok())
             state.SkipWithError("import failed");

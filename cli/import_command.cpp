@@ -51,7 +51,7 @@ bool SameFile(const QString &a, const QString &b)
     return first.absoluteFilePath() == second.absoluteFilePath();
 }
 
-ExchangeReadResult ReadDocument(const QString &source, CEventList &list, ImportRead &read)
+ExchangeReadResult ReadDocument(const QString &source, CImportList &list, ImportRead &read)
 {
     if (source != u"-")
         return ReadImportFile(source, list, read);
@@ -124,7 +124,7 @@ int RunImport(const QStringList &arguments)
     CliCalendar calendar;
     if (!calendar.Load(request.calendar))
         return kFailed;
-    CEventList list;
+    CImportList list;
     ImportRead read{calendar.User().GetCategory(0), {}};
     const ExchangeReadResult result = ReadDocument(request.source, list, read);
     if (!result.ok()) {

@@ -17,7 +17,7 @@ namespace {
 constexpr int kParseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
 
 struct ReadState {
-    CEventList records;
+    CImportList records;
     int depth = 0;
     bool doctype = false;
 };
@@ -63,9 +63,9 @@ qint32 AttributeNumber(const xmlChar *begin, const xmlChar *end)
 }
 
 // SAX2 hands attributes over as (local name, prefix, namespace, value begin, value end).
-CEventRecord ReadEvent(int count, const xmlChar **attributes)
+CImportedEvent ReadEvent(int count, const xmlChar **attributes)
 {
-    CEventRecord record;
+    CImportedEvent record;
     for (int i = 0; i < count; ++i, attributes += 5) {
         const xmlChar *name = attributes[0];
         const xmlChar *begin = attributes[3];
@@ -122,7 +122,7 @@ QString ParserError(xmlParserCtxtPtr parser)
         .arg(QString::fromUtf8(error->message).trimmed());
 }
 
-ExchangeReadResult Parse(QByteArrayView bytes, const char *encoding, int options, CEventList &list)
+ExchangeReadResult Parse(QByteArrayView bytes, const char *encoding, int options, CImportList &list)
 {
     if (bytes.size() > kMaxExchangeDocumentBytes)
         return TooLargeDocument();
@@ -154,26 +154,26 @@ ExchangeReadResult Parse(QByteArrayView bytes, const char *encoding, int options
 
 } // namespace
 
-ExchangeReadResult ReadExchangeDocument(QByteArrayView bytes, CEventList &list)
+ExchangeReadResult ReadExchangeDocument(QByteArrayView bytes, CImportList &list)
 {
     return Parse(bytes, nullptr, 0, list);
 }
 
-ExchangeReadResult ReadExchangeText(const QString &text, CEventList &list)
+ExchangeReadResult ReadExchangeText(const QString &text, CImportList &list)
 {
     if (text.size() > kMaxExchangeDocumentBytes) // its UTF-8 form is no shorter
         return TooLargeDocument();
     return Parse(text.toUtf8(), "UTF-8", XML_PARSE_IGNORE_ENC, list);
 }
 
-ExchangeReadResult ReadExchangeDevice(QIODevice &device, CEventList &list)
+ExchangeReadResult ReadExchangeDevice(QIODevice &device, CImportList &list)
 {
     QByteArray bytes;
     const ExchangeReadResult read = ReadCapped(device, bytes);
     return read.ok() ? ReadExchangeDocument(bytes, list) : read;
 }
 
-ExchangeReadResult ReadExchangeFile(const QString &path, CEventList &list)
+ExchangeReadResult ReadExchangeFile(const QString &path, CImportList &list)
 {
     QByteArray bytes;
     const ExchangeReadResult read = ReadFileCapped(path, bytes);

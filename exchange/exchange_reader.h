@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/event_list.h"
+#include "exchange/imported_event.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -36,11 +36,11 @@ struct ExchangeReadResult {
 // file other than the one it is given, and substitutes no entities.
 
 // A document as stored: its declaration tells its encoding (UTF-8 without one).
-ExchangeReadResult ReadExchangeDocument(QByteArrayView bytes, CEventList &list);
+ExchangeReadResult ReadExchangeDocument(QByteArrayView bytes, CImportList &list);
 // Text as it comes from the clipboard: already characters, whatever its declaration says.
-ExchangeReadResult ReadExchangeText(const QString &text, CEventList &list);
+ExchangeReadResult ReadExchangeText(const QString &text, CImportList &list);
 // A stored document from an open blocking device (a file, standard input), read to its end.
-ExchangeReadResult ReadExchangeDevice(QIODevice &device, CEventList &list);
-ExchangeReadResult ReadExchangeFile(const QString &path, CEventList &list);
+ExchangeReadResult ReadExchangeDevice(QIODevice &device, CImportList &list);
+ExchangeReadResult ReadExchangeFile(const QString &path, CImportList &list);
 
 } // namespace orvane

@@ -94,7 +94,7 @@ bool YearlyDate(const icalrecurrencetype &rule, int &month, int &day)
 }
 
 // Reads one VEVENT: a record, or the reason it is not one.
-std::optional<MergeReason> ReadEvent(icalcomponent *event, CEventRecord &record)
+std::optional<MergeReason> ReadEvent(icalcomponent *event, CImportedEvent &record)
 {
     record.Name = TextOf(event, ICAL_SUMMARY_PROPERTY, icalproperty_get_summary);
     icalproperty *start = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
@@ -118,14 +118,14 @@ std::optional<MergeReason> ReadEvent(icalcomponent *event, CEventRecord &record)
     return std::nullopt;
 }
 
-void ReadCalendar(icalcomponent *calendar, CEventList &records, std::vector<MergeNote> &skipped)
+void ReadCalendar(icalcomponent *calendar, CImportList &records, std::vector<MergeNote> &skipped)
 {
     for (icalcomponent *child = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); child;
          child = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT)) {
         const icalcomponent_kind kind = icalcomponent_isa(child);
         if (kind == ICAL_VTIMEZONE_COMPONENT)
             continue;
-        CEventRecord record;
+        CImportedEvent record;
         std::optional<MergeReason> reason = MergeReason::NotAnEvent;
         if (kind == ICAL_VEVENT_COMPONENT)
             reason = ReadEvent(child, record);
@@ -143,7 +143,7 @@ void ReadCalendar(icalcomponent *calendar, CEventList &records, std::vector<Merg
 
 } // namespace
 
-ExchangeReadResult ReadICalendar(QByteArrayView bytes, CEventList &list, std::vector<MergeNote> &skipped)
+ExchangeReadResult ReadICalendar(QByteArrayView bytes, CImportList &list, std::vector<MergeNote> &skipped)
 {
     if (bytes.size() > kMaxExchangeDocumentBytes)
         return TooLargeDocument();
@@ -155,7 +155,7 @@ ExchangeReadResult ReadICalendar(QByteArrayView bytes, CEventList &list, std::ve
     const std::unique_ptr<icalcomponent, FreeComponent> root(icalparser_parse_string(text.constData()));
     if (!root)
         return Broken(QStringLiteral("not a complete iCalendar document"));
-    CEventList records;
+    CImportList records;
     std::vector<MergeNote> notes;
     if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
         ReadCalendar(root.get(), records, notes);

@@ -15,6 +15,6 @@ namespace orvane {
 // that do not come back yearly on one date, and components other than events (time zones
 // aside) are not appended but noted in `skipped`, in document order. Nothing is appended
 // unless the whole document is read.
-ExchangeReadResult ReadICalendar(QByteArrayView bytes, CEventList &list, std::vector<MergeNote> &skipped);
+ExchangeReadResult ReadICalendar(QByteArrayView bytes, CImportList &list, std::vector<MergeNote> &skipped);
 
 } // namespace orvane

@@ -29,7 +29,7 @@ ImportFormat ImportFormatOf(QByteArrayView bytes, const QString &fileName)
     return ImportFormat::Exchange;
 }
 
-ExchangeReadResult ReadImportDocument(QByteArrayView bytes, const QString &fileName, CEventList &list, ImportRead &read)
+ExchangeReadResult ReadImportDocument(QByteArrayView bytes, const QString &fileName, CImportList &list, ImportRead &read)
 {
     switch (ImportFormatOf(bytes, fileName)) {
     case ImportFormat::ICalendar:
@@ -42,14 +42,14 @@ ExchangeReadResult ReadImportDocument(QByteArrayView bytes, const QString &fileN
     return ReadExchangeDocument(bytes, list);
 }
 
-ExchangeReadResult ReadImportFile(const QString &path, CEventList &list, ImportRead &read)
+ExchangeReadResult ReadImportFile(const QString &path, CImportList &list, ImportRead &read)
 {
     QByteArray bytes;
     const ExchangeReadResult result = ReadFileCapped(path, bytes);
     return result.ok() ? ReadImportDocument(bytes, path, list, read) : result;
 }
 
-ExchangeReadResult ReadImportDevice(QIODevice &device, CEventList &list, ImportRead &read)
+ExchangeReadResult ReadImportDevice(QIODevice &device, CImportList &list, ImportRead &read)
 {
     QByteArray bytes;
     const ExchangeReadResult result = ReadCapped(device, bytes);

@@ -23,9 +23,9 @@ struct ImportRead {
 
 // Reads an exchange document, an iCalendar document or vCards, told apart by ImportFormatOf,
 // and appends its records to `list`; nothing is appended when the document is refused.
-ExchangeReadResult ReadImportDocument(QByteArrayView bytes, const QString &fileName, CEventList &list, ImportRead &read);
-ExchangeReadResult ReadImportFile(const QString &path, CEventList &list, ImportRead &read);
+ExchangeReadResult ReadImportDocument(QByteArrayView bytes, const QString &fileName, CImportList &list, ImportRead &read);
+ExchangeReadResult ReadImportFile(const QString &path, CImportList &list, ImportRead &read);
 // From an open blocking device such as standard input, told apart by content alone.
-ExchangeReadResult ReadImportDevice(QIODevice &device, CEventList &list, ImportRead &read);
+ExchangeReadResult ReadImportDevice(QIODevice &device, CImportList &list, ImportRead &read);
 
 } // namespace orvane

@@ -71,11 +71,11 @@ int CategoryFor(CUser &user, const QString &name, std::vector<MergeReason> &reas
 
 } // namespace
 
-MergeReport MergeImportedEvents(CUser &user, const CEventList &list)
+MergeReport MergeImportedEvents(CUser &user, const CImportList &list)
 {
     MergeReport report;
     const int year = Clock::Today().year();
-    for (const CEventRecord &record : list) {
+    for (const CImportedEvent &record : list) {
         if (!record.Selected)
             continue;
         MergeNote note{record.Name, record.Month, record.Day, {}};
@@ -85,12 +85,11 @@ MergeReport MergeImportedEvents(CUser &user, const CEventList &list)
         } else if (slot->IsFull()) {
             note.reasons.push_back(MergeReason::DayFull);
         } else {
-            CEventRecord event = record;
+            CEventRecord event = record; // the event alone: the calendar keeps no category name
             event.Name = Fit(record.Name, kMaxEventLabel, MergeReason::NameCut, note.reasons);
             event.Notes = Fit(record.Notes, kMaxNotes, MergeReason::NotesCut, note.reasons);
             const QString category = Fit(record.CategoryName, kMaxCategoryLabel, MergeReason::CategoryCut, note.reasons);
             event.Category = CategoryFor(user, category, note.reasons);
-            event.CategoryName.clear();
             event.Selected = 0;
             slot->AddTail(event);
             ++report.added;

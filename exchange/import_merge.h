@@ -1,10 +1,10 @@
 #pragma once
 
+#include "exchange/imported_event.h"
 #include "exchange/merge_report.h"
 
 namespace orvane {
 
-class CEventList;
 class CUser;
 
 // Adds the records of an import list whose Selected byte is set to the user's calendar, each at
@@ -16,6 +16,6 @@ class CUser;
 // category); names, notes and category names are cut to 40, 255 and 20 characters, and
 // characters the calendar cannot hold become "?". The report tells what was added, not added and
 // changed.
-MergeReport MergeImportedEvents(CUser &user, const CEventList &list);
+MergeReport MergeImportedEvents(CUser &user, const CImportList &list);
 
 } // namespace orvane

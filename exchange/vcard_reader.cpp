@@ -181,7 +181,7 @@ struct Card {
     int day = 0;
 };
 
-void Take(const Card &card, const QString &category, CEventList &records, std::vector<MergeNote> &skipped)
+void Take(const Card &card, const QString &category, CImportList &records, std::vector<MergeNote> &skipped)
 {
     const QString name = card.fullName.isEmpty() ? card.partsName : card.fullName;
     if (!card.hasBirthday) {
@@ -189,7 +189,7 @@ void Take(const Card &card, const QString &category, CEventList &records, std::v
     } else if (card.month == 0) {
         skipped.push_back({name, 0, 0, {MergeReason::NoSuchDate}});
     } else {
-        CEventRecord record;
+        CImportedEvent record;
         record.Name = name;
         record.Month = card.month;
         record.Day = card.day;
@@ -200,14 +200,14 @@ void Take(const Card &card, const QString &category, CEventList &records, std::v
 
 } // namespace
 
-ExchangeReadResult ReadVCards(QByteArrayView bytes, const QString &category, CEventList &list,
+ExchangeReadResult ReadVCards(QByteArrayView bytes, const QString &category, CImportList &list,
                               std::vector<MergeNote> &skipped)
 {
     if (bytes.size() > kMaxExchangeDocumentBytes)
         return TooLargeDocument();
     if (!StartsWithLine(bytes, "BEGIN:VCARD"))
         return {ExchangeReadFailure::NotWellFormed, QStringLiteral("not a vCard file: it does not begin with BEGIN:VCARD")};
-    CEventList records;
+    CImportList records;
     std::vector<MergeNote> notes;
     ContentLines lines(bytes);
     Card card;

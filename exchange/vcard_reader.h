@@ -14,7 +14,7 @@ namespace orvane {
 // (with their soft line breaks) and CHARSET parameters are decoded. A contact without a
 // birthday, or with one that has no month and day, is noted in `skipped`. Nothing is appended
 // unless the whole text is read.
-ExchangeReadResult ReadVCards(QByteArrayView bytes, const QString &category, CEventList &list,
+ExchangeReadResult ReadVCards(QByteArrayView bytes, const QString &category, CImportList &list,
                               std::vector<MergeNote> &skipped);
 
 } // namespace orvane

@@ -13,10 +13,10 @@ using namespace orvane;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    CEventList document;
+    CImportList document;
     if (!ReadExchangeDocument(bytes, document).ok() && !document.IsEmpty())
         std::abort();
-    CEventList text;
+    CImportList text;
     if (!ReadExchangeText(QString::fromUtf8(bytes), text).ok() && !text.IsEmpty())
         std::abort();
     return 0;

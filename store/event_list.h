@@ -7,11 +7,13 @@
 
 namespace orvane {
 
-// One day slot: an ordered list of events whose nodes stay put while others come and go.
-class CEventList {
+// An ordered list of records whose nodes stay put while others come and go: a day slot of
+// events (CEventList), or the records read for an import.
+template <class Record>
+class CRecordList {
 public:
-    using iterator = std::list<CEventRecord>::iterator;
-    using const_iterator = std::list<CEventRecord>::const_iterator;
+    using iterator = typename std::list<Record>::iterator;
+    using const_iterator = typename std::list<Record>::const_iterator;
 
     static constexpr int kMaxEvents = 40;
 
@@ -24,18 +26,21 @@ public:
     bool IsEmpty() const { return m_events.empty(); }
     bool IsFull() const { return GetCount() >= kMaxEvents; }
 
-    iterator AddTail(const CEventRecord &event) { return m_events.insert(m_events.end(), event); }
-    iterator AddTail(CEventRecord &&event) { return m_events.insert(m_events.end(), std::move(event)); }
-    iterator AddHead(const CEventRecord &event) { return m_events.insert(m_events.begin(), event); }
+    iterator AddTail(const Record &event) { return m_events.insert(m_events.end(), event); }
+    iterator AddTail(Record &&event) { return m_events.insert(m_events.end(), std::move(event)); }
+    iterator AddHead(const Record &event) { return m_events.insert(m_events.begin(), event); }
     iterator RemoveAt(iterator position) { return m_events.erase(position); }
     void RemoveAll() { m_events.clear(); }
-    // Moves every event of `other` to the tail, in order.
-    void AppendAll(CEventList &&other) { m_events.splice(m_events.end(), other.m_events); }
+    // Moves every record of `other` to the tail, in order.
+    void AppendAll(CRecordList &&other) { m_events.splice(m_events.end(), other.m_events); }
 
-    friend bool operator==(const CEventList &, const CEventList &) = default;
+    friend bool operator==(const CRecordList &, const CRecordList &) = default;
 
 private:
-    std::list<CEventRecord> m_events;
+    std::list<Record> m_events;
 };
+
+// One day slot.
+using CEventList = CRecordList<CEventRecord>;
 
 } // namespace orvane

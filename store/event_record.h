@@ -9,7 +9,6 @@ namespace orvane {
 struct CEventRecord {
     QString Name;
     QString Notes;
-    QString CategoryName; // carried by imported records until they are merged; never stored
     qint32 Month = 0;     // 1..12: the date by which the event was placed in its slot
     qint32 Day = 0;       // 1..31
     qint32 Category = 0;  // index into the owner's category list

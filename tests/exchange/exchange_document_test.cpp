@@ -86,9 +86,9 @@ TEST_F(ExchangeDocumentTest, SeveralEventsInDayOrderWithEscapesAndCategoryNames)
 }
 
 // Exports and reads back through both forms.
-std::vector<CEventRecord> RoundTrip(const CExchangeDocument &document, bool clipboard)
+std::vector<CImportedEvent> RoundTrip(const CExchangeDocument &document, bool clipboard)
 {
-    CEventList list;
+    CImportList list;
     const ExchangeReadResult result = clipboard
                                           ? ReadExchangeText(DecodeCp1251(document.ClipboardForm()), list)
                                           : ReadExchangeDocument(document.FileForm(), list);
@@ -103,7 +103,7 @@ TEST_F(ExchangeDocumentTest, TextsComeBackUnchangedThroughBothForms)
     Add(5, 10, name, notes, 1);
     Add(5, 10, u"Смайлик 😀"_s, u"bell\x07 here"_s); // outside the code page; a control character
     for (const bool clipboard : {false, true}) {
-        const std::vector<CEventRecord> read = RoundTrip(Build(), clipboard);
+        const std::vector<CImportedEvent> read = RoundTrip(Build(), clipboard);
         ASSERT_EQ(read.size(), 2u);
         EXPECT_EQ(read[0].Name, name);
         EXPECT_EQ(read[0].Notes, notes);
@@ -127,7 +127,7 @@ TEST_F(ExchangeDocumentTest, LargeDocumentsConvertAcrossTheConvertersChunks)
         names << u"€%1Жж😀№%2"_s.arg(i).arg(QString(i % 7, u'ё'));
         Add(1 + i % 12, 1 + i % 28, names.back(), QString(i % 50, u'Ъ'));
     }
-    const std::vector<CEventRecord> read = RoundTrip(Build(), false);
+    const std::vector<CImportedEvent> read = RoundTrip(Build(), false);
     ASSERT_EQ(read.size(), 3000u);
     QStringList readNames;
     for (const CEventRecord &record : read)

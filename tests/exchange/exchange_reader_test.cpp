@@ -11,15 +11,15 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-std::vector<CEventRecord> Read(const QByteArray &document, ExchangeReadFailure expected = ExchangeReadFailure::None)
+std::vector<CImportedEvent> Read(const QByteArray &document, ExchangeReadFailure expected = ExchangeReadFailure::None)
 {
-    CEventList list;
+    CImportList list;
     const ExchangeReadResult result = ReadExchangeDocument(document, list);
     EXPECT_EQ(result.failure, expected) << result.detail.toStdString();
     return {list.begin(), list.end()};
 }
 
-QStringList Names(const std::vector<CEventRecord> &records)
+QStringList Names(const std::vector<CImportedEvent> &records)
 {
     QStringList names;
     for (const CEventRecord &record : records)
@@ -39,7 +39,7 @@ TEST(ExchangeReader, FindsEventsAtAnyDepthBelowTheRootWhateverTheRoot)
 
 TEST(ExchangeReader, NumbersAreReadLikeAtolAndMissingAttributesAreEmpty)
 {
-    const std::vector<CEventRecord> records = Read(
+    const std::vector<CImportedEvent> records = Read(
         "<Orvane><Event month=\"03\" day=\" 7x\"/><Event month=\"+12\" day=\"-5\"/>"
         "<Event month=\"\" day=\"x1\"/><Event month=\"99999999999\" day=\"&#9;4\"/><Event/></Orvane>");
     ASSERT_EQ(records.size(), 5u);
@@ -63,7 +63,7 @@ TEST(ExchangeReader, DecodesReferencesAndTheDeclaredEncoding)
     const QByteArray document = "<?xml version=\"1.0\" encoding=\"windows-1251\"?><Orvane><Event name=\""
                                 + EncodeCp1251(u"Жора"_s)
                                 + " &amp;&#38;&amp;#38; &lt;&#x416;&gt;\" information=\"a\nb\" category=\"&quot;q&apos;\"/></Orvane>";
-    const std::vector<CEventRecord> records = Read(document);
+    const std::vector<CImportedEvent> records = Read(document);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].Name, u"Жора &&&#38; <Ж>"_s);
     EXPECT_EQ(records[0].Notes, u"a b"_s) << "a raw line break in a value reads as a blank";
@@ -74,7 +74,7 @@ TEST(ExchangeReader, DecodesReferencesAndTheDeclaredEncoding)
 
 TEST(ExchangeReader, ClipboardTextIsCharactersWhateverItsDeclarationSays)
 {
-    CEventList list;
+    CImportList list;
     const QString text = u"<?xml version=\"1.0\" encoding=\"windows-1251\"?>\r\n<Orvane>\r\n<Event name=\"Ёлка\"/>\r\n</Orvane>\r\n"_s;
     ASSERT_TRUE(ReadExchangeText(text, list).ok());
     ASSERT_EQ(list.GetCount(), 1);
@@ -83,7 +83,7 @@ TEST(ExchangeReader, ClipboardTextIsCharactersWhateverItsDeclarationSays)
 
 TEST(ExchangeReader, MalformedInputIsRefusedAndKeepsWhatWasReadBefore)
 {
-    CEventList list;
+    CImportList list;
     ASSERT_TRUE(ReadExchangeDocument("<a><Event name=\"kept\"/></a>", list).ok());
     for (const QByteArray &bad : {QByteArray(), QByteArray("   "), QByteArray("plain text"),
                                  QByteArray("<a><Event name=\"x\"/>"), QByteArray("<a/><b/>"),
@@ -101,7 +101,7 @@ TEST(ExchangeReader, MalformedInputIsRefusedAndKeepsWhatWasReadBefore)
 TEST(ExchangeReader, FilesAndDevices)
 {
     QTemporaryDir dir;
-    CEventList list;
+    CImportList list;
     EXPECT_EQ(ReadExchangeFile(QString(), list).failure, ExchangeReadFailure::CannotOpen);
     EXPECT_EQ(ReadExchangeFile(dir.filePath(u"missing.xml"_s), list).failure, ExchangeReadFailure::CannotOpen);
     EXPECT_EQ(ReadExchangeFile(dir.path(), list).failure, ExchangeReadFailure::CannotOpen) << "a folder";

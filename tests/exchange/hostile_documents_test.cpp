@@ -71,7 +71,7 @@ ExchangeReadFailure Measured(const std::function<ExchangeReadResult()> &read)
     return failure;
 }
 
-ExchangeReadFailure ReadQuickly(const QByteArray &document, CEventList &list)
+ExchangeReadFailure ReadQuickly(const QByteArray &document, CImportList &list)
 {
     return Measured([&] { return ReadExchangeDocument(document, list); });
 }
@@ -82,9 +82,9 @@ TEST(HostileDocuments, EntityExpansionIsNeverStarted)
     for (int i = 1; i < 10; ++i)
         laughs += "<!ENTITY l" + QByteArray::number(i) + " \"" + QByteArray("&l" + QByteArray::number(i - 1) + ";").repeated(10) + "\">\n";
     laughs += "]>\n<Orvane><Event name=\"&l9;\" information=\"&l9;\"/>&l9;</Orvane>\n";
-    CEventList list;
+    CImportList list;
     EXPECT_EQ(ReadQuickly(laughs, list), ExchangeReadFailure::HasDoctype);
-    CEventList fromClipboard;
+    CImportList fromClipboard;
     EXPECT_EQ(Measured([&] { return ReadExchangeText(QString::fromUtf8(laughs), fromClipboard); }),
               ExchangeReadFailure::HasDoctype);
     EXPECT_TRUE(list.IsEmpty());
@@ -101,7 +101,7 @@ TEST(HostileDocuments, ExternalEntitiesAndIncludesAreNeverFetched)
     secret.close();
     const Listener listener;
 
-    CEventList list;
+    CImportList list;
     EXPECT_EQ(ReadQuickly("<!DOCTYPE Orvane SYSTEM \"" + listener.Url() + "\"><Orvane><Event name=\"a\"/></Orvane>", list),
               ExchangeReadFailure::HasDoctype);
     EXPECT_EQ(ReadQuickly("<!DOCTYPE Orvane [<!ENTITY s SYSTEM \"file://" + secretPath.toUtf8() + "\">"
@@ -127,7 +127,7 @@ TEST(HostileDocuments, A100MegabyteFileIsRefusedUnread)
     ASSERT_TRUE(file.resize(100LL * 1024 * 1024));
     file.close();
 
-    CEventList list;
+    CImportList list;
     EXPECT_EQ(Measured([&] { return ReadExchangeFile(path, list); }), ExchangeReadFailure::TooLarge);
 }
 
@@ -153,11 +153,11 @@ protected:
 TEST(HostileDocuments, AnEndlessStreamIsCutOffAtTheLimit)
 {
     EndlessDocument stream;
-    CEventList list;
+    CImportList list;
     EXPECT_EQ(Measured([&] { return ReadExchangeDevice(stream, list); }), ExchangeReadFailure::TooLarge);
     EXPECT_LT(stream.served, 2 * kMaxExchangeDocumentBytes);
 
-    CEventList fromText;
+    CImportList fromText;
     EXPECT_EQ(ReadExchangeText(QString(kMaxExchangeDocumentBytes + 1, u' '), fromText).failure,
               ExchangeReadFailure::TooLarge);
 }

@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 struct Read {
     ExchangeReadResult result;
-    CEventList records;
+    CImportList records;
     std::vector<MergeNote> skipped;
 };
 
@@ -27,7 +27,7 @@ Read ReadText(const QByteArray &text)
     return read;
 }
 
-std::vector<CEventRecord> Records(const CEventList &list)
+std::vector<CImportedEvent> Records(const CImportList &list)
 {
     return {list.begin(), list.end()};
 }
@@ -91,13 +91,12 @@ TEST_F(ICalendarTest, ExportReadsBackToTheSameEventsWithStableUids)
     const Read read = ReadText(text);
     ASSERT_TRUE(read.result.ok()) << read.result.detail.toStdString();
     EXPECT_TRUE(read.skipped.empty());
-    std::vector<CEventRecord> expected;
+    std::vector<CImportedEvent> expected;
     for (int index = 0; index < kDaySlots; ++index)
         for (const CEventRecord &event : user.Slot(index))
             if (event.Selected) {
-                CEventRecord record = test::MakeEvent(event.Month, event.Day, event.Name, event.Notes);
-                record.CategoryName = user.GetCategory(event.Category == 1 ? 1 : 0);
-                expected.push_back(record);
+                expected.push_back({test::MakeEvent(event.Month, event.Day, event.Name, event.Notes),
+                                    user.GetCategory(event.Category == 1 ? 1 : 0)});
             }
     expected[3].Notes = u"строка 1\nстрока 2\tтаб?"_s; // line breaks travel as LF; control characters as "?"
     EXPECT_EQ(Records(read.records), expected);
@@ -185,7 +184,7 @@ END:VCALENDAR
     const Read read = ReadText(text);
     ASSERT_TRUE(read.result.ok()) << read.result.detail.toStdString();
     ASSERT_EQ(read.records.GetCount(), 1);
-    const CEventRecord &granny = *read.records.begin();
+    const CImportedEvent &granny = *read.records.begin();
     EXPECT_EQ(granny.Name, u"День рождения бабушки"_s);
     EXPECT_EQ(granny.Notes, u"Позвонить утром и поздравить, не забыть про подарок для всей семьи"_s);
     EXPECT_EQ(granny.CategoryName, QString()) << "no CATEGORIES: the merge puts it into the last category";
@@ -285,8 +284,8 @@ END:VCALENDAR
 
 TEST_F(ICalendarTest, BrokenOrHostileDocumentsAreRefusedWithNothingRead)
 {
-    CEventList list;
-    list.AddTail(test::MakeEvent(1, 1, u"already there"_s));
+    CImportList list;
+    list.AddTail({test::MakeEvent(1, 1, u"already there"_s), {}});
     std::vector<MergeNote> skipped;
     const QByteArray event = "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20100101\r\nRRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n";
     QByteArray deep = "BEGIN:VCALENDAR\r\n" + event;

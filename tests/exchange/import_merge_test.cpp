@@ -18,8 +18,7 @@ protected:
     void Import(int month, int day, const QString &name, const QString &category = u"День рождения"_s,
                 const QString &notes = {}, bool selected = true)
     {
-        CEventRecord record = test::MakeEvent(month, day, name, notes);
-        record.CategoryName = category;
+        CImportedEvent record{test::MakeEvent(month, day, name, notes), category};
         record.Selected = selected ? 1 : 0;
         list.AddTail(record);
     }
@@ -37,7 +36,7 @@ protected:
 
     QDate today{2026, 5, 10};
     CUser user;
-    CEventList list;
+    CImportList list;
 };
 
 TEST_F(ImportMergeTest, NewCategoryNamesGoBeforeTheLastOnceAndExistingEventsKeepTheirs)
@@ -67,7 +66,6 @@ TEST_F(ImportMergeTest, NewCategoryNamesGoBeforeTheLastOnceAndExistingEventsKeep
     EXPECT_EQ(added.Month, 3);
     EXPECT_EQ(added.Day, 8);
     EXPECT_EQ(added.Monitoring, 1);
-    EXPECT_TRUE(added.CategoryName.isEmpty());
     EXPECT_EQ(added.Selected, 0);
 }
 

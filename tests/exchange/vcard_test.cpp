@@ -24,9 +24,9 @@ struct Read {
 Read ReadText(const QByteArray &text)
 {
     Read read;
-    CEventList list;
+    CImportList list;
     read.result = ReadVCards(text, u"Дни рождения"_s, list, read.skipped);
-    for (const CEventRecord &record : list) {
+    for (const CImportedEvent &record : list) {
         EXPECT_EQ(record.CategoryName, u"Дни рождения"_s);
         EXPECT_TRUE(record.Notes.isEmpty());
         read.birthdays.push_back({record.Name, record.Month, record.Day});
@@ -100,7 +100,7 @@ TEST(VCardReader, AnAddressBookOfThreeVersionsWithFoldedAndEncodedNames)
 
 TEST(VCardReader, ABrokenFileIsRefusedWithNothingRead)
 {
-    CEventList list;
+    CImportList list;
     std::vector<MergeNote> skipped;
     const QByteArray cases[] = {
         "BEGIN:VCARD\r\nFN:a\r\nBDAY:--0101\r\n", // cut off

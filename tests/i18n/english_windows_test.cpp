@@ -128,7 +128,7 @@ protected:
         CollectTexts(*tree.ContextMenuFor(nullptr), texts);
         CMergeDaysDialog merge(document, 9, 12, 9, 14);
         Visit(merge, u"merge_days"_s, texts);
-        CEventList imported;
+        CImportList imported;
         ImportRead read;
         for (const auto &wizard : {NewExportWizard(document.m_user, nullptr), NewImportWizard(imported, read, nullptr)}) {
             Visit(*wizard, wizard->windowTitle(), texts);

@@ -37,7 +37,7 @@ int ExportEvents(const CUser &user, ExchangeTarget target, const QString &path)
     return 1;
 }
 
-int ImportEvents(ExchangeTarget source, CEventList &list, const QString &path, ImportRead &read)
+int ImportEvents(ExchangeTarget source, CImportList &list, const QString &path, ImportRead &read)
 {
     ExchangeReadResult result;
     QString refusal;

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "exchange/exchange_target.h"
+#include "exchange/imported_event.h"
 
 #include <QString>
 
 namespace orvane {
 
-class CEventList;
 class CUser;
 struct ImportRead;
 
@@ -19,6 +19,6 @@ int ExportEvents(const CUser &user, ExchangeTarget target, const QString &path);
 // Reads the exchange document on the clipboard, or the exchange document, iCalendar document or
 // vCards in the file at `path`, and appends its events to `list` and what it did not take to
 // `read`. 1 when read; 0 after a failure, which has been shown, with both as they were.
-int ImportEvents(ExchangeTarget source, CEventList &list, const QString &path, ImportRead &read);
+int ImportEvents(ExchangeTarget source, CImportList &list, const QString &path, ImportRead &read);
 
 } // namespace orvane

@@ -32,7 +32,7 @@ std::unique_ptr<CExchangeWizard> NewExportWizard(CUser &user, QWidget *parent)
     return wizard;
 }
 
-std::unique_ptr<CExchangeWizard> NewImportWizard(CEventList &list, ImportRead &read, QWidget *parent)
+std::unique_ptr<CExchangeWizard> NewImportWizard(CImportList &list, ImportRead &read, QWidget *parent)
 {
     auto wizard = std::make_unique<CExchangeWizard>(parent);
     wizard->AddPage(new CWizardImport(list, read), CExchangeWizard::tr("Импорт событий [Шаг 1 из 2]"));
@@ -47,7 +47,7 @@ void RunExportWizard(CUser &user, QWidget *parent)
 
 void RunImportWizard(CDataFile &document, QWidget *parent, const std::function<void()> &redraw)
 {
-    CEventList list;
+    CImportList list;
     ImportRead read{document.m_user.GetCategory(0), {}};
     if (NewImportWizard(list, read, parent)->exec() != QDialog::Accepted)
         return;

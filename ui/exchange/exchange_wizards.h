@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exchange/imported_event.h"
+
 #include <QWizard>
 
 #include <functional>
@@ -8,7 +10,6 @@
 namespace orvane {
 
 class CDataFile;
-class CEventList;
 class CUser;
 struct ImportRead;
 
@@ -27,7 +28,7 @@ private:
 // The two wizards, not yet run: export, step 1 and 2 (pages 0 and 1), and import, steps 1 and 2
 // reading into `list` and `read`.
 std::unique_ptr<CExchangeWizard> NewExportWizard(CUser &user, QWidget *parent);
-std::unique_ptr<CExchangeWizard> NewImportWizard(CEventList &list, ImportRead &read, QWidget *parent);
+std::unique_ptr<CExchangeWizard> NewImportWizard(CImportList &list, ImportRead &read, QWidget *parent);
 
 // The export wizard, modal over `parent`; the export itself happens at its Finish.
 void RunExportWizard(CUser &user, QWidget *parent);

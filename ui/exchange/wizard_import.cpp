@@ -10,7 +10,7 @@
 
 namespace orvane {
 
-CWizardImport::CWizardImport(CEventList &list, ImportRead &read, QWidget *parent)
+CWizardImport::CWizardImport(CImportList &list, ImportRead &read, QWidget *parent)
     : QWizardPage(parent),
       m_list(list),
       m_read(read),

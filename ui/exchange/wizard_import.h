@@ -1,12 +1,13 @@
 #pragma once
 
+#include "exchange/imported_event.h"
+
 #include <QWizardPage>
 
 class QRadioButton;
 
 namespace orvane {
 
-class CEventList;
 struct ImportRead;
 class CExchangePathRow;
 
@@ -19,7 +20,7 @@ public:
     static constexpr int IDC_CLIPBOARD = 1068;
     static constexpr int IDC_FILE = 1069;
 
-    CWizardImport(CEventList &list, ImportRead &read, QWidget *parent = nullptr);
+    CWizardImport(CImportList &list, ImportRead &read, QWidget *parent = nullptr);
 
     bool validatePage() override;
 
@@ -28,7 +29,7 @@ private:
     void PutChoice();
     void OnSourceClicked();
 
-    CEventList &m_list;
+    CImportList &m_list;
     ImportRead &m_read;
     QRadioButton *m_radioClipboard;
     QRadioButton *m_radioFile;

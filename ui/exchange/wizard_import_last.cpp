@@ -8,7 +8,7 @@
 
 namespace orvane {
 
-CWizardImportLast::CWizardImportLast(CEventList &list, QWidget *parent)
+CWizardImportLast::CWizardImportLast(CImportList &list, QWidget *parent)
     : QWizardPage(parent), m_list(list), m_tree(new CEventCheckTree(this))
 {
     m_tree->setObjectName(QString::number(IDC_TREE));

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "exchange/imported_event.h"
+
 #include <QWizardPage>
 
 namespace orvane {
 
 class CEventCheckTree;
-class CEventList;
 
 // Import, step 2: the events read, all checked each time the page is shown; Finish marks the
 // checked ones to be added.
@@ -14,13 +15,13 @@ class CWizardImportLast : public QWizardPage {
 public:
     static constexpr int IDC_TREE = 1070;
 
-    explicit CWizardImportLast(CEventList &list, QWidget *parent = nullptr);
+    explicit CWizardImportLast(CImportList &list, QWidget *parent = nullptr);
 
     void initializePage() override;
     bool validatePage() override;
 
 private:
-    CEventList &m_list;
+    CImportList &m_list;
     CEventCheckTree *m_tree;
 };
 

@@ -32,7 +32,7 @@ int CopyDayEvents(CUser &user, int month, int day)
 
 bool PasteDayEvents(CDataFile &document, int month, int day, const std::function<void()> &redraw)
 {
-    CEventList list;
+    CImportList list;
     ImportRead read; // the clipboard holds an exchange document: nothing is left unread
     if (!ImportEvents(ExchangeTarget::Clipboard, list, {}, read))
         return false;

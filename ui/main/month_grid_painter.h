@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/event_list.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -11,7 +13,6 @@ class QPainter;
 
 namespace orvane {
 
-class CEventList;
 class CMonthTable;
 class CUser;
 struct GridMetrics;

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "store/event_list.h"
+
 #include <QFont>
 #include <QStringList>
 #include <QWidget>
 
 namespace orvane {
-
-class CEventList;
 
 // The small frameless window that lists the names of one day's events, one per line, black
 // frame on light green: beside a day cell while the pointer rests on it, or under the pointer

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/event_list.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -8,8 +10,6 @@
 class QFontMetrics;
 
 namespace orvane {
-
-class CEventList;
 
 // The lines of a day's pop-up: the names of the day's events in list order.
 QStringList DayPopupLines(const CEventList &events);

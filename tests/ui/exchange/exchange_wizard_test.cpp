@@ -232,7 +232,7 @@ TEST_F(ExchangeWizardTest, ExportTargetsFollowTheBoxes)
 
 TEST_F(ExchangeWizardTest, ImportReadsOnEveryNextAndStaysOnAFailedRead)
 {
-    CEventList list;
+    CImportList list;
     ImportRead read;
     Show(NewImportWizard(list, read, nullptr));
     EXPECT_EQ(wizard->windowTitle(), u"Импорт событий [Шаг 1 из 2]"_s);

@@ -266,10 +266,10 @@ TEST_F(MainWindowKeysTest, CopyPutsOnlyTheSelectedDaysEventsOnTheClipboardInTheE
     const QString text = QGuiApplication::clipboard()->text();
     EXPECT_TRUE(text.startsWith(u"<Orvane version=\"1, 9, 2, 0\">\r\n<Event name=\"Лена\" information=\"торт\" "
                                 "category=\"День рождения\" month=\"9\" day=\"12\"/>\r\n"_s));
-    CEventList list;
+    CImportList list;
     ASSERT_TRUE(ReadExchangeText(text, list).ok());
     QStringList read;
-    for (const CEventRecord &e : list)
+    for (const CImportedEvent &e : list)
         read << e.Name + u' ' + e.CategoryName;
     EXPECT_EQ(read, (QStringList{u"Лена День рождения"_s, u"Отпуск Остальное"_s}));
     for (int index = 0; index < kDaySlots; ++index)
