@@ -45,6 +45,14 @@ public:
                         name.c_str(), a->second, a->second / b->second, other.c_str(), b->second);
     }
 
+    // "<counter> of <name> median X (<note>)" when it has it.
+    void PrintCounter(const std::string &counter, const std::string &name, const char *note) const
+    {
+        const auto found = m_counters.find({name, counter});
+        if (found != m_counters.end())
+            std::printf("%s of %s median %.2f (%s)\n", counter.c_str(), name.c_str(), found->second, note);
+    }
+
 private:
     std::map<std::string, double> m_medians;
     std::map<std::pair<std::string, std::string>, double> m_counters;
