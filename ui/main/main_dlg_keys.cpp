@@ -35,17 +35,19 @@ bool CMainDlg::OnKey(const QKeyEvent &event)
     }
     if (modifiers != Qt::NoModifier)
         return false;
+    // A month runs down its columns, a week to a column: up and down step a day, left and
+    // right a week, and a step past a month's edge goes on into the month beside it.
     switch (event.key()) {
-    case Qt::Key_Left:
+    case Qt::Key_Up:
         MoveSelectedDay(-1);
         return true;
-    case Qt::Key_Right:
+    case Qt::Key_Down:
         MoveSelectedDay(1);
         return true;
-    case Qt::Key_Up:
+    case Qt::Key_Left:
         MoveSelectedDay(-7);
         return true;
-    case Qt::Key_Down:
+    case Qt::Key_Right:
         MoveSelectedDay(7);
         return true;
     case Qt::Key_PageUp:

@@ -98,12 +98,12 @@ TEST_F(MainWindowKeysTest, TheWindowTakesTheFocusAndArrowsMoveTheHotDayWithItsPo
     CMainDlg &w = Open(3);
     EXPECT_EQ(QApplication::focusWidget(), &w);
 
-    Key(Qt::Key_Right); // nothing selected yet: the first key selects today
+    Key(Qt::Key_Down); // nothing selected yet: the first key selects today
     EXPECT_EQ(Selected(), QDate(2024, 9, 12));
     EXPECT_TRUE(Hot(9, 12));
     EXPECT_EQ(w.StatusText(), u"Четверг  "_s);
-    Key(Qt::Key_Right);
     Key(Qt::Key_Down);
+    Key(Qt::Key_Right);
     EXPECT_EQ(Selected(), QDate(2024, 9, 20));
     EXPECT_TRUE(Hot(9, 20));
     EXPECT_FALSE(Hot(9, 12));
@@ -111,17 +111,17 @@ TEST_F(MainWindowKeysTest, TheWindowTakesTheFocusAndArrowsMoveTheHotDayWithItsPo
     ASSERT_TRUE(Popup().isVisible());
     EXPECT_EQ(Popup().Text(), u"Годовщина\n"_s);
     EXPECT_EQ(Popup().pos().y(), w.mapToGlobal(w.DayRect(9, 20).topLeft()).y());
-    Key(Qt::Key_Up);
     Key(Qt::Key_Left);
+    Key(Qt::Key_Up);
     EXPECT_EQ(Selected(), QDate(2024, 9, 12));
     EXPECT_FALSE(Popup().isVisible());
 
     // A click on the menu button gives it the focus; the day keys still reach the window.
     w.findChild<CMenuButton *>()->setFocus(Qt::MouseFocusReason);
-    Key(Qt::Key_Right, Qt::KeypadModifier);
+    Key(Qt::Key_Down, Qt::KeypadModifier);
     EXPECT_EQ(Selected(), QDate(2024, 9, 13));
     // Keys with other modifiers do nothing; Esc still minimises (below).
-    Key(Qt::Key_Right, Qt::ShiftModifier);
+    Key(Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(Selected(), QDate(2024, 9, 13));
 
     // The display reports leaving when other windows come and go: the keys' day stays until
@@ -149,15 +149,15 @@ TEST_F(MainWindowKeysTest, StepsOutOfTheShownMonthsPageAcrossMonthAndYearEnds)
     today = QDate(2024, 12, 30);
     CMainDlg &w = Open(2); // December 2024 and January 2025
     Key(Qt::Key_Home);
-    Keys(Qt::Key_Right, 2);
+    Keys(Qt::Key_Down, 2);
     EXPECT_EQ(Selected(), QDate(2025, 1, 1));
     EXPECT_EQ(w.MonthTable().FirstMonth(), 12);
-    Keys(Qt::Key_Down, 5);
+    Keys(Qt::Key_Right, 5);
     EXPECT_EQ(Selected(), QDate(2025, 2, 5));
     EXPECT_EQ(w.MonthTable().FirstMonth(), 1);
     EXPECT_EQ(w.findChild<CMenuButton *>()->text(), u"Календарь - 2025"_s);
     EXPECT_TRUE(Hot(2, 5));
-    Keys(Qt::Key_Up, 6);
+    Keys(Qt::Key_Left, 6);
     EXPECT_EQ(Selected(), QDate(2024, 12, 25));
     EXPECT_EQ(w.MonthTable().FirstMonth(), 12);
     EXPECT_EQ(w.findChild<CMenuButton *>()->text(), u"Календарь - 2024/2025"_s);
@@ -168,7 +168,7 @@ TEST_F(MainWindowKeysTest, StepsOutOfTheShownMonthsPageAcrossMonthAndYearEnds)
     window.reset();
     Open(12);
     Key(Qt::Key_Home);
-    Keys(Qt::Key_Down, 49);
+    Keys(Qt::Key_Right, 49);
     EXPECT_EQ(Selected(), QDate(2025, 12, 8)); // 30 December 2024 + 343 days
     EXPECT_EQ(window->MonthTable().FirstMonth(), 1);
 }
@@ -178,20 +178,20 @@ TEST_F(MainWindowKeysTest, TheTwentyNinthOfFebruaryIsSkippedInACommonYear)
     today = QDate(2025, 2, 27);
     Open(2);
     Key(Qt::Key_Home);
-    Keys(Qt::Key_Right, 2);
+    Keys(Qt::Key_Down, 2);
     EXPECT_EQ(Selected(), QDate(2025, 3, 1));
-    Key(Qt::Key_Left);
-    EXPECT_EQ(Selected(), QDate(2025, 2, 28));
     Key(Qt::Key_Up);
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Down);
+    EXPECT_EQ(Selected(), QDate(2025, 2, 28));
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
     EXPECT_EQ(Selected(), QDate(2025, 3, 7));
 
     window.reset();
     today = QDate(2024, 2, 27);
     Open(2);
     Key(Qt::Key_Home);
-    Keys(Qt::Key_Right, 2);
+    Keys(Qt::Key_Down, 2);
     EXPECT_EQ(Selected(), QDate(2024, 2, 29));
     EXPECT_TRUE(Hot(2, 29));
 }
@@ -202,8 +202,8 @@ TEST_F(MainWindowKeysTest, PageKeysPageKeepingTheDayInViewAndHomeReturnsToToday)
     Key(Qt::Key_PageDown); // nothing selected: only the months move
     EXPECT_EQ(w.MonthTable().FirstMonth(), 10);
     EXPECT_FALSE(Selected().isValid());
-    Key(Qt::Key_Down); // 1 October: today is no longer shown
-    Keys(Qt::Key_Down, 4);
+    Key(Qt::Key_Right); // 1 October: today is no longer shown
+    Keys(Qt::Key_Right, 4);
     EXPECT_EQ(Selected(), QDate(2024, 10, 29));
     Key(Qt::Key_PageUp);
     EXPECT_EQ(w.MonthTable().FirstMonth(), 9);
@@ -229,7 +229,7 @@ TEST_F(MainWindowKeysTest, EnterEditsTheSelectedDayAndCtrlGOpensGoToDay)
     Key(Qt::Key_Return); // no day selected: nothing opens
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     Key(Qt::Key_Home);
-    Key(Qt::Key_Down);
+    Key(Qt::Key_Right);
     QString opened;
     OnNextDialog<QDialog>([&opened](QDialog &dialog) {
         opened = QString::fromLatin1(dialog.metaObject()->className());
@@ -276,7 +276,7 @@ TEST_F(MainWindowKeysTest, CopyPutsOnlyTheSelectedDaysEventsOnTheClipboardInTheE
         for (const CEventRecord &e : document.m_user.Slot(index))
             EXPECT_EQ(e.Selected, 0) << "no export mark left behind";
 
-    Keys(Qt::Key_Right, 2); // a day without events leaves the clipboard as it was
+    Keys(Qt::Key_Down, 2); // a day without events leaves the clipboard as it was
     Key(Qt::Key_Insert, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
 }
@@ -288,7 +288,7 @@ TEST_F(MainWindowKeysTest, PasteGivesTheEventsTheSelectedDayMergesSavesAndReport
     Open(3);
     Key(Qt::Key_Home);
     Key(Qt::Key_C, Qt::ControlModifier);
-    Key(Qt::Key_Down);
+    Key(Qt::Key_Right);
     Key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Names(9, 19), QStringList{u"Лена 9/19 День рождения"_s});
     EXPECT_EQ(document.m_user.GetDayEvents(9, 19).begin()->Notes, u"торт"_s);
@@ -298,7 +298,7 @@ TEST_F(MainWindowKeysTest, PasteGivesTheEventsTheSelectedDayMergesSavesAndReport
 
     // The file form, with a category the calendar lacks, a long name and a date of its own.
     messages.texts.clear();
-    Key(Qt::Key_Down);
+    Key(Qt::Key_Right);
     Paste(u"<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<Orvane version=\"1, 9, 2, 0\">"
           "<Event name=\"%1\" information=\"\" category=\"Работа\" month=\"13\" day=\"40\"/>"
           "</Orvane>\n"_s.arg(QString(45, u'я')));
@@ -315,7 +315,7 @@ TEST_F(MainWindowKeysTest, PasteGivesTheEventsTheSelectedDayMergesSavesAndReport
         document.m_user.GetDayEvents(9, 5).AddTail(test::MakeEvent(9, 5, u"Событие"_s));
     messages.texts.clear();
     Key(Qt::Key_Home);
-    Key(Qt::Key_Up);
+    Key(Qt::Key_Left);
     Paste(u"<Orvane><Event name=\"a\"/><Event name=\"b\"/><Event name=\"c\"/></Orvane>"_s);
     EXPECT_EQ(document.m_user.GetDayEvents(9, 5).GetCount(), 40);
     ASSERT_EQ(messages.texts.size(), 1);
@@ -363,8 +363,8 @@ TEST_F(MainWindowKeysTest, Screenshot)
     document.m_user.GetDayEvents(9, 26).AddTail(test::MakeEvent(9, 26, u"Отпуск"_s));
     CMainDlg &w = Open(3);
     Key(Qt::Key_Home);
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Down);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
     EXPECT_TRUE(Popup().isVisible());
     if (QGuiApplication::platformName() == u"offscreen"_s)
         return;
