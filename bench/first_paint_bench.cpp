@@ -24,6 +24,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -118,6 +119,8 @@ void WriteFullCalendar(const QString &folder)
     document.Write(folder + QStringLiteral("/orvane.orvd"), COptionFlags::kDefaultOptions);
 }
 
+constexpr unsigned long kSettleMilliseconds = 100;
+
 // One child's start: seconds to its first paint, resident memory then and at its peak, in kB.
 struct ChildReport {
     bool ok = false;
@@ -128,6 +131,10 @@ struct ChildReport {
 
 ChildReport StartChild(const char *mode, const QString &dataDir)
 {
+    // The child before has just ended (a calendar child saving its calendar on the way out), and
+    // the display server and the kernel are still clearing up after it: each start waits for
+    // that to settle, so that no start pays for the one before it.
+    QThread::msleep(kSettleMilliseconds);
     QProcess child;
     if (!dataDir.isEmpty()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
