@@ -41,23 +41,25 @@ int RunApplication(int argc, char **argv)
     InstallTranslations(application, SystemUiLanguage());
     InstallMessageBoxPresenter();
 
+    CRegistryStore registry;
+    COptionFlags options(registry);
+    CDataFile document(options);
+    // Reading only: a second instance reads the calendar too before it gives up, and changes
+    // nothing.
+    CalendarReadAhead readAhead(document);
+
     SingleInstance instance;
     if (!instance.Acquire()) {
         ShowMessage(QCoreApplication::translate("Application", kSecondInstance));
         return ExitCode::SecondInstance;
     }
-    // Nothing is loaded yet, so nothing is saved when the platform is refused.
+    // Nothing has changed yet, so nothing is saved when the platform is refused.
     const PlatformCheck platform = CheckPlatform();
     if (!platform.ok)
         return 0;
     const bool monitoring = HasMonitoringSwitch(QApplication::arguments().mid(1));
-
-    CRegistryStore registry;
-    COptionFlags options(registry);
-    CDataFile document(options);
     OrderlyEnd orderlyEnd(application);
 
-    CalendarReadAhead readAhead(document);
     // Only this instance saves them now: what a killed save left beside them goes first.
     RemoveSaveLeftovers(CDataFile::GetFilePath());
     RemoveSaveLeftovers(HiveRegistryBackend::HivePath());

@@ -10,8 +10,9 @@ namespace orvane {
 class CDataFile;
 
 // Reads the calendar file into the document on a thread of its own while start-up goes on with
-// what does not need the calendar (the font check, clearing leftovers of a killed save), so that
-// a large calendar costs little more time to the first window than an empty one. Nothing may
+// what does not need the calendar (the single-instance lock, the platform and font checks,
+// clearing leftovers of a killed save), so that a large calendar costs little more time to the
+// first window than an empty one. Nothing may
 // touch the document until Wait has returned; the destructor waits too.
 class CalendarReadAhead {
 public:
