@@ -12,8 +12,8 @@ class CDataFile;
 // Reads the calendar file into the document on a thread of its own while start-up goes on with
 // what does not need the calendar (the single-instance lock, the platform and font checks,
 // clearing leftovers of a killed save), so that a large calendar costs little more time to the
-// first window than an empty one. Nothing may
-// touch the document until Wait has returned; the destructor waits too.
+// first window than an empty one. Nothing may touch the document until Wait has returned; the
+// destructor waits too.
 class CalendarReadAhead {
 public:
     explicit CalendarReadAhead(CDataFile &document);
