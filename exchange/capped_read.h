@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+class QIODevice;
+
 namespace orvane {
 
 // The refusal of a document above kMaxExchangeDocumentBytes.

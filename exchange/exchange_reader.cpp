@@ -166,18 +166,4 @@ ExchangeReadResult ReadExchangeText(const QString &text, CImportList &list)
     return Parse(text.toUtf8(), "UTF-8", XML_PARSE_IGNORE_ENC, list);
 }
 
-ExchangeReadResult ReadExchangeDevice(QIODevice &device, CImportList &list)
-{
-    QByteArray bytes;
-    const ExchangeReadResult read = ReadCapped(device, bytes);
-    return read.ok() ? ReadExchangeDocument(bytes, list) : read;
-}
-
-ExchangeReadResult ReadExchangeFile(const QString &path, CImportList &list)
-{
-    QByteArray bytes;
-    const ExchangeReadResult read = ReadFileCapped(path, bytes);
-    return read.ok() ? ReadExchangeDocument(bytes, list) : read;
-}
-
 } // namespace orvane

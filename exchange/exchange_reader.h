@@ -5,8 +5,6 @@
 #include <QByteArrayView>
 #include <QString>
 
-class QIODevice;
-
 namespace orvane {
 
 // Documents above this size are refused unread.
@@ -39,8 +37,5 @@ struct ExchangeReadResult {
 ExchangeReadResult ReadExchangeDocument(QByteArrayView bytes, CImportList &list);
 // Text as it comes from the clipboard: already characters, whatever its declaration says.
 ExchangeReadResult ReadExchangeText(const QString &text, CImportList &list);
-// A stored document from an open blocking device (a file, standard input), read to its end.
-ExchangeReadResult ReadExchangeDevice(QIODevice &device, CImportList &list);
-ExchangeReadResult ReadExchangeFile(const QString &path, CImportList &list);
 
 } // namespace orvane

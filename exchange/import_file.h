@@ -5,6 +5,8 @@
 
 #include <vector>
 
+class QIODevice;
+
 namespace orvane {
 
 enum class ImportFormat { Exchange, ICalendar, VCard };

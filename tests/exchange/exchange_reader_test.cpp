@@ -1,4 +1,5 @@
 #include "exchange/exchange_reader.h"
+#include "exchange/import_file.h"
 #include "store/windows1251.h"
 
 #include <QBuffer>
@@ -102,9 +103,10 @@ TEST(ExchangeReader, FilesAndDevices)
 {
     QTemporaryDir dir;
     CImportList list;
-    EXPECT_EQ(ReadExchangeFile(QString(), list).failure, ExchangeReadFailure::CannotOpen);
-    EXPECT_EQ(ReadExchangeFile(dir.filePath(u"missing.xml"_s), list).failure, ExchangeReadFailure::CannotOpen);
-    EXPECT_EQ(ReadExchangeFile(dir.path(), list).failure, ExchangeReadFailure::CannotOpen) << "a folder";
+    ImportRead read;
+    EXPECT_EQ(ReadImportFile(QString(), list, read).failure, ExchangeReadFailure::CannotOpen);
+    EXPECT_EQ(ReadImportFile(dir.filePath(u"missing.xml"_s), list, read).failure, ExchangeReadFailure::CannotOpen);
+    EXPECT_EQ(ReadImportFile(dir.path(), list, read).failure, ExchangeReadFailure::CannotOpen) << "a folder";
 
     // Larger than one read of the device.
     QByteArray big = "<Orvane>";
@@ -113,7 +115,7 @@ TEST(ExchangeReader, FilesAndDevices)
     big += "</Orvane>";
     QBuffer buffer(&big);
     buffer.open(QIODevice::ReadOnly);
-    ASSERT_TRUE(ReadExchangeDevice(buffer, list).ok());
+    ASSERT_TRUE(ReadImportDevice(buffer, list, read).ok());
     EXPECT_EQ(list.GetCount(), 3000);
 }
 

@@ -1,6 +1,7 @@
 // Documents built to hurt the reader: each is refused quickly, with bounded memory, and nothing
 // outside the document is ever fetched.
 #include "exchange/exchange_reader.h"
+#include "exchange/import_file.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -128,7 +129,8 @@ TEST(HostileDocuments, A100MegabyteFileIsRefusedUnread)
     file.close();
 
     CImportList list;
-    EXPECT_EQ(Measured([&] { return ReadExchangeFile(path, list); }), ExchangeReadFailure::TooLarge);
+    ImportRead read;
+    EXPECT_EQ(Measured([&] { return ReadImportFile(path, list, read); }), ExchangeReadFailure::TooLarge);
 }
 
 // An endless stream of events, as a pipe on standard input would bring it.
@@ -154,7 +156,8 @@ TEST(HostileDocuments, AnEndlessStreamIsCutOffAtTheLimit)
 {
     EndlessDocument stream;
     CImportList list;
-    EXPECT_EQ(Measured([&] { return ReadExchangeDevice(stream, list); }), ExchangeReadFailure::TooLarge);
+    ImportRead read;
+    EXPECT_EQ(Measured([&] { return ReadImportDevice(stream, list, read); }), ExchangeReadFailure::TooLarge);
     EXPECT_LT(stream.served, 2 * kMaxExchangeDocumentBytes);
 
     CImportList fromText;
