@@ -42,11 +42,6 @@ QString MemoryFolder()
     return QDir::tempPath();
 }
 
-QByteArray DefaultCalendarBytes()
-{
-    return ByteBuilder().header().defaultUserFields().emptySlots(366);
-}
-
 void SetOptions(const CalendarSandbox &sandbox, const QByteArray &flags)
 {
     writeFile(sandbox.hivePath(), "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Orvane]\n"
@@ -268,7 +263,7 @@ TEST_F(KillDuringSaveTest, TheCalendarIsAlwaysTheOldOrTheNewOneWhole)
 
 TEST_F(KillDuringSaveTest, TheNextStartRemovesWhatAKilledSaveLeftBehind)
 {
-    writeFile(sandbox.calendarPath(), DefaultCalendarBytes());
+    writeFile(sandbox.calendarPath(), DefaultCalendar());
     const QString hiveFolder = QFileInfo(sandbox.hivePath()).absolutePath();
     writeFile(sandbox.calendarPath() + QStringLiteral(".QbXzTe"), FullCalendar().left(100000));
     writeFile(sandbox.calendarPath() + QStringLiteral(".backup"), "a user's own copy");

@@ -14,11 +14,6 @@ using namespace orvane::test;
 
 namespace {
 
-QByteArray DefaultCalendar(quint16 sizeWord = 2)
-{
-    return ByteBuilder().header(sizeWord).defaultUserFields().emptySlots(366);
-}
-
 QStringList BrokenCopies(const CalendarSandbox &sandbox)
 {
     return QDir(sandbox.dataDir()).entryList({QStringLiteral("orvane.orvd.broken-*")}, QDir::Files | QDir::Hidden);

@@ -87,10 +87,7 @@ protected:
     }
     void TearDown() override
     {
-        for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
+        test::RemoveTranslators();
         QLocale::setDefault(QLocale::c());
         Clock::SetSource({});
     }

@@ -1,7 +1,9 @@
 #include "ts_catalogue.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 namespace orvane::test {
@@ -38,6 +40,14 @@ bool HasCyrillic(const QString &text)
 {
     static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
     return text.contains(cyrillic);
+}
+
+void RemoveTranslators()
+{
+    for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
 }
 
 } // namespace orvane::test

@@ -21,4 +21,7 @@ std::vector<TsMessage> ReadTsFile(const QString &path);
 // Whether `text` holds a Cyrillic letter.
 bool HasCyrillic(const QString &text);
 
+// Takes away and deletes every translator installed in the application.
+void RemoveTranslators();
+
 } // namespace orvane::test

@@ -183,10 +183,7 @@ class InstalledEnglish : public ::testing::Test {
 protected:
     void TearDown() override
     {
-        for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>()) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
+        test::RemoveTranslators();
     }
 };
 

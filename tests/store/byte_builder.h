@@ -55,6 +55,12 @@ private:
     QByteArray m_bytes;
 };
 
+// The calendar a new document writes: the default user and 366 empty slots.
+inline QByteArray DefaultCalendar(quint16 sizeWord = 2)
+{
+    return ByteBuilder().header(sizeWord).defaultUserFields().emptySlots(366);
+}
+
 // A full calendar, 4.6 MB: 366 days of 40 events with 40-letter names and 254-letter notes.
 // The events have no month, so each stays on the day it was written to, in any year.
 inline QByteArray FullCalendar(char letter = 'a')

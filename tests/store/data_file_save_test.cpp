@@ -102,7 +102,7 @@ TEST_F(DataFileSaveTest, ACalendarThatCannotBeOpenedIsNamedWithItsReason)
               QStringLiteral("Невозможно открыть календарь.\n%1\n\nНа месте файла находится папка.").arg(NativePath()));
     ASSERT_TRUE(QDir().rmdir(sandbox.calendarPath()));
 
-    test::writeFile(sandbox.calendarPath(), test::ByteBuilder().header().defaultUserFields().emptySlots(366));
+    test::writeFile(sandbox.calendarPath(), test::DefaultCalendar());
     SetMode(sandbox.calendarPath(), 0);
     OpenTheWayToTheData();
     {

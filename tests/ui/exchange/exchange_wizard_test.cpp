@@ -30,6 +30,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace orvane {
 namespace {
 
@@ -95,15 +97,17 @@ protected:
         QDir().mkpath(dir);
         EXPECT_TRUE(wizard->grab().save(dir + u"/"_s + name));
     }
-    // Answers the next file dialog with `path`.
-    static void ChooseFileNext(const QString &path)
+    // Answers the next file dialog with `path`, after `before` has looked at it.
+    static void ChooseFileNext(const QString &path, const std::function<void(QFileDialog &)> &before = {})
     {
         auto *poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, path] {
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, path, before] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             poll->deleteLater();
+            if (before)
+                before(*dialog);
             // Typed into the name field, as a user would; it takes a full path.
             auto *name = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s);
             ASSERT_NE(name, nullptr);
@@ -296,15 +300,11 @@ TEST_F(ExchangeWizardTest, TheExportFileDialogOffersICalendarAndWritesIt)
     Click(1072);
     QStringList filters;
     QString proposed;
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [&, poll] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        poll->deleteLater();
-        filters = dialog->nameFilters();
-        auto *types = dialog->findChild<QComboBox *>(u"fileTypeCombo"_s);
-        auto *name = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s);
+    // No suffix in the name: the chosen kind gives it.
+    ChooseFileNext(dir.filePath(u"family"_s), [&filters, &proposed](QFileDialog &dialog) {
+        filters = dialog.nameFilters();
+        auto *types = dialog.findChild<QComboBox *>(u"fileTypeCombo"_s);
+        auto *name = dialog.findChild<QLineEdit *>(u"fileNameEdit"_s);
         ASSERT_TRUE(types && name);
         types->setCurrentIndex(1);
         Q_EMIT types->activated(1); // as a user's choice gives them
@@ -312,11 +312,8 @@ TEST_F(ExchangeWizardTest, TheExportFileDialogOffersICalendarAndWritesIt)
         proposed = name->text();
         const QString shots = QStringLiteral(ORVANE_BINARY_DIR "/artifacts");
         QDir().mkpath(shots);
-        EXPECT_TRUE(dialog->grab().save(shots + u"/export_file_dialog.png"_s));
-        name->setText(dir.filePath(u"family"_s)); // no suffix: the chosen kind gives it
-        static_cast<QDialog *>(dialog)->accept();
+        EXPECT_TRUE(dialog.grab().save(shots + u"/export_file_dialog.png"_s));
     });
-    poll->start(10);
     Click(1073);
     EXPECT_EQ(filters, (QStringList{u"XML file (*.xml)"_s, u"iCalendar (*.ics)"_s}));
     EXPECT_EQ(proposed, u"orvane.ics"_s);

@@ -53,6 +53,12 @@ struct MainWindowHarness {
         poll->start(10);
     }
 
+    // The colour of the window's picture at a point of the window (in its own pixels).
+    QColor FramePixel(QPoint at) const
+    {
+        return window->FramePicture().toImage().pixelColor(at * window->devicePixelRatioF());
+    }
+
     QDate today{2024, 9, 12}; // September 2024 starts on a Sunday, October on a Tuesday
     SandboxDirs sandbox;
     CRegistryStore registry;

@@ -67,11 +67,7 @@ protected:
             return {};
         return {window->MonthTable().Info(selected.month).nYear, selected.month, selected.day};
     }
-    bool Hot(int month, int day) const
-    {
-        const QPoint corner = window->DayRect(month, day).topLeft() * window->devicePixelRatioF();
-        return window->FramePicture().toImage().pixelColor(corner) == kHot;
-    }
+    bool Hot(int month, int day) const { return FramePixel(window->DayRect(month, day).topLeft()) == kHot; }
     QStringList Names(int month, int day)
     {
         QStringList names;

@@ -112,10 +112,6 @@ protected:
     {
         return window->findChild<QAbstractButton *>(QString::number(id));
     }
-    QColor FramePixel(QPoint at) const
-    {
-        return window->FramePicture().toImage().pixelColor(at * window->devicePixelRatioF());
-    }
 };
 
 TEST_F(MainWindowTest, SizeAndLayoutFollowTheResolvedFontAndTheScale)
