@@ -2,20 +2,23 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTranslator>
 
+#include <algorithm>
 #include <optional>
 
 namespace orvane {
 
 namespace {
 
-// "ru", "ru_RU.UTF-8", "ru-RU" -> "ru".
+// "ru", "ru_RU.UTF-8", "ru-RU" -> "ru". A plain scan: a regular expression here would bring
+// its engine in at every start.
 QString LanguageCode(const QString &name)
 {
-    const qsizetype end = name.indexOf(QRegularExpression(QStringLiteral("[_.@-]")));
-    return name.left(end).toLower();
+    const auto end = std::find_if(name.cbegin(), name.cend(), [](QChar c) {
+        return c == u'_' || c == u'.' || c == u'@' || c == u'-';
+    });
+    return name.first(end - name.cbegin()).toLower();
 }
 
 std::optional<UiLanguage> Known(const QString &name)

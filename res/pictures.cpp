@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 
 // The resource registration function lives in the global namespace.
 static void RegisterCompiledPictures()
@@ -15,8 +16,11 @@ namespace {
 
 QPixmap LoadAtScale(int id, int scale)
 {
-    // Named as PNG: without a format the reader loads every image plugin to look at the bytes.
-    QPixmap picture(PicturePath(id, scale), "PNG");
+    // Read as PNG and nothing else: a reader allowed to guess would load every image plugin and
+    // ask each whether it reads the file, even with the format named.
+    QImageReader reader(PicturePath(id, scale), "PNG");
+    reader.setAutoDetectImageFormat(false);
+    QPixmap picture = QPixmap::fromImage(reader.read());
     if (!picture.isNull())
         picture.setDevicePixelRatio(scale);
     return picture;

@@ -1,6 +1,7 @@
 #include "store/save_leftovers.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -28,10 +29,17 @@ int RemoveSaveLeftovers(const QString &path)
     const QFileInfo target(path);
     const QString prefix = target.fileName() + u'.';
     QDir folder = target.absoluteDir();
+    // The names are matched here rather than by a name filter, which would compile a regular
+    // expression at every start.
+    QStringList leftovers;
+    for (QDirIterator it(folder.path(), QDir::Files | QDir::Hidden | QDir::NoSymLinks); it.hasNext();) {
+        const QString name = it.nextFileInfo().fileName();
+        if (name.startsWith(prefix) && IsSaveLeftoverSuffix(QStringView(name).sliced(prefix.size())))
+            leftovers << name;
+    }
     int removed = 0;
-    const QStringList names = folder.entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString &name : names)
-        if (IsSaveLeftoverSuffix(QStringView(name).mid(prefix.size())) && folder.remove(name))
+    for (const QString &name : std::as_const(leftovers))
+        if (folder.remove(name))
             ++removed;
     return removed;
 }

@@ -31,6 +31,8 @@ TEST(UiLanguageChoice, ForcedValueWinsAndAnyOtherFallsBackToTheSystemLanguage)
     EXPECT_EQ(ChooseUiLanguage("ru", {u"en-US"_s}), UiLanguage::Russian);
     EXPECT_EQ(ChooseUiLanguage("RU_ru.UTF-8", {u"de"_s}), UiLanguage::Russian);
     EXPECT_EQ(ChooseUiLanguage("en-GB", {u"ru"_s}), UiLanguage::English);
+    EXPECT_EQ(ChooseUiLanguage("en.UTF-8", {u"ru"_s}), UiLanguage::English);
+    EXPECT_EQ(ChooseUiLanguage("ru@euro", {u"en"_s}), UiLanguage::Russian);
     EXPECT_EQ(ChooseUiLanguage("de", {u"ru-RU"_s}), UiLanguage::Russian) << "unknown: the system decides";
     EXPECT_EQ(ChooseUiLanguage("", {u"ru-RU"_s}), UiLanguage::Russian);
     EXPECT_EQ(ChooseUiLanguage("russian", {u"en"_s}), UiLanguage::English) << "not a language code";

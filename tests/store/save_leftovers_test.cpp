@@ -22,6 +22,7 @@ TEST(SaveLeftovers, OnlyTemporaryNamesOfTheSameFileGo)
         QStringLiteral("orvane.orvd.AbCdEfG"),
         QStringLiteral("orvane.orvd.broken-20260510-101010"),
         QStringLiteral("other.orvd.AbCdEf"),
+        QStringLiteral("Orvane.orvd.AbCdEf"),  // another file where names tell case apart
     };
     for (const QString &name : leftovers + kept)
         test::writeFile(sandbox.dataDir() + u'/' + name, "x");
