@@ -18,6 +18,7 @@
 #include "store/message.h"
 #include "store/save_leftovers.h"
 #include "store/upcoming_days.h"
+#include "ui/main/first_window_warm_up.h"
 #include "ui/reminders/desktop_notifier.h"
 #include "ui/reminders/monitor_dialog.h"
 
@@ -65,6 +66,7 @@ int RunApplication(int argc, char **argv)
     RemoveSaveLeftovers(HiveRegistryBackend::HivePath());
     if (!CheckCyrillicFont())
         return ExitCode::FontMissing;
+    WarmUpFirstWindow(monitoring);
     const LoadOutcome loaded = LoadOrCreateCalendar(document, readAhead.Wait());
     if (loaded == LoadOutcome::Refused)
         return ExitCode::RefusedNewCalendar;

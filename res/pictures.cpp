@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QPixmapCache>
 
 // The resource registration function lives in the global namespace.
 static void RegisterCompiledPictures()
@@ -14,15 +15,23 @@ namespace orvane {
 
 namespace {
 
+// Each drawing is decoded once and then shared from the pixmap cache: windows made again, and
+// the frame drawn again at each resize, take the same pixels.
 QPixmap LoadAtScale(int id, int scale)
 {
+    const QString path = PicturePath(id, scale);
+    QPixmap picture;
+    if (QPixmapCache::find(path, &picture))
+        return picture;
     // Read as PNG and nothing else: a reader allowed to guess would load every image plugin and
     // ask each whether it reads the file, even with the format named.
-    QImageReader reader(PicturePath(id, scale), "PNG");
+    QImageReader reader(path, "PNG");
     reader.setAutoDetectImageFormat(false);
-    QPixmap picture = QPixmap::fromImage(reader.read());
-    if (!picture.isNull())
+    picture = QPixmap::fromImage(reader.read());
+    if (!picture.isNull()) {
         picture.setDevicePixelRatio(scale);
+        QPixmapCache::insert(path, picture);
+    }
     return picture;
 }
 

@@ -17,11 +17,21 @@ QPixmap LoadAt(int id, qreal ratio, const QColor &transparent)
 
 bool CPictureStrip::Load(int id, const QColor &transparent)
 {
+    m_id = id;
+    m_transparent = transparent;
     m_pix1x = LoadAt(id, 1.0, transparent);
-    m_pix2x = LoadAt(id, 2.0, transparent);
-    if (m_pix2x.devicePixelRatio() <= 1.0)
-        m_pix2x = QPixmap();
+    m_pix2x.reset();
     return !m_pix1x.isNull();
+}
+
+const QPixmap &CPictureStrip::Dense() const
+{
+    if (!m_pix2x) {
+        m_pix2x = LoadAt(m_id, 2.0, m_transparent);
+        if (m_pix2x->devicePixelRatio() <= 1.0)
+            *m_pix2x = QPixmap();
+    }
+    return *m_pix2x;
 }
 
 QSize CPictureStrip::Size() const
@@ -31,8 +41,8 @@ QSize CPictureStrip::Size() const
 
 void CPictureStrip::Draw(QPainter &painter, const QPoint &target, const QRect &source) const
 {
-    const bool dense = !m_pix2x.isNull() && painter.device()->devicePixelRatioF() > 1.0;
-    const QPixmap &picture = dense ? m_pix2x : m_pix1x;
+    const bool dense = painter.device()->devicePixelRatioF() > 1.0 && !m_pix1x.isNull() && !Dense().isNull();
+    const QPixmap &picture = dense ? Dense() : m_pix1x;
     const qreal scale = picture.devicePixelRatio();
     const QRectF from(source.x() * scale, source.y() * scale, source.width() * scale,
                       source.height() * scale);

@@ -4,12 +4,15 @@
 #include <QPixmap>
 #include <QRect>
 
+#include <optional>
+
 class QPainter;
 
 namespace orvane {
 
-// A picture of images side by side, loaded at both pixel densities; draws the image a button
-// needs crisply on the device it paints on.
+// A picture of images side by side; draws the image a button needs crisply on the device it
+// paints on. The drawing for twice the density is loaded the first time a dense device asks for
+// it, so that a window on an ordinary screen never decodes it.
 class CPictureStrip {
 public:
     // Loads picture `id`, with `transparent` (when valid) made transparent. False when missing.
@@ -21,8 +24,13 @@ public:
     void Draw(QPainter &painter, const QPoint &target, const QRect &source) const;
 
 private:
+    const QPixmap &Dense() const;
+
+    int m_id = 0;
+    QColor m_transparent;
     QPixmap m_pix1x;
-    QPixmap m_pix2x; // null when the strip has no drawing for twice the density
+    // Not looked for yet when empty; then the drawing, or null when the strip has none.
+    mutable std::optional<QPixmap> m_pix2x;
 };
 
 } // namespace orvane

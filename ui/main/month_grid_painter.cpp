@@ -37,14 +37,17 @@ CMonthGridPainter::CMonthGridPainter(const CMonthTable &table, const GridMetrics
                                      const QFont &font, const QColor &background)
     : m_table(table), m_metrics(metrics), m_font(font), m_background(background)
 {
-    for (bool hex : {false, true}) {
-        for (int day = 1; day <= 31; ++day) {
-            QStaticText &text = m_dayNumbers[hex][static_cast<size_t>(day)];
-            text.setText(DayNumberText(day, hex));
-            text.setTextFormat(Qt::PlainText);
-            text.prepare(QTransform(), m_font);
-        }
+}
+
+const QStaticText &CMonthGridPainter::DayNumber(int day, bool hex) const
+{
+    QStaticText &text = m_dayNumbers[hex][static_cast<size_t>(day)];
+    if (text.text().isEmpty()) {
+        text.setText(DayNumberText(day, hex));
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), m_font);
     }
+    return text;
 }
 
 void CMonthGridPainter::Erase(QPainter &frame, const QRect &area) const
@@ -79,7 +82,7 @@ void CMonthGridPainter::DrawCell(QPainter &frame, int month, int day, int marks,
 
     // Centred in the cell widened by 2 pixels to the left, m_nTextOffset from its top.
     const bool sunday = (day + m_table.Info(month).nOffset) % 7 == 0;
-    const QStaticText &text = m_dayNumbers[hexDays][static_cast<size_t>(day)];
+    const QStaticText &text = DayNumber(day, hexDays);
     frame.setFont(m_font);
     frame.setPen(sunday ? kSundayColour : Qt::black);
     const int width = qRound(text.size().width());

@@ -50,13 +50,14 @@ private:
     void Erase(QPainter &frame, const QRect &area) const;
     // Draws marks and number of a day whose area is already erased.
     void DrawCell(QPainter &frame, int month, int day, int marks, bool hexDays) const;
+    const QStaticText &DayNumber(int day, bool hex) const;
 
     const CMonthTable &m_table;
     const GridMetrics &m_metrics;
     QFont m_font;
     QColor m_background;
-    // Day numbers 1..31 laid out once, decimal and hexadecimal.
-    std::array<std::array<QStaticText, 32>, 2> m_dayNumbers;
+    // Day numbers 1..31, decimal and hexadecimal, each laid out the first time it is drawn.
+    mutable std::array<std::array<QStaticText, 32>, 2> m_dayNumbers;
 };
 
 } // namespace orvane

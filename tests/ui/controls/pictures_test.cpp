@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,12 @@ TEST(Pictures, LoadAtTheStatedSizesOnBothDensities)
 
         // A fractional ratio still gets the denser drawing, at its own ratio of 2.
         EXPECT_EQ(LoadPicture(c.id, 1.25).deviceIndependentSize().toSize(), c.size);
+
+        // Decoded once: a second load shares the pixels, and one after the cache was emptied
+        // decodes the same drawing again.
+        EXPECT_EQ(LoadPicture(c.id).cacheKey(), plain.cacheKey());
+        QPixmapCache::clear();
+        EXPECT_EQ(LoadPicture(c.id, 2.0).toImage(), dense.toImage());
     }
 }
 
