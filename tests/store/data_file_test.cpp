@@ -259,3 +259,35 @@ TEST_F(DataFileTest, EqualNamesAndNotesLoadAsOneSharedText)
     EXPECT_EQ(first.Name.constData(), third.Name.constData());
     EXPECT_EQ(first.Notes.constData(), third.Notes.constData());
 }
+
+// Notes of every length the program keeps, each twice and once with its middle letter changed:
+// every text comes back as written, the two equal ones as one shared text, the changed one as a
+// text of its own.
+TEST_F(DataFileTest, TextsOfEveryLengthLoadAsWrittenAndShareOnlyWhenEqual)
+{
+    CDataFile doc(options);
+    for (int length = 0; length <= 255; ++length) {
+        QString text;
+        for (int i = 0; i < length; ++i)
+            text += QChar(u'а' + (i * 7 + length) % 32);
+        QString changed = text;
+        if (length > 0)
+            changed[length / 2] = u'Ё';
+        CEventList &slot = doc.m_user.Slot(length / 13);
+        for (const QString &notes : {text, text, changed})
+            slot.AddTail(MakeEvent(QStringLiteral("Заметка"), 1, length / 13 + 1, 0, 1))->Notes = notes;
+    }
+    CDataFile loaded(options);
+    ASSERT_TRUE(ParseBytes(loaded, doc.Serialize(COptionFlags::kDefaultOptions)).ok());
+    ASSERT_TRUE(loaded.m_user == doc.m_user);
+    for (int length = 1; length <= 255; ++length) {
+        SCOPED_TRACE(length);
+        const CEventList &slot = loaded.m_user.Slot(length / 13);
+        auto event = std::next(slot.begin(), 3 * (length % 13));
+        const CEventRecord &copy1 = *event++;
+        const CEventRecord &copy2 = *event++;
+        const CEventRecord &changed = *event;
+        EXPECT_EQ(copy1.Notes.constData(), copy2.Notes.constData());
+        EXPECT_NE(copy1.Notes, changed.Notes);
+    }
+}
