@@ -30,17 +30,14 @@ int RemoveSaveLeftovers(const QString &path)
     const QString prefix = target.fileName() + u'.';
     QDir folder = target.absoluteDir();
     // The names are matched here rather than by a name filter, which would compile a regular
-    // expression at every start.
-    QStringList leftovers;
+    // expression at every start (and match blind to case).
+    int removed = 0;
     for (QDirIterator it(folder.path(), QDir::Files | QDir::Hidden | QDir::NoSymLinks); it.hasNext();) {
         const QString name = it.nextFileInfo().fileName();
-        if (name.startsWith(prefix) && IsSaveLeftoverSuffix(QStringView(name).sliced(prefix.size())))
-            leftovers << name;
-    }
-    int removed = 0;
-    for (const QString &name : std::as_const(leftovers))
-        if (folder.remove(name))
+        if (name.startsWith(prefix) && IsSaveLeftoverSuffix(QStringView(name).sliced(prefix.size()))
+            && folder.remove(name))
             ++removed;
+    }
     return removed;
 }
 

@@ -27,7 +27,7 @@ bool CPictureStrip::Load(int id, const QColor &transparent)
 const QPixmap &CPictureStrip::Dense() const
 {
     if (!m_pix2x) {
-        m_pix2x = LoadAt(m_id, 2.0, m_transparent);
+        m_pix2x = m_pix1x.isNull() ? QPixmap() : LoadAt(m_id, 2.0, m_transparent);
         if (m_pix2x->devicePixelRatio() <= 1.0)
             *m_pix2x = QPixmap();
     }
@@ -41,7 +41,7 @@ QSize CPictureStrip::Size() const
 
 void CPictureStrip::Draw(QPainter &painter, const QPoint &target, const QRect &source) const
 {
-    const bool dense = painter.device()->devicePixelRatioF() > 1.0 && !m_pix1x.isNull() && !Dense().isNull();
+    const bool dense = painter.device()->devicePixelRatioF() > 1.0 && !Dense().isNull();
     const QPixmap &picture = dense ? Dense() : m_pix1x;
     const qreal scale = picture.devicePixelRatio();
     const QRectF from(source.x() * scale, source.y() * scale, source.width() * scale,
