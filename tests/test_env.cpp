@@ -58,6 +58,20 @@ MessageRecorder::~MessageRecorder()
     SetMessagePresenter({});
 }
 
+void IsolateFromTheHost()
+{
+    static QTemporaryDir home;
+    for (const char *folder : {"config", "data", "runtime"})
+        QDir().mkpath(home.filePath(QString::fromLatin1(folder)));
+    QFile::setPermissions(home.filePath(QStringLiteral("runtime")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.filePath(QStringLiteral("runtime"))));
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(home.filePath(QStringLiteral("no-bus"))));
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile f(path);

@@ -59,6 +59,11 @@ private:
     ScopedEnv m_env;
 };
 
+// Keeps the test process away from the user's own files and session: a private home for the
+// calendar, settings and runtime folder, and a session bus nobody listens on. Called by the
+// test mains before anything else; the folder lives until the process ends.
+void IsolateFromTheHost();
+
 QByteArray readFile(const QString &path);
 void writeFile(const QString &path, const QByteArray &bytes);
 

@@ -1,11 +1,12 @@
+#include "test_env.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    orvane::test::IsolateFromTheHost();
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

@@ -1,5 +1,7 @@
 #include "calendar_process.h"
 
+#include "test_env.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -34,6 +36,10 @@ QProcessEnvironment CalendarSandbox::environment(const QString &answer) const
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path() + QStringLiteral("/config"));
     env.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.path() + QStringLiteral("/xdgdata"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path() + QStringLiteral("/runtime"));
+    // Never the session bus of the machine running the tests: a bus nobody listens on.
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + m_dir.path() + QStringLiteral("/no-bus"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.insert(QStringLiteral("ORVANE_AUTO_ANSWER"), answer);
     env.insert(QStringLiteral("ORVANE_TODAY"), QStringLiteral("2026-05-10"));
     // The tests look for the Russian texts whatever the machine's locale; `m_extra` may differ.
@@ -56,32 +62,14 @@ void CalendarSandbox::startThrough(QProcess &process, const QString &program, co
     process.waitForStarted();
 }
 
-void CalendarSandbox::startOnDisplay(QProcess &process, const QString &display,
-                                     const QProcessEnvironment &extra) const
-{
-    QProcessEnvironment env = environment(QStringLiteral("ok"));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("DISPLAY"), display);
-    env.insert(extra);
-    process.setProcessEnvironment(env);
-    process.start(executable(QStringLiteral("orvane")));
-    process.waitForStarted();
-}
-
-int CalendarSandbox::runCtl(const QStringList &arguments, QByteArray *out, QByteArray *err) const
-{
-    return runCtl(arguments, QByteArray(), out, err);
-}
-
-int CalendarSandbox::runCtl(const QStringList &arguments, const QByteArray &input, QByteArray *out,
-                            QByteArray *err) const
+int CalendarSandbox::runCtl(const QStringList &arguments, QByteArray *out, QByteArray *err, const QByteArray &input) const
 {
     QProcess process;
     process.setProcessEnvironment(environment(QStringLiteral("ok")));
     process.start(executable(QStringLiteral("orvanectl")), arguments);
     process.write(input);
     process.closeWriteChannel();
-    if (!process.waitForFinished(30000))
+    if (!process.waitForFinished(60000))
         return -1;
     if (out)
         *out = process.readAllStandardOutput();
@@ -90,21 +78,32 @@ int CalendarSandbox::runCtl(const QStringList &arguments, const QByteArray &inpu
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
-bool waitForFile(const QString &path, int timeoutMs)
+void CalendarSandbox::setOptions(quint32 options) const
+{
+    writeFile(hivePath(), "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Orvane]\n"
+                          "\"OptionsFlag\"=\"" + QByteArray::number(options) + "\"\n");
+}
+
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
 {
     QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
-        if (QFileInfo(path).size() > 0)
+        if (condition())
             return true;
         QThread::msleep(20);
     }
-    return false;
+    return condition();
+}
+
+bool waitForFile(const QString &path, int timeoutMs)
+{
+    return waitUntil([&] { return QFileInfo(path).size() > 0; }, timeoutMs);
 }
 
 int terminate(QProcess &process)
 {
     ::kill(static_cast<pid_t>(process.processId()), SIGTERM);
-    if (!process.waitForFinished(15000)) {
+    if (!process.waitForFinished(30000)) {
         process.kill();
         process.waitForFinished();
         return -1;

@@ -5,35 +5,39 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace orvane::test {
 
-// Runs the built executables in a private sandbox: their own data folder, registry hive and
-// runtime folder, on the offscreen platform.
+// Runs the built executables in a private sandbox: their own data folder, registry hive, runtime
+// folder and no session bus (a desktop gives its own through setEnvironment), on the offscreen
+// platform, with today 10 May 2026 and the Russian texts.
 class CalendarSandbox {
 public:
     CalendarSandbox();
     // The sandbox in a folder of its own below `parent`.
     explicit CalendarSandbox(const QString &parent);
 
+    QString path() const { return m_dir.path(); }
     QString dataDir() const { return m_dir.path() + QStringLiteral("/data"); }
     QString calendarPath() const { return dataDir() + QStringLiteral("/orvane.orvd"); }
     QString hivePath() const { return m_dir.path() + QStringLiteral("/config/orvane/registry.reg"); }
+    QString lockPath() const { return m_dir.path() + QStringLiteral("/runtime/orvane.lock"); }
 
     // Starts build/orvane with the given arguments and automatic message answer.
     void start(QProcess &process, const QStringList &arguments = {}, const QString &answer = QStringLiteral("ok")) const;
     // Starts `program` (which goes on to build/orvane) in the same environment.
     void startThrough(QProcess &process, const QString &program, const QStringList &arguments) const;
-    // Starts build/orvane on the X display `display` with extra environment `extra`.
-    void startOnDisplay(QProcess &process, const QString &display,
-                        const QProcessEnvironment &extra = {}) const;
-    // Runs build/orvanectl to its end.
-    int runCtl(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr) const;
-    // The same with `input` on its standard input.
-    int runCtl(const QStringList &arguments, const QByteArray &input, QByteArray *out, QByteArray *err) const;
+    // Runs build/orvanectl to its end with `input` on its standard input; its exit status, -1
+    // when it did not end normally.
+    int runCtl(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr,
+               const QByteArray &input = {}) const;
+    // Writes the hive with the given "OptionsFlag".
+    void setOptions(quint32 options) const;
 
     static QString executable(const QString &name);
 
-    // Variables set for the executables on top of the sandbox's own (DISPLAY, a bus, ...).
+    // Variables set for the executables on top of the sandbox's own (DISPLAY, a bus, a locale).
     void setEnvironment(const QProcessEnvironment &extra) { m_extra = extra; }
 
 private:
@@ -43,8 +47,10 @@ private:
     QProcessEnvironment m_extra;
 };
 
-// Waits until the file exists and has content; false after the timeout.
-bool waitForFile(const QString &path, int timeoutMs = 15000);
+// Polls `condition` until it holds; false after `timeoutMs`.
+bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 30000);
+// Waits until the file exists and has content.
+bool waitForFile(const QString &path, int timeoutMs = 30000);
 // Sends SIGTERM and waits for the end; returns the exit code, or -1 when it did not end normally.
 int terminate(QProcess &process);
 

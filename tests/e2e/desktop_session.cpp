@@ -1,85 +1,76 @@
 #include "desktop_session.h"
 
+#include "calendar_process.h"
+
 #include <QDeadlineTimer>
-#include <QPoint>
-#include <QRect>
+#include <QDir>
+#include <QFileInfo>
+#include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QThread>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace orvane::test {
 
 namespace {
 
-QString ReadLine(QProcess &process, int timeoutMs)
+QString ReadLine(QProcess &process)
 {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!process.canReadLine() && !deadline.hasExpired())
+    QDeadlineTimer deadline(30000);
+    while (!process.canReadLine() && !deadline.hasExpired() && process.state() == QProcess::Running)
         process.waitForReadyRead(100);
     return QString::fromUtf8(process.readLine()).trimmed();
 }
 
 } // namespace
 
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
+DesktopSession::DesktopSession(int parts)
 {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        if (condition())
-            return true;
-        QThread::msleep(50);
-    }
-    return condition();
-}
-
-DesktopSession::DesktopSession()
-{
-    for (const char *tool : {"Xvfb", "dbus-daemon", "dbus-monitor", "dunst", "trayer", "xdotool", "xwininfo"}) {
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
-            m_failure = QStringLiteral("%1 is not installed (scripts/deps installs it)").arg(QString::fromLatin1(tool));
+    QStringList tools{u"Xvfb"_s, u"dbus-daemon"_s, u"xdotool"_s, u"xwininfo"_s, u"import"_s};
+    if (parts & Notifications)
+        tools << u"dunst"_s << u"dbus-monitor"_s;
+    if (parts & TrayHost)
+        tools << u"trayer"_s;
+    for (const QString &tool : tools) {
+        if (QStandardPaths::findExecutable(tool).isEmpty()) {
+            m_failure = tool + u" is not installed (scripts/deps installs it)"_s;
             return;
         }
     }
-    QProcess *server = spawn(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                                                      QStringLiteral("-screen"), QStringLiteral("0"),
-                                                      QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                                                      QStringLiteral("tcp")});
-    const QString number = ReadLine(*server, 15000);
-    if (number.isEmpty()) {
-        m_failure = QStringLiteral("Xvfb did not start");
+    // The server picks a free display itself and writes its number on standard output.
+    m_display = u':' + ReadLine(*spawn(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s,
+                                                   u"1280x1024x24"_s, u"-nolisten"_s, u"tcp"_s}));
+    m_bus = ReadLine(*spawn(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s}));
+    if (m_display.size() < 2 || m_bus.isEmpty()) {
+        m_failure = u"Xvfb or dbus-daemon did not start"_s;
         return;
     }
-    m_display = u':' + number;
-    QProcess *bus = spawn(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                          QStringLiteral("--print-address=1")});
-    m_bus = ReadLine(*bus, 15000);
-    if (m_bus.isEmpty()) {
-        m_failure = QStringLiteral("dbus-daemon did not start");
-        return;
+    if (parts & Notifications) {
+        m_recorder = spawn(u"dbus-monitor"_s, {u"--address"_s, m_bus,
+                                               u"interface='org.freedesktop.Notifications',member='Notify'"_s});
+        spawn(u"dunst"_s, {});
+        // The daemon owns its name once it answers: ask until it does.
+        if (!waitUntil([this] {
+                return run(u"dbus-send"_s, {u"--bus="_s + m_bus, u"--print-reply"_s,
+                                            u"--dest=org.freedesktop.Notifications"_s,
+                                            u"/org/freedesktop/Notifications"_s,
+                                            u"org.freedesktop.Notifications.GetServerInformation"_s})
+                    .contains(u"string"_s);
+            }))
+            m_failure = u"the notification daemon did not come up"_s;
     }
-    m_recorder = spawn(QStringLiteral("dbus-monitor"),
-                       {QStringLiteral("--address"), m_bus,
-                        QStringLiteral("interface='org.freedesktop.Notifications',member='Notify'")});
-    spawn(QStringLiteral("dunst"), {});
-    // The daemon owns its name once it answers: ask until it does.
-    const bool daemonUp = waitUntil([this] {
-        return run(QStringLiteral("dbus-send"), {QStringLiteral("--bus=") + m_bus, QStringLiteral("--print-reply"),
-                                                 QStringLiteral("--dest=org.freedesktop.Notifications"),
-                                                 QStringLiteral("/org/freedesktop/Notifications"),
-                                                 QStringLiteral("org.freedesktop.Notifications.GetServerInformation")})
-            .contains(u"string");
-    });
-    if (!daemonUp)
-        m_failure = QStringLiteral("the notification daemon did not come up");
+    if (parts & TrayHost)
+        startTrayHost();
 }
 
 DesktopSession::~DesktopSession()
 {
     for (auto it = m_processes.rbegin(); it != m_processes.rend(); ++it) {
         (*it)->terminate();
-        if (!(*it)->waitForFinished(3000)) {
+        if (!(*it)->waitForFinished(10000)) {
             (*it)->kill();
-            (*it)->waitForFinished(3000);
+            (*it)->waitForFinished(10000);
         }
     }
 }
@@ -87,9 +78,9 @@ DesktopSession::~DesktopSession()
 QProcessEnvironment DesktopSession::environment() const
 {
     QProcessEnvironment env;
-    env.insert(QStringLiteral("DISPLAY"), m_display);
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.insert(u"DISPLAY"_s, m_display);
+    env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_bus);
+    env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     return env;
 }
 
@@ -107,11 +98,8 @@ QProcess *DesktopSession::spawn(const QString &program, const QStringList &argum
 
 void DesktopSession::startTrayHost()
 {
-    m_trayHost = spawn(QStringLiteral("trayer"), {QStringLiteral("--edge"), QStringLiteral("top"),
-                                                  QStringLiteral("--align"), QStringLiteral("right"),
-                                                  QStringLiteral("--widthtype"), QStringLiteral("request"),
-                                                  QStringLiteral("--height"), QStringLiteral("24"),
-                                                  QStringLiteral("--SetDockType"), QStringLiteral("false")});
+    m_trayHost = spawn(u"trayer"_s, {u"--edge"_s, u"top"_s, u"--align"_s, u"right"_s, u"--widthtype"_s,
+                                     u"request"_s, u"--height"_s, u"24"_s, u"--SetDockType"_s, u"false"_s});
 }
 
 void DesktopSession::stopTrayHost()
@@ -119,7 +107,7 @@ void DesktopSession::stopTrayHost()
     if (!m_trayHost)
         return;
     m_trayHost->kill();
-    m_trayHost->waitForFinished(3000);
+    m_trayHost->waitForFinished(10000);
     m_trayHost = nullptr;
 }
 
@@ -137,23 +125,73 @@ QString DesktopSession::run(const QString &program, const QStringList &arguments
     env.insert(environment());
     process.setProcessEnvironment(env);
     process.start(program, arguments);
-    if (!process.waitForFinished(10000))
+    if (!process.waitForFinished(30000))
         process.kill();
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QStringList DesktopSession::visibleWindows(const QString &name) const
+QStringList DesktopSession::windowsOf(qint64 pid) const
 {
-    return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                           QStringLiteral("--name"), u'^' + name + u'$'})
-        .split(u'\n', Qt::SkipEmptyParts);
+    return xdo({u"search"_s, u"--onlyvisible"_s, u"--pid"_s, QString::number(pid)}).split(u'\n', Qt::SkipEmptyParts);
+}
+
+QString DesktopSession::window(qint64 pid, const QString &title) const
+{
+    for (const QString &window : windowsOf(pid)) {
+        if (xdo({u"getwindowname"_s, window}).startsWith(title))
+            return window;
+    }
+    return {};
+}
+
+QString DesktopSession::waitForWindow(qint64 pid, const QString &title) const
+{
+    QString found;
+    waitUntil([&] { return !(found = window(pid, title)).isEmpty(); });
+    return found;
+}
+
+bool DesktopSession::waitForMoreWindows(qint64 pid, qsizetype before) const
+{
+    return waitUntil([&] { return windowsOf(pid).size() > before; });
+}
+
+QRect DesktopSession::geometry(const QString &window) const
+{
+    QRect r;
+    for (const QString &line : xdo({u"getwindowgeometry"_s, u"--shell"_s, window}).split(u'\n')) {
+        const int value = line.section(u'=', 1).toInt();
+        if (line.startsWith(u"X="_s))
+            r.moveLeft(value);
+        else if (line.startsWith(u"Y="_s))
+            r.moveTop(value);
+        else if (line.startsWith(u"WIDTH="_s))
+            r.setWidth(value);
+        else if (line.startsWith(u"HEIGHT="_s))
+            r.setHeight(value);
+    }
+    return r;
+}
+
+void DesktopSession::click(const QString &window, QPoint point, int button) const
+{
+    xdo({u"mousemove"_s, u"--window"_s, window, QString::number(point.x()), QString::number(point.y()),
+         u"click"_s, QString::number(button)});
+}
+
+void DesktopSession::keys(const QString &window, const QStringList &keys) const
+{
+    QStringList arguments;
+    if (!window.isEmpty())
+        arguments << u"windowfocus"_s << u"--sync"_s << window;
+    xdo(arguments << u"key"_s << keys);
 }
 
 QPoint DesktopSession::trayIconPosition() const
 {
     // The host's panel holds the docked icons: a small window of the program's class lying
     // within it (an icon whose host has gone is left on the root window, elsewhere).
-    const QString tree = run(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+    const QString tree = run(u"xwininfo"_s, {u"-root"_s, u"-tree"_s});
     static const QRegularExpression window(
         QStringLiteral(R"re(\("(\w+)" "(\w+)"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))re"));
     QRect panel;
@@ -163,9 +201,9 @@ QPoint DesktopSession::trayIconPosition() const
         if (!m.hasMatch())
             continue;
         const QRect rect(m.captured(5).toInt(), m.captured(6).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
-        if (m.captured(1) == u"panel" && m.captured(2) == u"trayer")
+        if (m.captured(1) == u"panel"_s && m.captured(2) == u"trayer"_s)
             panel = rect;
-        else if (m.captured(1) == u"orvane" && rect.width() <= 48)
+        else if (m.captured(1) == u"orvane"_s && rect.width() <= 48)
             icons.append(rect);
     }
     for (const QRect &icon : icons) {
@@ -173,6 +211,21 @@ QPoint DesktopSession::trayIconPosition() const
             return icon.center();
     }
     return {};
+}
+
+bool DesktopSession::photograph(const QString &file, const QRect &crop) const
+{
+    QStringList arguments{u"-window"_s, u"root"_s};
+    if (!crop.isNull())
+        arguments << u"-crop"_s << u"%1x%2+%3+%4"_s.arg(crop.width()).arg(crop.height()).arg(crop.x()).arg(crop.y())
+                  << u"+repage"_s;
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    // A window is mapped before it is painted: take pictures until one shows the drawing.
+    return waitUntil([&] {
+        QFile::remove(file);
+        run(u"import"_s, QStringList(arguments) << file);
+        return run(u"identify"_s, {u"-format"_s, u"%k"_s, file}).toInt() > 16;
+    });
 }
 
 } // namespace orvane::test

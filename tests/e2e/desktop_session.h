@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPoint>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -10,13 +12,17 @@
 
 namespace orvane::test {
 
-// A private desktop for the tests: an X server (Xvfb) of its own, a session bus of its own with
-// a notification daemon (dunst) and a recorder of the notifications sent (dbus-monitor), and,
-// on demand, a notification-area host (trayer). Everything ends with the object.
+// A private desktop for the tests: an X server (Xvfb, 1280 x 1024) and a session bus of its own,
+// with, on demand, a notification daemon (dunst) and a recorder of the notifications sent
+// (dbus-monitor), and a notification-area host (trayer). Everything ends with the object. The
+// programs are driven with xdotool as a user drives them: pointer, buttons and keys.
 class DesktopSession {
 public:
-    DesktopSession();
+    enum Part { Notifications = 1, TrayHost = 2 };
+    explicit DesktopSession(int parts = 0);
     ~DesktopSession();
+    DesktopSession(const DesktopSession &) = delete;
+    DesktopSession &operator=(const DesktopSession &) = delete;
 
     // Empty when the session is up; otherwise what is missing.
     QString failure() const { return m_failure; }
@@ -30,10 +36,26 @@ public:
 
     // Runs a tool of the desktop (xdotool, xwininfo, import) to its end; its standard output.
     QString run(const QString &program, const QStringList &arguments) const;
-    // The ids of the visible windows whose name is exactly `name`.
-    QStringList visibleWindows(const QString &name) const;
+    QString xdo(const QStringList &arguments) const { return run(QStringLiteral("xdotool"), arguments).trimmed(); }
+    // The visible windows of process `pid`.
+    QStringList windowsOf(qint64 pid) const;
+    // The first visible window of process `pid` whose title starts with `title`; empty when none
+    // is shown.
+    QString window(qint64 pid, const QString &title) const;
+    // The same once one shows; empty when none does within the time.
+    QString waitForWindow(qint64 pid, const QString &title) const;
+    // Waits until process `pid` shows more visible windows than `before` (a menu opened).
+    bool waitForMoreWindows(qint64 pid, qsizetype before) const;
+    QRect geometry(const QString &window) const;
+    // A click of `button` at a point of the window.
+    void click(const QString &window, QPoint point, int button = 1) const;
+    // Gives the window the keyboard, unless `window` is empty (an open menu has it), and types
+    // the keys (xdotool key names).
+    void keys(const QString &window, const QStringList &keys) const;
     // The screen position of the program's tray icon, docked in the host; null when none is.
     QPoint trayIconPosition() const;
+    // A picture of the screen, or of `crop` of it, once it is drawn: more than a few colours.
+    bool photograph(const QString &file, const QRect &crop = {}) const;
 
 private:
     QProcess *spawn(const QString &program, const QStringList &arguments);
@@ -46,8 +68,5 @@ private:
     QProcess *m_recorder = nullptr;
     QString m_recorded;
 };
-
-// Polls `condition` every 50 ms until it holds; false after `timeoutMs`.
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 10000);
 
 } // namespace orvane::test

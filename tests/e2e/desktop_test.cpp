@@ -6,17 +6,16 @@
 #include "test_env.h"
 
 #include <QFile>
-#include <QPoint>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 using namespace orvane::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kMonitor = QStringLiteral("Монитор");
-const QString kCalendar = QStringLiteral("Календарь");
+const QString kMonitor = u"Монитор"_s;
+const QString kCalendar = u"Календарь"_s;
 // Centres of the monitor's toolbar buttons, from the window's top-left corner.
 const QPoint kOpenButton(19, 14);
 const QPoint kCloseButton(44, 14);
@@ -28,10 +27,7 @@ protected:
         if (!desktop.failure().isEmpty())
             GTEST_SKIP() << desktop.failure().toStdString();
         sandbox.setEnvironment(desktop.environment());
-        ASSERT_TRUE(writeCalendar(sandbox.calendarPath(), {{5, 10, QStringLiteral("Иван Петрович")},
-                                                           {5, 11, QStringLiteral("Мария")}}));
-        // Writable, as a calendar is only while it is being saved: a save leaves it read-only.
-        QFile::setPermissions(sandbox.calendarPath(), QFile::ReadOwner | QFile::WriteOwner);
+        ASSERT_TRUE(TestCalendar({{5, 10, u"Иван Петрович"_s}, {5, 11, u"Мария"_s}}).write(sandbox.calendarPath()));
     }
     void TearDown() override
     {
@@ -39,133 +35,103 @@ protected:
             terminate(process);
     }
 
-    void SetOptions(quint32 options) const
+    // Starts the calendar for the monitor, as at log-on; the monitor's window.
+    QString StartMonitoring(quint32 options)
     {
-        writeFile(sandbox.hivePath(), "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Orvane]\n"
-                                      "\"OptionsFlag\"=\"" + QByteArray::number(options) + "\"\n");
+        // Writable, as a calendar is only while it is being saved: a save leaves it read-only.
+        QFile::setPermissions(sandbox.calendarPath(), QFile::ReadOwner | QFile::WriteOwner);
+        sandbox.setOptions(options);
+        sandbox.start(process, {u"/monitoring"_s});
+        const QString monitor = desktop.waitForWindow(process.processId(), kMonitor);
+        EXPECT_FALSE(monitor.isEmpty()) << process.readAllStandardError().constData();
+        return monitor;
     }
-    bool Visible(const QString &name) const { return !desktop.visibleWindows(name).isEmpty(); }
-    bool WaitVisible(const QString &name, bool visible = true) const
-    {
-        return waitUntil([&] { return Visible(name) == visible; });
-    }
-    void ClickIn(const QString &window, QPoint at, int button = 1) const
-    {
-        const QString id = desktop.visibleWindows(window).value(0);
-        desktop.run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), id,
-                                                QString::number(at.x()), QString::number(at.y()),
-                                                QStringLiteral("click"), QString::number(button)});
-    }
-    void Keys(const QString &window, const QStringList &keys) const
-    {
-        const QString id = desktop.visibleWindows(window).value(0);
-        desktop.run(QStringLiteral("xdotool"), {QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
-        desktop.run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
-                                                           QStringLiteral("100")} + keys);
-    }
-    // Right-clicks the tray icon and picks the menu entry `downs` steps down with the keyboard.
+    QString Calendar() const { return desktop.waitForWindow(process.processId(), kCalendar); }
+    bool Shown(const QString &title) const { return !desktop.window(process.processId(), title).isEmpty(); }
+    // Right-clicks the tray icon and picks the menu entry `downs` steps down with the keyboard. An
+    // icon just docked in a new host may miss the first click: it is clicked again until the
+    // menu shows.
     void TrayMenu(int downs) const
     {
-        const QPoint icon = desktop.trayIconPosition();
-        desktop.run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(icon.x()),
-                                                QString::number(icon.y()), QStringLiteral("click"), QStringLiteral("3")});
-        QThread::msleep(400);
-        QStringList keys(downs, QStringLiteral("Down"));
-        desktop.run(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--delay"),
-                                                           QStringLiteral("100")} + keys + QStringList{QStringLiteral("Return")});
+        const qsizetype before = desktop.windowsOf(process.processId()).size();
+        bool shown = false;
+        for (int attempt = 0; attempt < 5 && !shown; ++attempt) {
+            const QPoint icon = desktop.trayIconPosition();
+            desktop.xdo({u"mousemove"_s, QString::number(icon.x()), QString::number(icon.y()), u"click"_s, u"3"_s});
+            shown = waitUntil([&] { return desktop.windowsOf(process.processId()).size() > before; }, 5000);
+        }
+        ASSERT_TRUE(shown);
+        desktop.keys({}, QStringList(downs, u"Down"_s) << u"Return"_s);
+    }
+    bool WaitTrayIcon(bool docked) const
+    {
+        return waitUntil([&] { return desktop.trayIconPosition().isNull() != docked; });
     }
     bool Saved() const { return !(QFile::permissions(sandbox.calendarPath()) & QFile::WriteOwner); }
-    bool WaitTrayIcon(bool docked, int timeoutMs = 10000) const
+    void EndsSaved(int exitCode)
     {
-        return waitUntil([&] { return desktop.trayIconPosition().isNull() != docked; }, timeoutMs);
-    }
-    void Look(const QString &name) const
-    {
-        const QString folder = qEnvironmentVariable("ORVANE_LOOK_DIR");
-        if (!folder.isEmpty())
-            desktop.run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
-                                                   folder + u'/' + name + QStringLiteral(".png")});
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), exitCode);
+        EXPECT_TRUE(Saved());
     }
 
-    DesktopSession desktop;
+    DesktopSession desktop{DesktopSession::Notifications};
     CalendarSandbox sandbox;
     QProcess process;
 };
 
 } // namespace
 
-TEST_F(DesktopTest, TheMonitorNotifiesAndItsOpenButtonBringsTheCalendar)
+TEST_F(DesktopTest, TheMonitorNotifiesItsOpenButtonBringsTheCalendarItsCloseButtonEnds)
 {
-    SetOptions(13335);
-    sandbox.start(process, {QStringLiteral("/monitoring")});
-    ASSERT_TRUE(WaitVisible(kMonitor)) << process.readAllStandardError().constData();
-    EXPECT_FALSE(Visible(kCalendar));
-    ASSERT_TRUE(waitUntil([&] { return desktop.recordedNotifications().contains(u"Мария"); }))
+    const QString monitor = StartMonitoring(13335);
+    ASSERT_FALSE(monitor.isEmpty());
+    ASSERT_TRUE(waitUntil([&] { return desktop.recordedNotifications().contains(u"Мария"_s); }))
         << desktop.recordedNotifications().toStdString();
     const QString call = desktop.recordedNotifications();
-    EXPECT_TRUE(call.contains(QStringLiteral("string \"Монитор\"")));
-    EXPECT_TRUE(call.contains(QStringLiteral("Сегодня: 10, Май (Воскресенье).\n  Иван Петрович\nЗавтра: 11, Май (Понедельник).\n  Мария")))
+    EXPECT_TRUE(call.contains(u"string \"Монитор\""_s));
+    EXPECT_TRUE(call.contains(u"Сегодня: 10, Май (Воскресенье).\n  Иван Петрович\nЗавтра: 11, Май (Понедельник).\n  Мария"_s))
         << call.toStdString();
-    EXPECT_EQ(call.count(QStringLiteral("member=Notify")), 1);
-    QThread::msleep(300);
-    Look(QStringLiteral("monitor_desktop"));
-
-    ClickIn(kMonitor, kOpenButton);
-    ASSERT_TRUE(WaitVisible(kCalendar));
-    EXPECT_FALSE(Visible(kMonitor));
+    EXPECT_EQ(call.count(u"member=Notify"_s), 1);
+    EXPECT_FALSE(Shown(kCalendar));
+    desktop.click(monitor, kOpenButton);
+    ASSERT_FALSE(Calendar().isEmpty());
+    EXPECT_TRUE(waitUntil([&] { return !Shown(kMonitor); }));
     EXPECT_EQ(terminate(process), 0);
     EXPECT_TRUE(Saved());
-}
 
-TEST_F(DesktopTest, ClosingTheMonitorWithoutTheTrayOptionEndsAfterSaving)
-{
-    SetOptions(13335);
-    sandbox.start(process, {QStringLiteral("/monitoring")});
-    ASSERT_TRUE(WaitVisible(kMonitor)) << process.readAllStandardError().constData();
-    ClickIn(kMonitor, kCloseButton);
-    ASSERT_TRUE(process.waitForFinished(10000));
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_TRUE(Saved());
-    // The position is kept on close (option 0x0001): the default, 5 pixels from the top right.
+    // Closed without the tray option, the monitor ends the program after saving and keeps its
+    // position (option 0x0001): the default, 5 pixels from the top right.
+    desktop.click(StartMonitoring(13335), kCloseButton);
+    EndsSaved(0);
     EXPECT_TRUE(readFile(sandbox.hivePath()).contains("\"PositionX\"=\"1008\""));
     EXPECT_TRUE(readFile(sandbox.hivePath()).contains("\"PositionY\"=\"5\""));
 }
 
 TEST_F(DesktopTest, BehindTheTrayIconTheWindowHidesShowsSurvivesAHostRestartAndCloses)
 {
-    SetOptions(13335 | 0x40);
     desktop.startTrayHost();
-    sandbox.start(process, {QStringLiteral("/monitoring")});
-    ASSERT_TRUE(WaitVisible(kMonitor)) << process.readAllStandardError().constData();
-    Keys(kMonitor, {QStringLiteral("Escape")});
+    desktop.keys(StartMonitoring(13335 | 0x40), {u"Escape"_s});
     ASSERT_TRUE(WaitTrayIcon(true)) << "cancelled with the tray option: the calendar runs behind its icon";
-    QThread::msleep(500);
-    EXPECT_FALSE(Visible(kCalendar));
     EXPECT_EQ(process.state(), QProcess::Running);
 
-    TrayMenu(1); // "Показать"
-    ASSERT_TRUE(WaitVisible(kCalendar));
-    Look(QStringLiteral("tray_shown"));
-    Keys(kCalendar, {QStringLiteral("Escape")});
-    ASSERT_TRUE(WaitVisible(kCalendar, false)) << "Esc hides the window while the icon can bring it back";
-    QThread::msleep(300);
+    ASSERT_NO_FATAL_FAILURE(TrayMenu(1)); // "Показать"
+    const QString calendar = Calendar();
+    ASSERT_FALSE(calendar.isEmpty());
+    desktop.keys(calendar, {u"Escape"_s});
+    ASSERT_TRUE(waitUntil([&] { return !Shown(kCalendar); })) << "Esc hides it while the icon can bring it back";
     EXPECT_EQ(process.state(), QProcess::Running) << "hidden, not ended";
 
     desktop.stopTrayHost();
     ASSERT_TRUE(WaitTrayIcon(false));
     desktop.startTrayHost();
-    EXPECT_TRUE(WaitTrayIcon(true, 3000)) << "the icon is back in the new host within 3 s";
+    EXPECT_TRUE(WaitTrayIcon(true)) << "the icon is back in the new host";
 
-    TrayMenu(2); // "Закрыть"
-    ASSERT_TRUE(process.waitForFinished(10000));
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_TRUE(Saved());
+    ASSERT_NO_FATAL_FAILURE(TrayMenu(2)); // "Закрыть"
+    EndsSaved(0);
 
     // Hidden behind the icon, the calendar still ends in order on SIGTERM.
-    QFile::setPermissions(sandbox.calendarPath(), QFile::ReadOwner | QFile::WriteOwner);
-    sandbox.start(process, {QStringLiteral("/monitoring")});
-    ASSERT_TRUE(WaitVisible(kMonitor));
-    Keys(kMonitor, {QStringLiteral("Escape")});
+    desktop.keys(StartMonitoring(13335 | 0x40), {u"Escape"_s});
     ASSERT_TRUE(WaitTrayIcon(true));
     EXPECT_EQ(terminate(process), 0);
     EXPECT_TRUE(Saved());

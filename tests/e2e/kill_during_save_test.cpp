@@ -1,274 +1,202 @@
-// The calendar process killed with SIGKILL at random moments of its save: the file is always the
-// old or the new one, whole, and the next start removes the temporary file a killed save left.
+// The calendar killed with SIGKILL inside each step of its save, held there by strace, and at
+// random moments of it: the file is always the old or the new one, whole, and the next start
+// removes what a killed save left.
 #include "calendar_process.h"
 #include "store/save_leftovers.h"
 
 #include "byte_builder.h"
 #include "test_env.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QThread>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <csignal>
-#include <cstdio>
 #include <linux/magic.h>
 #include <sys/vfs.h>
 #include <time.h>
 #include <unistd.h>
-#include <utility>
 
 using namespace orvane::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kTrials = 200;
-const QByteArray kSizeKept = "13335";    // the size option on: the file holds size word 2
-const QByteArray kSizeDropped = "13333"; // off: size word 0
+constexpr quint32 kSizeKept = 13335;    // the size option on: the file holds size word 2
+constexpr quint32 kSizeDropped = 13333; // off: size word 0
 
-// /dev/shm when it is a tmpfs: 200 saves of 4.6 MB stay in memory.
+// /dev/shm when it is a tmpfs: the saves of 4.6 MB stay in memory.
 QString MemoryFolder()
 {
     struct statfs fs {};
-    if (::statfs("/dev/shm", &fs) == 0 && fs.f_type == TMPFS_MAGIC && QFileInfo(QStringLiteral("/dev/shm")).isWritable())
-        return QStringLiteral("/dev/shm");
+    if (::statfs("/dev/shm", &fs) == 0 && fs.f_type == TMPFS_MAGIC && QFileInfo(u"/dev/shm"_s).isWritable())
+        return u"/dev/shm"_s;
     return QDir::tempPath();
-}
-
-void SetOptions(const CalendarSandbox &sandbox, const QByteArray &flags)
-{
-    writeFile(sandbox.hivePath(), "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\SOFTWARE\\Orvane]\n"
-                                  "\"OptionsFlag\"=\"" + flags + "\"\n");
-}
-
-QByteArray ProcFile(qint64 pid, const char *name)
-{
-    return readFile(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1StringView(name)));
 }
 
 // True once the process has its SIGTERM handler: from then on SIGTERM means "save and end".
 bool CatchesTerm(qint64 pid)
 {
-    const QByteArray status = ProcFile(pid, "status");
+    const QByteArray status = readFile(u"/proc/%1/status"_s.arg(pid));
     const qsizetype at = status.indexOf("SigCgt:");
-    if (at < 0)
-        return false;
-    const quint64 mask = status.mid(at + 7, status.indexOf('\n', at) - at - 7).trimmed().toULongLong(nullptr, 16);
-    return (mask >> (SIGTERM - 1)) & 1;
+    return at >= 0 && (status.mid(at + 7, status.indexOf('\n', at) - at - 7).trimmed().toULongLong(nullptr, 16)
+                       >> (SIGTERM - 1)) & 1;
 }
 
-// Nanoseconds the process's main thread has run.
-qint64 RunTime(qint64 pid)
+// The calendar process itself: `process` or, under strace, its child once it runs the calendar.
+qint64 CalendarPid(const QProcess &process, bool traced)
 {
-    return ProcFile(pid, "schedstat").split(' ').value(0).toLongLong();
-}
-
-// Waits until the process sits idle in its event loop: it ran less than 0.2 ms in 10 ms.
-void WaitUntilIdle(qint64 pid)
-{
-    QDeadlineTimer deadline(10000);
-    qint64 before = RunTime(pid);
-    while (!deadline.hasExpired()) {
-        QThread::msleep(10);
-        const qint64 now = RunTime(pid);
-        if (now - before < 200000)
-            return;
-        before = now;
-    }
+    if (!traced)
+        return process.processId();
+    const qint64 child =
+        readFile(u"/proc/%1/task/%1/children"_s.arg(process.processId())).trimmed().split(' ').value(0).toLongLong();
+    const bool calendar = QFileInfo(u"/proc/%1/exe"_s.arg(child)).symLinkTarget()
+        == QFileInfo(CalendarSandbox::executable(u"orvane"_s)).canonicalFilePath();
+    return calendar ? child : 0;
 }
 
 // Whether the process has a file open in `folder` other than `calendar`: its new calendar.
 bool WritesIn(qint64 pid, const QString &folder, const QString &calendar)
 {
-    const QByteArray prefix = QFile::encodeName(folder) + '/';
-    const QByteArray loaded = QFile::encodeName(calendar);
-    for (int fd = 0; fd < 256; ++fd) {
+    // An unnamed file being written reads "<folder>/#<inode> (deleted)".
+    for (int fd = 0; fd < 1024; ++fd) {
         char target[4096];
-        const QByteArray fdPath = "/proc/" + QByteArray::number(pid) + "/fd/" + QByteArray::number(fd);
-        const ssize_t size = ::readlink(fdPath.constData(), target, sizeof target);
-        const QByteArray link(target, size > 0 ? size : 0);
-        if (link.startsWith(prefix) && link != loaded)
+        const QByteArray path = "/proc/" + QByteArray::number(pid) + "/fd/" + QByteArray::number(fd);
+        const ssize_t size = ::readlink(path.constData(), target, sizeof target);
+        const QString link = QFile::decodeName(QByteArray(target, size > 0 ? size : 0));
+        if (link.startsWith(folder + u'/') && link != calendar)
             return true;
     }
     return false;
 }
 
-bool Removable(const QString &leftover)
-{
-    return orvane::IsSaveLeftoverSuffix(QStringView(leftover).mid(QStringLiteral("orvane.orvd.").size()));
-}
-
-void SleepNs(qint64 ns)
-{
-    const timespec span{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
-    ::nanosleep(&span, nullptr);
-}
-
 class KillDuringSaveTest : public ::testing::Test {
 protected:
-    // Starts the calendar and waits until it takes SIGTERM as the order to save and end.
-    void StartReady(QProcess &process)
+    void SetUp() override
     {
-        sandbox.start(process);
-        QDeadlineTimer deadline(15000);
-        while (!CatchesTerm(process.processId()) && !deadline.hasExpired() && process.state() == QProcess::Running)
-            QThread::usleep(500);
-        ASSERT_TRUE(CatchesTerm(process.processId())) << process.readAllStandardError().constData();
-        WaitUntilIdle(process.processId());
+        writeFile(sandbox.calendarPath(), FullCalendar());
+        // The two versions the trials switch between, as the program itself writes them.
+        EndInOrder(kSizeDropped);
+        dropped = readFile(sandbox.calendarPath());
+        saveTime = EndInOrder(kSizeKept);
+        kept = readFile(sandbox.calendarPath());
+        ASSERT_GT(kept.size(), 4'000'000);
+        ASSERT_NE(kept, dropped);
     }
 
-    // The times of one orderly end, from SIGTERM: the last poll that saw the new file open, and the end.
-    struct Timing {
-        qint64 writeTo = -1, end = 0;
-    };
-
-    Timing SaveOnce(const QByteArray &flags)
+    // Starts the calendar (under `strace` when given) so that its save writes the other version,
+    // and sends SIGTERM once it takes that as the order to save and end; the calendar's pid.
+    qint64 StartAndTerminate(QProcess &process, const QStringList &strace = {})
     {
-        SetOptions(sandbox, flags);
+        before = readFile(sandbox.calendarPath()) == kept ? &kept : &dropped;
+        after = before == &kept ? &dropped : &kept;
+        sandbox.setOptions(before == &kept ? kSizeDropped : kSizeKept);
+        if (strace.isEmpty())
+            sandbox.start(process);
+        else
+            sandbox.startThrough(process, u"strace"_s,
+                                 strace + QStringList{u"--"_s, CalendarSandbox::executable(u"orvane"_s)});
+        qint64 pid = 0;
+        EXPECT_TRUE(waitUntil([&] { return (pid = CalendarPid(process, !strace.isEmpty())) > 0 && CatchesTerm(pid); }))
+            << process.readAllStandardError().constData();
+        ::kill(static_cast<pid_t>(pid), SIGTERM);
+        return pid;
+    }
+
+    // An orderly end that saves with `options`; the nanoseconds from SIGTERM to the end.
+    qint64 EndInOrder(quint32 options)
+    {
+        sandbox.setOptions(options);
         QProcess process;
-        StartReady(process);
-        const qint64 pid = process.processId();
-        Timing timing;
+        sandbox.start(process);
+        waitUntil([&] { return CatchesTerm(process.processId()); });
         QElapsedTimer clock;
         clock.start();
-        ::kill(static_cast<pid_t>(pid), SIGTERM);
-        while (!process.waitForFinished(0)) {
-            if (WritesIn(pid, sandbox.dataDir(), sandbox.calendarPath()))
-                timing.writeTo = clock.nsecsElapsed();
-        }
-        timing.end = clock.nsecsElapsed();
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(process.exitCode(), 0);
-        return timing;
+        EXPECT_EQ(terminate(process), 0);
+        return clock.nsecsElapsed();
     }
 
+    // Files beside the calendar that a start must remove.
     QStringList Leftovers() const
     {
         QStringList names = QDir(sandbox.dataDir()).entryList(QDir::Files | QDir::Hidden);
-        names.removeOne(QStringLiteral("orvane.orvd"));
-        return names;
-    }
-
-    // The leftovers a start must remove; one with letters of a single case may be a user's copy.
-    QStringList RemovableLeftovers() const
-    {
-        QStringList names = Leftovers();
-        names.removeIf([](const QString &name) { return !Removable(name); });
+        names.removeIf([](const QString &name) {
+            return !orvane::IsSaveLeftoverSuffix(QStringView(name).mid(u"orvane.orvd."_s.size()));
+        });
         return names;
     }
 
     CalendarSandbox sandbox{MemoryFolder()};
+    QByteArray dropped, kept;
+    const QByteArray *before = nullptr, *after = nullptr;
+    qint64 saveTime = 0;
 };
 
 } // namespace
 
-TEST_F(KillDuringSaveTest, TheCalendarIsAlwaysTheOldOrTheNewOneWhole)
+TEST_F(KillDuringSaveTest, KilledInEachStepOfTheSaveTheCalendarIsTheOldOrTheNewOneWhole)
 {
-    writeFile(sandbox.calendarPath(), FullCalendar());
-    // The two versions the trials switch between, as the program itself writes them, and when
-    // a save writes: half of the kills fall anywhere up to the end, half near the moment the new
-    // file takes the old one's place. That moment lies between the latest kill that left the old
-    // file and the earliest that found the new one; until both are known, the polls of the two
-    // orderly ends give the window, and a build too slow for the polls to see the file open
-    // starts from the end.
-    const Timing first = SaveOnce(kSizeDropped);
-    const QByteArray dropped = readFile(sandbox.calendarPath());
-    const Timing second = SaveOnce(kSizeKept);
-    const QByteArray kept = readFile(sandbox.calendarPath());
-    ASSERT_GT(kept.size(), 4'000'000);
-    ASSERT_NE(kept, dropped);
-    const qint64 end = std::max(first.end, second.end);
-    const bool seen = first.writeTo >= 0 || second.writeTo >= 0;
-    const qint64 polledTo = seen ? std::max(first.writeTo, second.writeTo) : end;
-    qint64 latestOld = -1, earliestNew = -1;
-    const auto targetWindow = [&]() -> std::pair<qint64, qint64> {
-        const qint64 from = latestOld < 0 || earliestNew < 0 ? polledTo : std::min(latestOld, earliestNew);
-        const qint64 to = latestOld < 0 || earliestNew < 0 ? polledTo : std::max(latestOld, earliestNew);
-        return {std::max<qint64>(0, from - 4'000'000), to + 1'000'000};
+    if (QStandardPaths::findExecutable(u"strace"_s).isEmpty())
+        GTEST_SKIP() << "strace is not installed (scripts/deps installs it)";
+    // strace holds the save at the entry of a system call for half a second, long enough to
+    // see the step and kill it there.
+    struct Step {
+        const char *call, *what;
+        bool newFile, leftover;
+        std::function<bool(qint64 pid)> reached;
+    } steps[] = {
+        {"fdatasync", "the new file written, not yet named", false, false,
+         [&](qint64 pid) { return WritesIn(pid, sandbox.dataDir(), sandbox.calendarPath()); }},
+        {"rename", "the new file named beside the old one", false, true,
+         [&](qint64) { return !Leftovers().isEmpty(); }},
+        {"chmod", "the new file in place, not yet read-only", true, false,
+         [&](qint64) { return readFile(sandbox.calendarPath()) == *after; }},
     };
-
-    struct Tally {
-        int ended = 0, killedOld = 0, killedNew = 0, killedWriting = 0, leftovers = 0;
-    } tally;
-    QStringList leftBefore; // what the trial before left
-    QElapsedTimer total;
-    total.start();
-    for (int trial = 0; trial < kTrials; ++trial) {
-        const bool wasKept = readFile(sandbox.calendarPath()) == kept;
-        const QByteArray &before = wasKept ? kept : dropped;
-        const QByteArray &after = wasKept ? dropped : kept;
-        SetOptions(sandbox, wasKept ? kSizeDropped : kSizeKept);
-
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.what);
         QProcess process;
-        ASSERT_NO_FATAL_FAILURE(StartReady(process));
-        const qint64 pid = process.processId();
-        QRandomGenerator &random = *QRandomGenerator::global();
-        const auto [from, to] = targetWindow();
-        const qint64 delay = trial % 2 == 0 ? random.bounded(end) : from + random.bounded(to - from);
-        ::kill(static_cast<pid_t>(pid), SIGTERM);
-        SleepNs(delay);
-        const bool writing = WritesIn(pid, sandbox.dataDir(), sandbox.calendarPath());
+        const QString call = QString::fromLatin1(step.call);
+        const qint64 pid = StartAndTerminate(process, {u"-f"_s, u"-qq"_s, u"-o"_s, u"/dev/null"_s, u"-e"_s,
+                                                       u"trace="_s + call, u"-e"_s,
+                                                       u"inject="_s + call + u":delay_enter=500000"_s});
+        ASSERT_TRUE(waitUntil([&] { return step.reached(pid) || process.state() == QProcess::NotRunning; }, 60000));
+        ASSERT_EQ(process.state(), QProcess::Running) << "ended before the step was seen";
         ::kill(static_cast<pid_t>(pid), SIGKILL);
-        ASSERT_TRUE(process.waitForFinished(15000));
-
-        const QByteArray now = readFile(sandbox.calendarPath());
-        ASSERT_TRUE(now == before || now == after)
-            << "trial " << trial << ": " << now.size() << " bytes, neither the old nor the new calendar";
-        if (now == before)
-            latestOld = std::max(latestOld, delay);
-        else if (earliestNew < 0 || delay < earliestNew)
-            earliestNew = delay;
-        if (process.exitStatus() == QProcess::NormalExit) {
-            ASSERT_EQ(process.exitCode(), 0) << "trial " << trial;
-            ASSERT_EQ(now, after) << "trial " << trial;
-            ++tally.ended;
-        } else {
-            ++(now == before ? tally.killedOld : tally.killedNew);
-            tally.killedWriting += writing;
-        }
-        const QStringList left = Leftovers();
-        const bool reachedTheSave = writing || now == after;
-        for (const QString &name : left) {
-            tally.leftovers += !leftBefore.contains(name);
-            ASSERT_TRUE(QRegularExpression(QStringLiteral("^orvane\\.orvd\\.[A-Za-z]{6}$")).match(name).hasMatch())
-                << qPrintable(name);
-            ASSERT_FALSE(reachedTheSave && leftBefore.contains(name) && Removable(name))
-                << "trial " << trial << ": a start that went on to save kept " << qPrintable(name);
-        }
-        leftBefore = left;
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(readFile(sandbox.calendarPath()), step.newFile ? *after : *before);
+        EXPECT_EQ(Leftovers().isEmpty(), !step.leftover) << Leftovers().join(u' ').toStdString();
     }
-    const qint64 elapsedMs = total.elapsed();
 
-    SaveOnce(kSizeKept);
+    // The next start removes what a save left, and nothing else beside the calendar.
+    const QString hiveFolder = QFileInfo(sandbox.hivePath()).absolutePath();
+    writeFile(sandbox.calendarPath() + u".backup"_s, "a user's own copy");
+    writeFile(hiveFolder + u"/registry.reg.PlmQaz"_s, "Windows Registry");
+    EndInOrder(kSizeKept);
     EXPECT_EQ(readFile(sandbox.calendarPath()), kept);
-    EXPECT_EQ(RemovableLeftovers(), QStringList()) << "the next start removes what a killed save left";
-
-    const auto [from, to] = targetWindow();
-    std::printf("%d trials in %lld ms (SIGTERM to end %.1f ms, aimed at %.1f..%.1f ms): %d ended, killed %d "
-                "with the old file, %d with the new, %d of them while writing; %d leftovers\n",
-                kTrials, static_cast<long long>(elapsedMs), static_cast<double>(end) / 1e6,
-                static_cast<double>(from) / 1e6, static_cast<double>(to) / 1e6, tally.ended,
-                tally.killedOld, tally.killedNew, tally.killedWriting, tally.leftovers);
-    EXPECT_GT(tally.killedWriting, 0) << "some kills must land inside the save";
-    EXPECT_GT(tally.killedOld, 0);
-    EXPECT_GT(tally.killedNew + tally.ended, 0);
+    EXPECT_EQ(Leftovers(), QStringList());
+    EXPECT_TRUE(QFile::exists(sandbox.calendarPath() + u".backup"_s));
+    EXPECT_EQ(QDir(hiveFolder).entryList(QDir::Files), QStringList{u"registry.reg"_s});
 }
 
-TEST_F(KillDuringSaveTest, TheNextStartRemovesWhatAKilledSaveLeftBehind)
+TEST_F(KillDuringSaveTest, KilledAtRandomMomentsTheCalendarIsTheOldOrTheNewOneWhole)
 {
-    writeFile(sandbox.calendarPath(), DefaultCalendar());
-    const QString hiveFolder = QFileInfo(sandbox.hivePath()).absolutePath();
-    writeFile(sandbox.calendarPath() + QStringLiteral(".QbXzTe"), FullCalendar().left(100000));
-    writeFile(sandbox.calendarPath() + QStringLiteral(".backup"), "a user's own copy");
-    writeFile(hiveFolder + QStringLiteral("/registry.reg.PlmQaz"), "Windows Registry");
-    SaveOnce(kSizeKept);
-    EXPECT_EQ(Leftovers(), QStringList{QStringLiteral("orvane.orvd.backup")});
-    EXPECT_EQ(QDir(hiveFolder).entryList(QDir::Files), QStringList{QStringLiteral("registry.reg")});
+    for (int trial = 0; trial < 30; ++trial) {
+        QProcess process;
+        const qint64 pid = StartAndTerminate(process);
+        const qint64 delay = QRandomGenerator::global()->bounded(saveTime);
+        const timespec span{static_cast<time_t>(delay / 1000000000), static_cast<long>(delay % 1000000000)};
+        ::nanosleep(&span, nullptr);
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QByteArray now = readFile(sandbox.calendarPath());
+        ASSERT_TRUE(now == *before || now == *after) << "trial " << trial << ": " << now.size() << " bytes";
+        if (process.exitStatus() == QProcess::NormalExit) {
+            EXPECT_EQ(process.exitCode(), 0);
+            EXPECT_EQ(now, *after) << "ended in order before the kill";
+        }
+    }
 }

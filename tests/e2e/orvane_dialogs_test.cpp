@@ -1,11 +1,11 @@
+// The real calendar on a private X desktop: each dialog reached as a user reaches it, the picture
+// of the window, and the calendar saved when it is ended while a dialog is open.
 #include "calendar_process.h"
-#include "x_display.h"
+#include "desktop_session.h"
 
 #include "byte_builder.h"
 #include "test_env.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -26,103 +26,96 @@ QByteArray CalendarWithTwoDays(quint16 sizeWord)
     return b.emptySlots(366 - 134);
 }
 
-// The real calendar on a private X display, ended by SIGTERM while a dialog is open. The
-// calendar is saved on the way out: an option changed while it runs (the size word) shows it.
 class OrvaneDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_display.IsUp()) << "Xvfb (package xvfb)";
-        writeFile(m_sandbox.calendarPath(), CalendarWithTwoDays(2));
+        if (!desktop.failure().isEmpty())
+            GTEST_SKIP() << desktop.failure().toStdString();
+        writeFile(sandbox.calendarPath(), CalendarWithTwoDays(2));
     }
-    void Start(const QProcessEnvironment &extra = {})
+    void Start(QProcessEnvironment extra = {})
     {
-        m_sandbox.startOnDisplay(m_process, m_display.Name(), extra);
-        m_window = m_display.WaitForWindow(m_process.processId(), u"Календарь"_s);
-        ASSERT_FALSE(m_window.isEmpty()) << m_process.readAllStandardError().constData();
-        const QRect frame = m_display.Geometry(m_window);
-        m_size = frame.size();
+        extra.insert(desktop.environment());
+        sandbox.setEnvironment(extra);
+        sandbox.start(process);
+        window = desktop.waitForWindow(process.processId(), u"Календарь"_s);
+        ASSERT_FALSE(window.isEmpty()) << process.readAllStandardError().constData();
+        frame = desktop.geometry(window);
         // Square day cells; seven rows of them and 152 pixels of frame make the height.
-        m_cell = (m_size.height() - 152) / 7;
+        cell = (frame.height() - 152) / 7;
     }
     // The cell of a May day: May is the first month shown, its first day a Friday.
     QPoint MayDay(int day) const
     {
         const int k = day - 1 + 4;
-        return {41 + 20 + (k / 7) * m_cell + m_cell / 2, 60 + (k % 7) * m_cell + m_cell / 2};
+        return {41 + 20 + (k / 7) * cell + cell / 2, 60 + (k % 7) * cell + cell / 2};
     }
-    QString WaitFor(const QString &title) { return m_display.WaitForWindow(m_process.processId(), title); }
+    // Clicks a button of the window that opens a menu, and picks its entry `downs` steps down.
+    void Menu(QPoint button, int downs)
+    {
+        const qsizetype before = desktop.windowsOf(process.processId()).size();
+        desktop.click(window, button);
+        ASSERT_TRUE(desktop.waitForMoreWindows(process.processId(), before));
+        desktop.keys({}, QStringList(downs, u"Down"_s) << u"Return"_s);
+    }
+    QString WaitFor(const QString &title) const { return desktop.waitForWindow(process.processId(), title); }
+    // An option changed while it runs shows the save on the way out: the size word.
     void EndsSavedOnTerm()
     {
-        QByteArray hive = readFile(m_sandbox.hivePath());
-        hive.replace("\"OptionsFlag\"=\"13335\"", "\"OptionsFlag\"=\"13333\"");
-        writeFile(m_sandbox.hivePath(), hive);
-        EXPECT_EQ(terminate(m_process), 0) << m_process.readAllStandardError().constData();
-        EXPECT_EQ(readFile(m_sandbox.calendarPath()), CalendarWithTwoDays(0));
+        sandbox.setOptions(13333);
+        EXPECT_EQ(terminate(process), 0) << process.readAllStandardError().constData();
+        EXPECT_EQ(readFile(sandbox.calendarPath()), CalendarWithTwoDays(0));
     }
 
-    XDisplay m_display;
-    CalendarSandbox m_sandbox;
-    QProcess m_process;
-    QString m_window;
-    QSize m_size;
-    int m_cell = 0;
+    DesktopSession desktop;
+    CalendarSandbox sandbox;
+    QProcess process;
+    QString window;
+    QRect frame;
+    int cell = 0;
 };
 
-TEST_F(OrvaneDialogsTest, SettingsOpenFromARightClickBesideTheDays)
-{
-    Start();
-    m_display.Click(m_window, QPoint(100, 50), 3);
-    ASSERT_FALSE(WaitFor(u"Настройки"_s).isEmpty());
-    EndsSavedOnTerm();
-}
+} // namespace
 
-TEST_F(OrvaneDialogsTest, AboutBoxFromTheQuestionMarkMenu)
+TEST_F(OrvaneDialogsTest, EachDialogOpensAsAUserOpensItAndTheCalendarIsSavedWhenEndedAboveIt)
 {
-    Start();
-    m_display.Click(m_window, QPoint(m_size.width() - 88, 17));
-    m_display.Keys({}, {u"Down"_s, u"Down"_s, u"Return"_s});
-    ASSERT_FALSE(WaitFor(u"О программе"_s).isEmpty());
-    EndsSavedOnTerm();
-}
-
-TEST_F(OrvaneDialogsTest, DayEditorOpenedFromTheGoToDayDialogAboveIt)
-{
-    Start();
-    m_display.Click(m_window, QPoint(50, 18));
-    m_display.Keys({}, {u"Down"_s, u"Return"_s});
-    const QString goToDay = WaitFor(u"Просмотреть день"_s);
-    ASSERT_FALSE(goToDay.isEmpty());
-    m_display.Keys(goToDay, {u"Return"_s});
-    ASSERT_FALSE(WaitFor(u"День 10, Май"_s).isEmpty());
-    EndsSavedOnTerm();
-}
-
-TEST_F(OrvaneDialogsTest, DayEditorFromAClickAndItsUncommittedEditIsDropped)
-{
-    Start();
-    m_display.Click(m_window, MayDay(7));
-    const QString editor = WaitFor(u"День 07, Май"_s);
-    ASSERT_FALSE(editor.isEmpty());
-    // "Событие" adds an event to the working copy and opens its name for editing; it is not
-    // committed, so the saved calendar does not have it.
-    m_display.Keys(editor, {u"Tab"_s, u"Tab"_s, u"space"_s});
-    EndsSavedOnTerm();
-}
-
-TEST_F(OrvaneDialogsTest, MergeDialogFromADropOntoADayWithEvents)
-{
-    Start();
-    const QPoint from = MayDay(12);
-    const QPoint to = MayDay(14);
-    m_display.Xdo({u"mousemove"_s, u"--window"_s, m_window, QString::number(from.x()),
-                   QString::number(from.y()), u"sleep"_s, u"0.2"_s, u"mousedown"_s, u"1"_s,
-                   u"sleep"_s, u"0.2"_s, u"mousemove"_s, u"--window"_s, m_window,
-                   QString::number(from.x() + 4), QString::number(from.y() + 4), u"sleep"_s,
-                   u"0.2"_s, u"mousemove"_s, u"--window"_s, m_window, QString::number(to.x()),
-                   QString::number(to.y()), u"sleep"_s, u"0.2"_s, u"mouseup"_s, u"1"_s});
-    ASSERT_FALSE(WaitFor(u"Объединение"_s).isEmpty());
-    EndsSavedOnTerm();
+    const struct {
+        const char *title;
+        std::function<void()> open;
+    } dialogs[] = {
+        {"Настройки", [&] { desktop.click(window, QPoint(100, 50), 3); }},
+        {"О программе", [&] { Menu(QPoint(frame.width() - 88, 17), 2); }},
+        {"День 10, Май",
+         [&] {
+             Menu(QPoint(50, 18), 1);
+             desktop.keys(WaitFor(u"Просмотреть день"_s), {u"Return"_s});
+         }},
+        // "Событие" adds an event to the working copy and opens its name for editing; it is not
+        // committed, so the saved calendar does not have it.
+        {"День 07, Май",
+         [&] {
+             desktop.click(window, MayDay(7));
+             desktop.keys(WaitFor(u"День 07, Май"_s), {u"Tab"_s, u"Tab"_s, u"space"_s});
+         }},
+        {"Объединение",
+         [&] {
+             const QPoint from = MayDay(12), to = MayDay(14);
+             desktop.xdo({u"mousemove"_s, u"--window"_s, window, QString::number(from.x()), QString::number(from.y()),
+                          u"mousedown"_s, u"1"_s, u"mousemove"_s, u"--window"_s, window, QString::number(from.x() + 4),
+                          QString::number(from.y() + 4), u"mousemove"_s, u"--window"_s, window,
+                          QString::number(to.x()), QString::number(to.y()), u"mouseup"_s, u"1"_s});
+         }},
+    };
+    for (const auto &dialog : dialogs) {
+        SCOPED_TRACE(dialog.title);
+        writeFile(sandbox.calendarPath(), CalendarWithTwoDays(2));
+        sandbox.setOptions(13335);
+        ASSERT_NO_FATAL_FAILURE(Start());
+        dialog.open();
+        ASSERT_FALSE(WaitFor(QString::fromUtf8(dialog.title)).isEmpty());
+        EndsSavedOnTerm();
+    }
 }
 
 TEST_F(OrvaneDialogsTest, HelpContentsOpenTheUserGuidePage)
@@ -137,9 +130,8 @@ TEST_F(OrvaneDialogsTest, HelpContentsOpenTheUserGuidePage)
     QProcessEnvironment extra;
     extra.insert(u"PATH"_s, bin.path() + u":/usr/bin:/bin"_s);
     extra.insert(u"BROWSER"_s, bin.filePath(u"browser"_s));
-    Start(extra);
-    m_display.Click(m_window, QPoint(m_size.width() - 88, 17));
-    m_display.Keys({}, {u"Down"_s, u"Return"_s});
+    ASSERT_NO_FATAL_FAILURE(Start(extra));
+    Menu(QPoint(frame.width() - 88, 17), 1);
     ASSERT_TRUE(waitForFile(opened));
     const QString page = QStringLiteral(ORVANE_BINARY_DIR "/orvane-help.html");
     EXPECT_EQ(readFile(opened).trimmed(), QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()).toEncoded());
@@ -147,4 +139,17 @@ TEST_F(OrvaneDialogsTest, HelpContentsOpenTheUserGuidePage)
     EndsSavedOnTerm();
 }
 
-} // namespace
+// The picture of the window that the software-centre description shows: build/screenshots/.
+TEST_F(OrvaneDialogsTest, TheCalendarWindowIsPhotographedWholeAndDrawn)
+{
+    QProcessEnvironment today;
+    today.insert(u"ORVANE_TODAY"_s, u"2026-05-20"_s);
+    ASSERT_NO_FATAL_FAILURE(Start(today));
+    ASSERT_GT(frame.width(), 200);
+    ASSERT_GT(frame.height(), 150);
+    const QString shot = QStringLiteral(ORVANE_BINARY_DIR "/screenshots/orvane-main-window.png");
+    EXPECT_TRUE(desktop.photograph(shot, frame)) << "a blank or half-painted window has a handful of colours";
+    EXPECT_EQ(desktop.run(u"identify"_s, {u"-format"_s, u"%wx%h"_s, shot}),
+              u"%1x%2"_s.arg(frame.width()).arg(frame.height()));
+    EndsSavedOnTerm();
+}

@@ -1,22 +1,29 @@
+// Starts of the real calendar: a new calendar, a second instance, a broken or unopenable
+// calendar answered each way, in the language of the session.
 #include "calendar_process.h"
 
 #include "byte_builder.h"
 #include "test_env.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 using namespace orvane::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 QStringList BrokenCopies(const CalendarSandbox &sandbox)
 {
-    return QDir(sandbox.dataDir()).entryList({QStringLiteral("orvane.orvd.broken-*")}, QDir::Files | QDir::Hidden);
+    return QDir(sandbox.dataDir()).entryList({u"orvane.orvd.broken-*"_s}, QDir::Files | QDir::Hidden);
+}
+
+// Whether the single-instance lock is held by process `process`.
+bool HoldsTheLock(const CalendarSandbox &sandbox, const QProcess &process)
+{
+    return readFile(sandbox.lockPath()).split('\n').value(0) == QByteArray::number(process.processId());
 }
 
 } // namespace
@@ -32,64 +39,71 @@ TEST(OrvaneStartup, CreatesTheCalendarRefusesASecondInstanceAndSavesOnTerm)
 
     QProcess second;
     sandbox.start(second);
-    ASSERT_TRUE(second.waitForFinished(15000));
+    ASSERT_TRUE(second.waitForFinished(30000));
     EXPECT_EQ(second.exitCode(), 10);
-    EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError()).contains(QStringLiteral("единственном экземпляре")));
+    EXPECT_TRUE(QString::fromUtf8(second.readAllStandardError()).contains(u"единственном экземпляре"_s));
 
-    // Switch the size option off while it runs: the save on the way out writes size word 0.
-    QByteArray hive = readFile(sandbox.hivePath());
-    hive.replace("\"OptionsFlag\"=\"13335\"", "\"OptionsFlag\"=\"13333\"");
-    writeFile(sandbox.hivePath(), hive);
+    // The size option switched off while it runs: the save on the way out writes size word 0.
+    sandbox.setOptions(13333);
     EXPECT_EQ(terminate(first), 0);
     EXPECT_EQ(readFile(sandbox.calendarPath()), DefaultCalendar(0));
 
     QProcess third;
     sandbox.start(third);
-    QThread::msleep(300);
-    EXPECT_EQ(third.state(), QProcess::Running) << "the lock of an ended instance is free again";
+    EXPECT_TRUE(waitUntil([&] { return HoldsTheLock(sandbox, third); })) << "the lock of an ended instance is free again";
     EXPECT_EQ(terminate(third), 0);
-}
 
-TEST(OrvaneStartup, CorruptedCalendarAndAnswerNoLeavesTheFileAlone)
-{
-    CalendarSandbox sandbox;
-    const QByteArray broken = DefaultCalendar().left(700);
-    writeFile(sandbox.calendarPath(), broken);
-    QProcess process;
-    sandbox.start(process, {}, QStringLiteral("no"));
-    ASSERT_TRUE(process.waitForFinished(15000));
-    EXPECT_EQ(process.exitCode(), 14);
-    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("календарь испорчен")));
-    EXPECT_EQ(readFile(sandbox.calendarPath()), broken);
-    EXPECT_TRUE(BrokenCopies(sandbox).isEmpty());
-}
-
-TEST(OrvaneStartup, CorruptedCalendarAndAnswerYesKeepsTheBrokenFile)
-{
-    CalendarSandbox sandbox;
-    const QByteArray broken("ORVANE? this is not a calendar at all");
-    writeFile(sandbox.calendarPath(), broken);
-    QProcess process;
-    sandbox.start(process, {}, QStringLiteral("yes"));
-    QThread::msleep(200);
-    ASSERT_TRUE(waitForFile(sandbox.calendarPath()));
-    for (int i = 0; i < 100 && readFile(sandbox.calendarPath()) == broken; ++i)
-        QThread::msleep(50);
-    EXPECT_EQ(terminate(process), 0);
+    // Monitoring with nothing to tell and no tray icon: it ends at once, after saving.
+    sandbox.setOptions(13335);
+    QProcess monitor;
+    sandbox.start(monitor, {u"/monitoring"_s});
+    ASSERT_TRUE(monitor.waitForFinished(30000));
+    EXPECT_EQ(monitor.exitCode(), 0);
     EXPECT_EQ(readFile(sandbox.calendarPath()), DefaultCalendar());
-    const QStringList copies = BrokenCopies(sandbox);
-    ASSERT_EQ(copies.size(), 1);
-    EXPECT_EQ(readFile(sandbox.dataDir() + u'/' + copies.first()), broken);
 }
 
-TEST(OrvaneStartup, MonitoringWithoutTrayIconEndsAfterSaving)
+TEST(OrvaneStartup, ABrokenCalendarIsReplacedOnlyWhenTheUserSaysSoAndAskedInTheSessionLanguage)
 {
-    CalendarSandbox sandbox;
-    QProcess process;
-    sandbox.start(process, {QStringLiteral("/monitoring")});
-    ASSERT_TRUE(process.waitForFinished(15000));
-    EXPECT_EQ(process.exitCode(), 0);
-    EXPECT_EQ(readFile(sandbox.calendarPath()), DefaultCalendar());
+    struct Case {
+        QString lang, forced, answer;
+        int exitCode;
+        const char *question;
+    } cases[] = {
+        {u"ru_RU.UTF-8"_s, {}, u"no"_s, 14, "Мне очень жаль"},
+        {u"de_DE.UTF-8"_s, {}, u"no"_s, 14, "I am very sorry"}, // no German: English
+        {u"C.UTF-8"_s, {}, u"no"_s, 14, "I am very sorry"},
+        {u"ru_RU.UTF-8"_s, u"en"_s, u"no"_s, 14, "I am very sorry"},
+        {u"en_US.UTF-8"_s, u"ru"_s, u"no"_s, 14, "Мне очень жаль"},
+        {u"ru_RU.UTF-8"_s, u"xx"_s, u"no"_s, 14, "Мне очень жаль"}, // unknown: the session decides
+        {u"ru_RU.UTF-8"_s, u"ru"_s, u"yes"_s, 0, "Мне очень жаль"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE((c.lang + u' ' + c.forced + u' ' + c.answer).toStdString());
+        CalendarSandbox sandbox;
+        const QByteArray broken = DefaultCalendar().left(700);
+        writeFile(sandbox.calendarPath(), broken);
+        QProcessEnvironment locale;
+        locale.insert(u"LANG"_s, c.lang);
+        for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANGUAGE"_s})
+            locale.insert(name, QString());
+        locale.insert(u"ORVANE_LANG"_s, c.forced);
+        sandbox.setEnvironment(locale);
+        QProcess process;
+        sandbox.start(process, {}, c.answer);
+        if (c.exitCode == 0) {
+            // Replaced by a new calendar; the broken one is kept beside it, as it was.
+            ASSERT_TRUE(waitUntil([&] { return readFile(sandbox.calendarPath()) == DefaultCalendar(); }));
+            EXPECT_EQ(terminate(process), 0);
+            ASSERT_EQ(BrokenCopies(sandbox).size(), 1);
+            EXPECT_EQ(readFile(sandbox.dataDir() + u'/' + BrokenCopies(sandbox).first()), broken);
+        } else {
+            ASSERT_TRUE(process.waitForFinished(30000));
+            EXPECT_EQ(process.exitCode(), c.exitCode);
+            EXPECT_EQ(readFile(sandbox.calendarPath()), broken);
+            EXPECT_TRUE(BrokenCopies(sandbox).isEmpty());
+        }
+        EXPECT_TRUE(process.readAllStandardError().contains(c.question));
+    }
 }
 
 TEST(OrvaneStartup, ACalendarThatCannotBeOpenedIsNamedAndLeftAlone)
@@ -97,12 +111,11 @@ TEST(OrvaneStartup, ACalendarThatCannotBeOpenedIsNamedAndLeftAlone)
     CalendarSandbox sandbox;
     ASSERT_TRUE(QDir().mkpath(sandbox.calendarPath()));
     QProcess process;
-    sandbox.start(process, {}, QStringLiteral("yes"));
-    ASSERT_TRUE(process.waitForFinished(15000));
+    sandbox.start(process, {}, u"yes"_s);
+    ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 16);
     EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()).trimmed(),
-              QStringLiteral("Невозможно открыть календарь.\n%1\n\nНа месте файла находится папка.")
-                  .arg(sandbox.calendarPath()));
+              u"Невозможно открыть календарь.\n%1\n\nНа месте файла находится папка."_s.arg(sandbox.calendarPath()));
     EXPECT_TRUE(QFileInfo(sandbox.calendarPath()).isDir());
     EXPECT_TRUE(BrokenCopies(sandbox).isEmpty());
 }
