@@ -35,9 +35,11 @@ mkdir -p "$home/data" "$home/config" "$home/runtime"
 chmod 700 "$home/runtime"
 QT_QPA_PLATFORM=offscreen ORVANE_AUTO_ANSWER=ok ORVANE_DATA_DIR="$home/data" \
   XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" \
+  DBUS_SESSION_BUS_ADDRESS="unix:path=$home/no-bus" \
   "$root/usr/bin/orvane" 2>"$work/orvane.err" &
 pid=$!
-for _ in $(seq 100); do
+# Up to a minute for the first save: a busy machine runs the sanitizer build slowly.
+for _ in $(seq 600); do
   [ -s "$home/data/orvane.orvd" ] && break
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
