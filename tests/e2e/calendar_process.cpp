@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace orvane::test {
 
@@ -98,6 +99,19 @@ bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
 bool waitForFile(const QString &path, int timeoutMs)
 {
     return waitUntil([&] { return QFileInfo(path).size() > 0; }, timeoutMs);
+}
+
+QStringList openFiles(qint64 pid)
+{
+    QStringList files;
+    for (int fd = 0; fd < 1024; ++fd) {
+        char target[4096];
+        const QByteArray link = "/proc/" + QByteArray::number(pid) + "/fd/" + QByteArray::number(fd);
+        const ssize_t size = ::readlink(link.constData(), target, sizeof target);
+        if (size > 0)
+            files << QFile::decodeName(QByteArray(target, size));
+    }
+    return files;
 }
 
 int terminate(QProcess &process)

@@ -51,6 +51,9 @@ private:
 bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 30000);
 // Waits until the file exists and has content.
 bool waitForFile(const QString &path, int timeoutMs = 30000);
+// The files process `pid` has open, as /proc names them (an unnamed file being written reads
+// "<folder>/#<inode> (deleted)").
+QStringList openFiles(qint64 pid);
 // Sends SIGTERM and waits for the end; returns the exit code, or -1 when it did not end normally.
 int terminate(QProcess &process);
 

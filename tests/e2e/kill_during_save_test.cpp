@@ -15,11 +15,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <linux/magic.h>
 #include <sys/vfs.h>
 #include <time.h>
-#include <unistd.h>
 
 using namespace orvane::test;
 using namespace Qt::StringLiterals;
@@ -62,16 +62,9 @@ qint64 CalendarPid(const QProcess &process, bool traced)
 // Whether the process has a file open in `folder` other than `calendar`: its new calendar.
 bool WritesIn(qint64 pid, const QString &folder, const QString &calendar)
 {
-    // An unnamed file being written reads "<folder>/#<inode> (deleted)".
-    for (int fd = 0; fd < 1024; ++fd) {
-        char target[4096];
-        const QByteArray path = "/proc/" + QByteArray::number(pid) + "/fd/" + QByteArray::number(fd);
-        const ssize_t size = ::readlink(path.constData(), target, sizeof target);
-        const QString link = QFile::decodeName(QByteArray(target, size > 0 ? size : 0));
-        if (link.startsWith(folder + u'/') && link != calendar)
-            return true;
-    }
-    return false;
+    const QStringList files = openFiles(pid);
+    return std::any_of(files.begin(), files.end(),
+                       [&](const QString &file) { return file.startsWith(folder + u'/') && file != calendar; });
 }
 
 class KillDuringSaveTest : public ::testing::Test {

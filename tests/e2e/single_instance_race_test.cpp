@@ -2,7 +2,6 @@
 #include "calendar_process.h"
 #include "test_env.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -21,15 +20,6 @@ namespace {
 constexpr int kStarts = 20;
 using Starts = std::array<QProcess, kStarts>;
 
-// Whether process `pid` has `path` open.
-bool HasOpen(qint64 pid, const QString &path)
-{
-    const QString fds = u"/proc/%1/fd"_s.arg(pid);
-    const QStringList entries = QDir(fds).entryList(QDir::System | QDir::NoDotAndDotDot);
-    return std::any_of(entries.begin(), entries.end(),
-                       [&](const QString &fd) { return QFile::symLinkTarget(fds + u'/' + fd) == path; });
-}
-
 // Starts every process held at a gate, then opens it: each shell waits on a FIFO that the test
 // keeps open, and once all of them have it open, the test closes it and they go on together.
 void StartAtOnce(const CalendarSandbox &sandbox, Starts &processes)
@@ -42,7 +32,7 @@ void StartAtOnce(const CalendarSandbox &sandbox, Starts &processes)
         sandbox.startThrough(process, u"/bin/sh"_s,
                              {u"-c"_s, u"read _ < \"$0\"; exec \"$1\""_s, gate, CalendarSandbox::executable(u"orvane"_s)});
     EXPECT_TRUE(waitUntil([&] {
-        return std::all_of(processes.begin(), processes.end(), [&](QProcess &p) { return HasOpen(p.processId(), gate); });
+        return std::all_of(processes.begin(), processes.end(), [&](QProcess &p) { return openFiles(p.processId()).contains(gate); });
     }));
     ::close(held);
 }
