@@ -17,12 +17,7 @@ namespace {
 
 class OptionSettingsTest : public ::testing::Test {
 protected:
-    quint32 Stored()
-    {
-        qint32 value = -1;
-        m_registry.ReadInt(u"Orvane"_s, u"OptionsFlag"_s, value);
-        return static_cast<quint32>(value);
-    }
+    quint32 Stored() { return m_flags.GetOptions(); } // read from the registry at every call
     QString RunValue()
     {
         QString text;

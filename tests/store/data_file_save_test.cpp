@@ -105,13 +105,8 @@ TEST_F(DataFileSaveTest, ACalendarThatCannotBeOpenedIsNamedWithItsReason)
         EXPECT_EQ(doc.Load(&failure), 0);
     }
     EXPECT_EQ(failure, LoadFailure::CannotOpen);
-    ASSERT_TRUE(QFile::remove(Path()) && QDir().mkpath(Path()));
-    EXPECT_EQ(doc.Load(&failure), 0);
-    EXPECT_EQ(failure, LoadFailure::CannotOpen);
-    const QString format = QStringLiteral("Невозможно открыть календарь.\n%1\n\n%2.");
-    const QString path = QDir::toNativeSeparators(Path());
-    EXPECT_EQ(messages.texts, (QStringList{format.arg(path, QStringLiteral("Нет прав на чтение файла")),
-                                           format.arg(path, QStringLiteral("На месте файла находится папка"))}));
+    EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Невозможно открыть календарь.\n%1\n\nНет прав на чтение файла.")
+                                              .arg(QDir::toNativeSeparators(Path()))});
 }
 
 // A small file system of its own, filled to the last byte.

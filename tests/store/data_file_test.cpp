@@ -105,28 +105,3 @@ TEST_F(DataFileTest, FilledStoreRoundTripsByteForByte)
     EXPECT_TRUE(loaded.m_user == doc.m_user);
     EXPECT_EQ(loaded.Serialize(COptionFlags::kDefaultOptions), first);
 }
-
-// Read in a common year, a leap-year file's 40 events on 29 February and 40 on 1 March both belong
-// to slot 59; slot 60 itself also holds 40 events of 2 March.
-TEST_F(DataFileTest, MovingEventsToTheirDayNeverOverfillsASlot)
-{
-    ByteBuilder b;
-    b.header().defaultUserFields().emptySlots(59);
-    for (const auto &[month, day] : {std::pair{2, 29}, std::pair{3, 1}, std::pair{3, 2}}) {
-        b.i32(40);
-        for (int i = 0; i < 40; ++i)
-            b.event(month, "e", "", day);
-    }
-    b.emptySlots(366 - 62);
-    CDataFile doc(options);
-    ASSERT_TRUE(doc.Parse(b, {QDate(2025, 5, 10), 7}).ok());
-    EXPECT_EQ(doc.m_user.Slot(59).begin()->Day, 29) << "29 February falls on 1 March";
-    int total = 0;
-    for (int i = 0; i < kDaySlots; ++i) {
-        EXPECT_LE(doc.m_user.Slot(i).GetCount(), 40) << i;
-        total += doc.m_user.Slot(i).GetCount();
-    }
-    EXPECT_EQ(total, 120);
-    CDataFile again(options);
-    EXPECT_TRUE(again.Parse(doc.Serialize(0), {QDate(2025, 5, 10), 7}).ok()) << "what was saved loads again";
-}
