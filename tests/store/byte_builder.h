@@ -33,7 +33,6 @@ public:
     {
         return i32(month).str(name).str(notes).i32(day).i32(category).i32(monitoring);
     }
-    const QByteArray &bytes() const { return m_bytes; }
     operator QByteArray() const { return m_bytes; }
 
 private:
