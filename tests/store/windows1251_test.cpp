@@ -27,8 +27,6 @@ TEST(Windows1251, WhatTheCodePageLacksBecomesOneQuestionMarkPerCharacter)
     EXPECT_EQ(EncodeCp1251(QString(QChar(0xD83D)) + u'x'), QByteArray("?x")) << "lone surrogates";
     EXPECT_EQ(EncodeCp1251(u'x' + QString(QChar(0xDE00))), QByteArray("x?"));
     EXPECT_EQ(EncodeCp1251(QString(QChar(0x1A))), QByteArray("\x1A")) << "a stored 0x1A is kept as it was";
-    EXPECT_FALSE(FitsCp1251(QStringLiteral("Отпуск 😀")));
-    EXPECT_TRUE(FitsCp1251(QStringLiteral("Ёлка – «праздник» №€")));
     EXPECT_EQ(ReplaceOutsideCp1251(QStringLiteral("Ёлка 😀 日本 №")), QStringLiteral("Ёлка ? ?? №"));
     EXPECT_EQ(ReplaceOutsideCp1251(QString(QChar(0xD800))), QStringLiteral("?")) << "a lone surrogate";
 }
