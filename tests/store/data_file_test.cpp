@@ -200,10 +200,6 @@ TEST_F(DataFileTest, OnAFullFileSystem)
     EXPECT_EQ(registry.WriteString(QStringLiteral("Orvane"), QStringLiteral("Note"), QString(8192, u'x')), 0);
     EXPECT_EQ(test::readFile(hive), oldHive);
     EXPECT_EQ(QFileInfo(hive).dir().entryList(QDir::Files), QStringList{QStringLiteral("registry.reg")});
-
-    filler.close();
-    ASSERT_TRUE(filler.remove());
-    EXPECT_EQ(doc.Save(), 1) << "with room again the save goes through";
 }
 
 // The kernel's limit on the size of a file this process writes: a full disk for the unprivileged.
