@@ -9,75 +9,47 @@ using orvane::test::ByteBuilder;
 
 TEST(Archive, StringLengthFormsAtTheirBoundaries)
 {
-    struct Case {
-        int length;
-        QByteArray prefix;
-    };
-    const Case cases[] = {
-        {0, QByteArray::fromHex("00")},
-        {254, QByteArray::fromHex("fe")},
-        {255, QByteArray::fromHex("ffff00")},
-        {300, QByteArray::fromHex("ff2c01")},
-        {65533, QByteArray::fromHex("fffdff")},
-        {65534, QByteArray::fromHex("ffffff" "feff0000")},
-        {70000, QByteArray::fromHex("ffffff" "70110100")},
-    };
-    for (const Case &c : cases) {
-        const QString text(c.length, QChar(u'ж'));
+    const std::pair<int, const char *> cases[] = {{0, "00"},         {254, "fe"},       {255, "ffff00"},
+                                                  {65533, "fffdff"}, {65534, "fffffffeff0000"}, {70000, "ffffff70110100"}};
+    for (const auto &[length, prefix] : cases) {
+        SCOPED_TRACE(length);
+        const QString text(length, QChar(u'ж'));
         ArchiveWriter writer;
         writer.WriteString(text);
-        const QByteArray bytes = writer.Bytes();
-        EXPECT_EQ(bytes.left(c.prefix.size()).toHex(), c.prefix.toHex()) << c.length;
-        EXPECT_EQ(bytes.size(), c.prefix.size() + c.length) << c.length;
-        EXPECT_EQ(static_cast<quint8>(bytes.back()), c.length ? 0xE6 : 0);
-        ArchiveReader reader(bytes);
-        EXPECT_EQ(reader.ReadString(), text) << c.length;
-        EXPECT_EQ(reader.Remaining(), 0);
-    }
-}
-
-TEST(Archive, ReadsWideCharacterStringsInEveryLengthForm)
-{
-    const QString text = QStringLiteral("Привет ☺");
-    QByteArray utf16;
-    for (QChar ch : text)
-        utf16.append(static_cast<char>(ch.unicode() & 0xFF)).append(static_cast<char>(ch.unicode() >> 8));
-    const QByteArray shortForm = ByteBuilder().u8(0xFF).u16(0xFFFE).u8(8).raw(utf16);
-    const QByteArray wordForm = ByteBuilder().u8(0xFF).u16(0xFFFE).u8(0xFF).u16(8).raw(utf16);
-    const QByteArray longForm = ByteBuilder().u8(0xFF).u16(0xFFFE).u8(0xFF).u16(0xFFFF).u32(8).raw(utf16);
-    for (const QByteArray &bytes : {shortForm, wordForm, longForm}) {
-        ArchiveReader reader(bytes);
+        const QByteArray expected = QByteArray::fromHex(prefix) + QByteArray(length, '\xE6');
+        EXPECT_EQ(writer.Bytes(), expected);
+        ArchiveReader reader(expected);
         EXPECT_EQ(reader.ReadString(), text);
         EXPECT_EQ(reader.Remaining(), 0);
-    }
-}
-
-TEST(Archive, StringArrayCountForms)
-{
-    const QByteArray shortCount = ByteBuilder().u16(2).str("a").str("b");
-    const QByteArray longCount = ByteBuilder().u16(0xFFFF).u32(2).str("a").str("b");
-    for (const QByteArray &bytes : {shortCount, longCount}) {
-        ArchiveReader reader(bytes);
-        EXPECT_EQ(reader.ReadStringArray(), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
     }
     ArchiveWriter writer;
     writer.WriteStringArray(QStringList(65535, QString()));
     EXPECT_EQ(writer.Bytes().left(6).toHex(), QByteArray("ffffffff0000"));
 }
 
-TEST(Archive, LengthsBeyondTheDataEndTheReadInsteadOfAllocating)
+// Wide strings in the byte, word and long length forms; string arrays with both count forms.
+TEST(Archive, ReadsEveryLengthAndCountForm)
 {
-    const QByteArray cases[] = {
-        ByteBuilder().u8(10).raw("short"),
-        ByteBuilder().u8(0xFF).u16(0xFFFF).u32(0xFFFFFFFFu),
-        ByteBuilder().u8(0xFF).u16(0xFFFE).u8(0xFF).u16(0xFFFF).u32(0x7FFFFFFFu),
-        ByteBuilder().u16(0xFFFF).u32(0xFFFFFFFFu),
-        ByteBuilder().u8(0xFF),
-    };
-    for (const QByteArray &bytes : cases) {
+    const QString text = QStringLiteral("Привет ☺");
+    const QByteArray utf16(reinterpret_cast<const char *>(text.utf16()), 16); // little-endian here
+    const QByteArray wide = ByteBuilder().u8(0xFF).u16(0xFFFE);
+    for (const QByteArray bytes : {ByteBuilder().raw(wide).u8(8).raw(utf16), ByteBuilder().raw(wide).u8(0xFF).u16(8).raw(utf16),
+                                    ByteBuilder().raw(wide).u8(0xFF).u16(0xFFFF).u32(8).raw(utf16)}) {
         ArchiveReader reader(bytes);
-        EXPECT_THROW(reader.ReadStringArray(), ArchiveEndError);
-        ArchiveReader again(bytes);
-        EXPECT_THROW(again.ReadString(), ArchiveEndError);
+        EXPECT_EQ(reader.ReadString(), text);
+        EXPECT_EQ(reader.Remaining(), 0);
+    }
+    for (const QByteArray bytes : {ByteBuilder().u16(2).str("a").str("b"), ByteBuilder().u16(0xFFFF).u32(2).str("a").str("b")})
+        EXPECT_EQ(ArchiveReader(bytes).ReadStringArray(), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+}
+
+TEST(Archive, LengthsBeyondTheDataEndThrowInsteadOfAllocating)
+{
+    for (const QByteArray bytes :
+         {ByteBuilder().u8(10).raw("short"), ByteBuilder().u8(0xFF).u16(0xFFFF).u32(0xFFFFFFFFu),
+          ByteBuilder().u8(0xFF).u16(0xFFFE).u8(0xFF).u16(0xFFFF).u32(0x7FFFFFFFu),
+          ByteBuilder().u16(0xFFFF).u32(0xFFFFFFFFu), ByteBuilder().u8(0xFF)}) {
+        EXPECT_THROW(ArchiveReader(bytes).ReadStringArray(), ArchiveEndError);
+        EXPECT_THROW(ArchiveReader(bytes).ReadString(), ArchiveEndError);
     }
 }

@@ -1,40 +1,37 @@
 #include "store/day_addressing.h"
 #include "store/user.h"
 
+#include "event_maker.h"
+
 #include <gtest/gtest.h>
 
 using namespace orvane;
 
-TEST(DayAddressing, LeapYearsAreGregorian)
+TEST(DayAddressing, DaysAndSlotsAcrossLeapAndCommonYears)
 {
-    for (int year : {1992, 1996, 2000, 2004, 2024, 2400})
-        EXPECT_TRUE(IsLeapYear(year)) << year;
-    for (int year : {1900, 1997, 2003, 2100, 2200, 2025})
-        EXPECT_FALSE(IsLeapYear(year)) << year;
-}
-
-TEST(DayAddressing, DayOfYearAcrossLeapAndCommonYears)
-{
-    EXPECT_EQ(DayOfYear(3, 1, 2004), 61);
-    EXPECT_EQ(DayOfYear(3, 1, 2005), 60);
-    EXPECT_EQ(DayOfYear(3, 1, 2100), 60);
-    EXPECT_EQ(DayOfYear(12, 31, 2000), 366);
-    EXPECT_EQ(DayOfYear(12, 31, 2001), 365);
-    EXPECT_EQ(DayOfYear(2, 31, 2005), 62) << "the day is not checked against the month";
-    EXPECT_EQ(DayOfYear(13, 1, 2005), 0);
-    EXPECT_EQ(DayOfYear(0, 1, 2005), 0);
-    EXPECT_EQ(DayOfYear(1, 32, 2005), 0);
-    EXPECT_EQ(DayOfYear(1, 0, 2005), 0);
-    EXPECT_EQ(DaysInMonth(2, 2000), 29);
-    EXPECT_EQ(DaysInMonth(2, 2100), 28);
+    struct Case {
+        int month, day, year, dayOfYear;
+    };
+    for (const Case c : {Case{3, 1, 2004, 61}, Case{3, 1, 2005, 60}, Case{3, 1, 2100, 60}, Case{12, 31, 2000, 366},
+                         Case{12, 31, 2001, 365}, Case{2, 31, 2005, 62} /* the day is not checked against the month */,
+                         Case{13, 1, 2005, 0}, Case{0, 1, 2005, 0}, Case{1, 32, 2005, 0}, Case{1, 0, 2005, 0}}) {
+        EXPECT_EQ(DayOfYear(c.month, c.day, c.year), c.dayOfYear) << c.month << '/' << c.day << '/' << c.year;
+        EXPECT_EQ(CUser::SlotIndex(c.month, c.day, c.year), c.dayOfYear - 1);
+    }
     EXPECT_EQ(DaysInMonth(0, 2000), 0);
+    EXPECT_EQ(CUser::SlotIndex(2, 29, 2025), 59) << "29 February of a common year is 1 March";
 }
 
-TEST(DayAddressing, SlotOfTwentyNinthFebruaryIsFirstMarchInCommonYears)
+// Placed for a common year, 29 February and 1 March of a leap year both belong to slot 59: an
+// event whose own slot is full stays where it was.
+TEST(DayAddressing, AnEventWhoseSlotIsFullStaysWhereItWas)
 {
-    EXPECT_EQ(CUser::SlotIndex(2, 29, 2024), 59);
-    EXPECT_EQ(CUser::SlotIndex(3, 1, 2025), 59);
-    EXPECT_EQ(CUser::SlotIndex(2, 29, 2025), 59);
-    EXPECT_EQ(CUser::SlotIndex(3, 1, 2024), 60);
-    EXPECT_EQ(CUser::SlotIndex(0, 0, 2024), -1);
+    CUser user;
+    for (int i = 0; i < CEventList::kMaxEvents; ++i)
+        user.Slot(59).AddTail(test::MakeEvent(2, 29, QStringLiteral("e")));
+    user.Slot(60).AddTail(test::MakeEvent(3, 1, QStringLiteral("март")));
+    user.PlaceForYear(2025);
+    EXPECT_EQ(user.Slot(59).GetCount(), CEventList::kMaxEvents);
+    ASSERT_EQ(user.Slot(60).GetCount(), 1);
+    EXPECT_EQ(user.Slot(60).begin()->Name, QStringLiteral("март"));
 }
