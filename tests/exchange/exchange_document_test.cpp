@@ -6,7 +6,7 @@
 #include "store/windows1251.h"
 
 #include "event_maker.h"
-#include "imported_text.h"
+#include "read_texts.h"
 
 #include <QBuffer>
 
@@ -36,7 +36,7 @@ TEST(ExchangeDocument, TextsComeBackUnchangedThroughBothFormsAcrossTheConverters
     QStringList expected;
     for (int index = 0; index < kDaySlots; ++index)
         for (const CEventRecord &event : user.Slot(index))
-            expected << test::ImportedText(event.Name, QString(event.Notes).replace(u'\x07', u'?'),
+            expected << test::RecordText(event.Name, QString(event.Notes).replace(u'\x07', u'?'),
                                            user.GetCategory(event.Category), event.Month, event.Day);
     const CExchangeDocument document = *CExchangeDocument::Build(user);
     EXPECT_TRUE(document.FileForm().contains("&#128512;"));
@@ -45,19 +45,14 @@ TEST(ExchangeDocument, TextsComeBackUnchangedThroughBothFormsAcrossTheConverters
         const ExchangeReadResult result = clipboard ? ReadExchangeText(DecodeCp1251(document.ClipboardForm()), list)
                                                     : ReadExchangeDocument(document.FileForm(), list);
         EXPECT_TRUE(result.ok()) << result.detail.toStdString();
-        EXPECT_EQ(test::ImportedTexts(list), expected) << "clipboard form: " << clipboard;
+        EXPECT_EQ(test::RecordTexts(list), expected) << "clipboard form: " << clipboard;
     }
     Clock::SetSource({});
 }
 
 TEST(ExchangeDocument, EveryEventBelowTheRootIsReadWithItsAttributes)
 {
-    struct Row {
-        QByteArray document;
-        QStringList records;
-        bool clipboard = false; // read as text, whatever its declaration says
-    };
-    const Row rows[] = {
+    const std::pair<QByteArray, QStringList> rows[] = {
         {"<Calendar><Event name=\"a\"/><group><Event name=\"b\"><Event name=\"c\"/></Event></group><event name=\"lower\"/>"
          "<EVENT name=\"upper\"/><x:Event xmlns:x=\"urn:x\" name=\"prefixed\"/><Event name=\"d\"/></Calendar>",
          {u"a|||0/0"_s, u"b|||0/0"_s, u"c|||0/0"_s, u"d|||0/0"_s}},
@@ -71,25 +66,23 @@ TEST(ExchangeDocument, EveryEventBelowTheRootIsReadWithItsAttributes)
              + " &amp;&#38;&amp;#38; &lt;&#x416;&gt;\" information=\"a\nb\" category=\"&quot;q&apos;\"/></Orvane>",
          {u"Жора &&&#38; <Ж>|a b|\"q'|0/0"_s}},
         {u"<r><Event name=\"Жора\"/></r>"_s.toUtf8(), {u"Жора|||0/0"_s}},
-        {u"<?xml version=\"1.0\" encoding=\"windows-1251\"?>\r\n<Orvane>\r\n<Event name=\"Ёлка\"/>\r\n</Orvane>\r\n"_s.toUtf8(),
-         {u"Ёлка|||0/0"_s}, true},
+        // Larger than one read of a device.
+        {"<Orvane>" + QByteArray("<Event name=\"n\" information=\"" + QByteArray(80, 'n') + "\"/>").repeated(3000) + "</Orvane>",
+         QStringList(3000, u"n|"_s + QString(80, u'n') + u"||0/0"_s)},
     };
-    for (const Row &row : rows) {
-        SCOPED_TRACE(row.document.constData());
+    for (const auto &[document, records] : rows) {
+        QBuffer device;
+        device.setData(document);
+        device.open(QIODevice::ReadOnly);
         CImportList list;
-        const ExchangeReadResult result = row.clipboard ? ReadExchangeText(QString::fromUtf8(row.document), list)
-                                                        : ReadExchangeDocument(row.document, list);
-        EXPECT_TRUE(result.ok()) << result.detail.toStdString();
-        EXPECT_EQ(test::ImportedTexts(list), row.records);
+        ImportRead read;
+        EXPECT_TRUE(ReadImportDevice(device, list, read).ok());
+        EXPECT_EQ(test::RecordTexts(list), records) << document.left(200).constData();
     }
-    // Larger than one read of a device.
-    QByteArray big = "<Orvane>" + QByteArray("<Event name=\"n\" information=\"" + QByteArray(80, 'n') + "\"/>").repeated(3000) + "</Orvane>";
-    QBuffer buffer(&big);
-    buffer.open(QIODevice::ReadOnly);
+    // Clipboard text is characters, whatever its declaration says.
     CImportList list;
-    ImportRead read;
-    ASSERT_TRUE(ReadImportDevice(buffer, list, read).ok());
-    EXPECT_EQ(list.GetCount(), 3000);
+    ASSERT_TRUE(ReadExchangeText(u"<?xml version=\"1.0\" encoding=\"windows-1251\"?>\r\n<Orvane>\r\n<Event name=\"Ёлка\"/>\r\n</Orvane>"_s, list).ok());
+    EXPECT_EQ(test::RecordTexts(list), QStringList{u"Ёлка|||0/0"_s});
 }
 
 TEST(ExchangeDocument, MalformedInputIsRefusedAndKeepsWhatWasReadBefore)
@@ -107,7 +100,7 @@ TEST(ExchangeDocument, MalformedInputIsRefusedAndKeepsWhatWasReadBefore)
     EXPECT_EQ(ReadExchangeText(u"Купить хлеба"_s, list).failure, ExchangeReadFailure::NotWellFormed);
     for (const QString &path : {QString(), u"/nonexistent/orvane.xml"_s, u"/"_s})
         EXPECT_EQ(ReadImportFile(path, list, read).failure, ExchangeReadFailure::CannotOpen) << path.toStdString();
-    EXPECT_EQ(test::ImportedTexts(list), QStringList{u"kept|||0/0"_s});
+    EXPECT_EQ(test::RecordTexts(list), QStringList{u"kept|||0/0"_s});
 }
 
 } // namespace

@@ -41,7 +41,7 @@ protected:
     }
     void TearDown() override
     {
-        wizard.reset();
+        owned.reset();
         Clock::SetSource({});
     }
 
@@ -51,17 +51,14 @@ protected:
     }
     void Show(std::unique_ptr<CExchangeWizard> made)
     {
-        wizard = std::move(made);
+        owned = std::move(made);
+        wizard = owned.get();
         wizard->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(wizard.get()));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(wizard));
     }
     template <typename T = QAbstractButton>
-    T *Control(int id) const
-    {
-        T *control = wizard->currentPage()->findChild<T *>(QString::number(id));
-        EXPECT_NE(control, nullptr) << id;
-        return control;
-    }
+    T *Control(int id) const { return wizard->currentPage()->findChild<T *>(QString::number(id)); }
+    QLineEdit *Path() const { return Control<QLineEdit>(1003); }
     // Clicks a radio button or check box on its box, where a user clicks it.
     static void Click(QAbstractButton *box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
     void Click(int id) const { Click(Control(id)); }
@@ -77,19 +74,21 @@ protected:
     }
     void Check(int row, bool on) const { Tree()->topLevelItem(row)->setCheckState(0, on ? Qt::Checked : Qt::Unchecked); }
     // Answers the next file dialog with `path` typed into its name field, as a user would.
-    static void ChooseFileNext(const QString &path, const std::function<void(QFileDialog &)> &before = {})
+    static void ChooseFileNext(const QString &path, const std::function<void(QFileDialog &)> &before = [](QFileDialog &) {})
     {
         test::AnswerNextModal<QFileDialog>([path, before](QFileDialog &dialog) {
-            if (before)
-                before(dialog);
+            before(dialog);
             dialog.findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(path);
             static_cast<QDialog &>(dialog).accept();
         });
     }
-    void ToExportStepTwo()
+    // The second page of the export wizard with the file box as given and the clipboard box on.
+    void ToExportStepTwo(bool file)
     {
         Show(NewExportWizard(user, nullptr));
         Press(QWizard::NextButton);
+        if (file)
+            Click(1072);
     }
 
     test::SandboxDirs sandbox;
@@ -98,7 +97,8 @@ protected:
     CDataFile document{flags};
     CUser &user = document.m_user;
     test::MessageRecorder messages;
-    std::unique_ptr<CExchangeWizard> wizard;
+    std::unique_ptr<CExchangeWizard> owned;
+    QWizard *wizard = nullptr; // the wizard on screen, shown by the test or by a command
 };
 
 TEST_F(ExchangeWizardTest, ExportNextFollowsTheChoiceAndTheChecks)
@@ -147,37 +147,31 @@ TEST_F(ExchangeWizardTest, ExportTargetsFollowTheBoxes)
     Add(3, 8, u"Маша"_s).Selected = 1;
     const QString clipboardText = DecodeCp1251(CExchangeDocument::Build(user)->ClipboardForm());
     const QString folder = sandbox.path();
-
-    ToExportStepTwo();
+    ToExportStepTwo(false);
     EXPECT_TRUE(Control(1071)->isChecked());
-    EXPECT_FALSE(Control(1072)->isChecked() || Control<QLineEdit>(1003)->isEnabled() || Control(1073)->isEnabled());
+    EXPECT_FALSE(Control(1072)->isChecked() || Path()->isEnabled() || Control(1073)->isEnabled());
     EXPECT_EQ(Control<CToolTipButton>(1073)->size(), QSize(21, 21));
     EXPECT_EQ(Control<CToolTipButton>(1073)->ToolTipText(), u"Указать файл для экспорта"_s);
     Click(1072);
-    EXPECT_TRUE(Control<QLineEdit>(1003)->isEnabled() && Control(1073)->isEnabled());
-    Press(QWizard::FinishButton); // a file box with no path: the clipboard alone
-    EXPECT_FALSE(wizard->isVisible());
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), clipboardText);
+    EXPECT_TRUE(Path()->isEnabled() && Control(1073)->isEnabled());
 
-    QGuiApplication::clipboard()->clear();
-    ToExportStepTwo();
-    Click(1071);
-    Press(QWizard::FinishButton);
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty()) << "both boxes cleared: nothing at all";
-
-    // Both boxes and a path typed: the file form in the file, the clipboard form on the clipboard.
-    ToExportStepTwo();
-    Click(1072);
-    Control<QLineEdit>(1003)->setText(folder + u"/out.xml"_s);
-    Press(QWizard::FinishButton);
+    // Both boxes: the clipboard form on the clipboard, the file form in the file when one is named.
+    // The clipboard box alone left cleared: nothing at all.
+    for (const auto &[file, path] : {std::pair{true, QString()}, {true, folder + u"/out.xml"_s}, {false, QString()}}) {
+        QGuiApplication::clipboard()->clear();
+        ToExportStepTwo(file);
+        if (!file)
+            Click(1071);
+        Path()->setText(path);
+        Press(QWizard::FinishButton);
+        EXPECT_FALSE(wizard->isVisible());
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), file ? clipboardText : QString()) << path.toStdString();
+    }
     EXPECT_EQ(test::readFile(folder + u"/out.xml"_s), CExchangeDocument::Build(user)->FileForm());
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), clipboardText);
 
     // The file alone, chosen in the dialog as iCalendar; the clipboard box is checked again
     // when a file is chosen, for its state is taken only when the file box is clicked.
-    QGuiApplication::clipboard()->clear();
-    ToExportStepTwo();
-    Click(1072);
+    ToExportStepTwo(true);
     Click(1071);
     QStringList filters;
     QString proposed;
@@ -192,7 +186,7 @@ TEST_F(ExchangeWizardTest, ExportTargetsFollowTheBoxes)
     Click(1073);
     EXPECT_EQ(filters, (QStringList{u"XML file (*.xml)"_s, u"iCalendar (*.ics)"_s}));
     EXPECT_EQ(proposed, u"orvane.ics"_s);
-    EXPECT_EQ(Control<QLineEdit>(1003)->text(), QDir::toNativeSeparators(folder + u"/family.ics"_s)) << "the kind gives the suffix";
+    EXPECT_EQ(Path()->text(), QDir::toNativeSeparators(folder + u"/family.ics"_s)) << "the kind gives the suffix";
     EXPECT_TRUE(Control(1071)->isChecked() && Control(1072)->isChecked());
     Click(1071);
     Press(QWizard::FinishButton);
@@ -201,74 +195,26 @@ TEST_F(ExchangeWizardTest, ExportTargetsFollowTheBoxes)
     EXPECT_TRUE(messages.texts.isEmpty());
 
     // A file that cannot be written (its folder is a file): its message, and the wizard closes all the same.
-    ToExportStepTwo();
-    Click(1072);
-    Control<QLineEdit>(1003)->setText(folder + u"/out.xml/x.xml"_s);
+    ToExportStepTwo(true);
+    Path()->setText(folder + u"/out.xml/x.xml"_s);
     Press(QWizard::FinishButton);
     EXPECT_FALSE(wizard->isVisible());
     EXPECT_EQ(messages.texts, QStringList{u"Не удалось экспортировать события в файл: "_s + folder + u"/out.xml/x.xml"_s});
 }
 
-TEST_F(ExchangeWizardTest, ImportReadsOnEveryNextAndStaysOnAFailedRead)
-{
-    CImportList list;
-    ImportRead read;
-    Show(NewImportWizard(list, read, nullptr));
-    EXPECT_EQ(wizard->windowTitle(), u"Импорт событий [Шаг 1 из 2]"_s);
-    EXPECT_TRUE(Control(1068)->isChecked() && Available(QWizard::NextButton));
-    EXPECT_FALSE(Control<QLineEdit>(1003)->isEnabled());
-
-    Press(QWizard::NextButton);
-    QGuiApplication::clipboard()->setText(u"Купить хлеба"_s);
-    Press(QWizard::NextButton);
-    Click(1069);
-    EXPECT_TRUE(Control<QLineEdit>(1003)->isEnabled());
-    Press(QWizard::NextButton); // an empty path
-    EXPECT_EQ(messages.texts, (QStringList{u"В буфере нет данных для импорта."_s, u"В буфере находится неверный формат данных для импорта."_s,
-                                           u"В файле находится неверный формат данных для импорта."_s}));
-    EXPECT_EQ(wizard->currentId(), 0);
-    EXPECT_TRUE(Control(1069)->isChecked()) << "the inputs stay";
-
-    const QString path = sandbox.path() + u"/orvane.xml"_s;
-    test::writeFile(path, "<Orvane><Event name=\"Вера\" month=\"4\" day=\"1\"/><Event name=\"anton\" month=\"4\" day=\"2\"/></Orvane>");
-    ChooseFileNext(path);
-    Click(1073);
-    EXPECT_EQ(Control<QLineEdit>(1003)->text(), QDir::toNativeSeparators(path));
-    Press(QWizard::NextButton);
-    EXPECT_EQ(wizard->windowTitle(), u"Импорт событий [Шаг 2 из 2]"_s);
-    EXPECT_TRUE(Tree()->isEnabled());
-    EXPECT_EQ(Labels(), (QStringList{u"anton"_s, u"Вера"_s}));
-    EXPECT_TRUE(Available(QWizard::BackButton) && Available(QWizard::FinishButton));
-
-    // Back and Next read the file again: both copies, all checked again.
-    Check(0, false);
-    Press(QWizard::BackButton);
-    Press(QWizard::NextButton);
-    EXPECT_EQ(Labels(), (QStringList{u"anton"_s, u"anton"_s, u"Вера"_s, u"Вера"_s}));
-    EXPECT_NE(Tree()->topLevelItem(0)->checkState(0), Qt::Unchecked);
-    Check(1, false);
-    Check(2, false);
-    Press(QWizard::FinishButton);
-    EXPECT_EQ(wizard->result(), QDialog::Accepted);
-    QStringList chosen;
-    for (const CEventRecord &record : list)
-        if (record.Selected)
-            chosen << record.Name;
-    EXPECT_EQ(chosen, (QStringList{u"anton"_s, u"Вера"_s}));
-}
-
-TEST_F(ExchangeWizardTest, TheMainWindowsCommandsImportSavingAndRedrawingFirstAndExport)
+// The import wizard reads its source on every Next and stays on a failed read; the merge of
+// what was read is saved and drawn before its message shows.
+TEST_F(ExchangeWizardTest, TheMainWindowsImportAndExportCommands)
 {
     AppContext context{document, registry, flags, false};
     CMainDlg window(context, true);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    // Runs the command; `choose` sets up its wizard's first page, then Next and `last` are pressed.
-    const auto run = [&window](int id, QWizard::WizardButton last, const std::function<void(QWizard &)> &choose) {
-        test::AnswerNextModal<QWizard>([choose, last](QWizard &running) {
-            choose(running);
-            QTest::mouseClick(running.button(QWizard::NextButton), Qt::LeftButton);
-            QTest::mouseClick(running.button(last), Qt::LeftButton);
+    // Runs the command with `drive` on its wizard, which closes it.
+    const auto run = [this, &window](int id, const std::function<void()> &drive) {
+        test::AnswerNextModal<QWizard>([this, drive](QWizard &running) {
+            wizard = &running;
+            drive();
         });
         window.OnCommand(id);
     };
@@ -277,25 +223,50 @@ TEST_F(ExchangeWizardTest, TheMainWindowsCommandsImportSavingAndRedrawingFirstAn
         const QPoint at = window.DayRect(5, 20).topLeft() + QPoint(4, 14);
         return window.FramePicture().toImage().pixelColor(at * window.devicePixelRatioF());
     };
-    const QString contacts = sandbox.path() + u"/contacts.vcf"_s;
-    test::writeFile(contacts, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Лена\r\nBDAY:--0520\r\nEND:VCARD\r\n"
-                              "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Олег\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nFN:Гоша\r\nEND:VCARD\r\n");
-    const auto chooseContacts = [&contacts](QWizard &running) {
-        Click(running.currentPage()->findChild<QAbstractButton *>(u"1069"_s));
-        running.currentPage()->findChild<QLineEdit *>(u"1003"_s)->setText(contacts);
-    };
-
-    run(res::CommandId::Import, QWizard::CancelButton, chooseContacts);
-    EXPECT_TRUE(user.GetDayEvents(5, 20).IsEmpty());
-    EXPECT_FALSE(document.Exists()) << "nothing saved";
-    EXPECT_NE(mark(), QColor(0, 192, 0));
     QColor markUnderMessage;
     SetMessagePresenter([&](const QString &text, MessageButtons) {
         markUnderMessage = mark();
         messages.texts << text;
         return MessageAnswer::Ok;
     });
-    run(res::CommandId::Import, QWizard::FinishButton, chooseContacts);
+    const QString contacts = sandbox.path() + u"/contacts.vcf"_s;
+    test::writeFile(contacts, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Лена\r\nBDAY:--0520\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:Вера\r\nBDAY:--0401\r\nEND:VCARD\r\n"
+                              "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Олег\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nFN:Гоша\r\nEND:VCARD\r\n");
+
+    run(res::CommandId::Import, [&] {
+        EXPECT_EQ(wizard->windowTitle(), u"Импорт событий [Шаг 1 из 2]"_s);
+        EXPECT_TRUE(Control(1068)->isChecked() && !Path()->isEnabled());
+        Press(QWizard::NextButton); // an empty clipboard
+        QGuiApplication::clipboard()->setText(u"Купить хлеба"_s);
+        Press(QWizard::NextButton);
+        Click(1069);
+        Press(QWizard::NextButton); // an empty path
+        EXPECT_EQ(wizard->currentId(), 0);
+        EXPECT_TRUE(Control(1069)->isChecked() && Path()->isEnabled()) << "the inputs stay";
+        ChooseFileNext(contacts);
+        Click(1073);
+        EXPECT_EQ(Path()->text(), QDir::toNativeSeparators(contacts));
+        Press(QWizard::NextButton);
+        EXPECT_EQ(wizard->windowTitle(), u"Импорт событий [Шаг 2 из 2]"_s);
+        EXPECT_EQ(Labels(), (QStringList{u"Вера"_s, u"Лена"_s}));
+        EXPECT_TRUE(Tree()->isEnabled() && Available(QWizard::BackButton) && Available(QWizard::FinishButton));
+        Press(QWizard::CancelButton);
+    });
+    EXPECT_TRUE(user.GetDayEvents(5, 20).IsEmpty());
+    EXPECT_FALSE(document.Exists()) << "nothing saved";
+    EXPECT_EQ(messages.texts, (QStringList{u"В буфере нет данных для импорта."_s, u"В буфере находится неверный формат данных для импорта."_s,
+                                           u"В файле находится неверный формат данных для импорта."_s}));
+    EXPECT_NE(mark(), QColor(0, 192, 0));
+
+    messages.texts.clear();
+    run(res::CommandId::Import, [&] {
+        Click(1069);
+        Path()->setText(contacts);
+        Press(QWizard::NextButton);
+        Check(0, false);
+        Press(QWizard::FinishButton);
+    });
+    EXPECT_TRUE(user.GetDayEvents(4, 1).IsEmpty()) << "unchecked";
     ASSERT_EQ(user.GetDayEvents(5, 20).GetCount(), 1);
     EXPECT_EQ(user.GetDayEvents(5, 20).begin()->Category, 0);
     EXPECT_EQ(markUnderMessage, QColor(0, 192, 0)) << "the day is drawn with its mark before the message";
@@ -305,7 +276,10 @@ TEST_F(ExchangeWizardTest, TheMainWindowsCommandsImportSavingAndRedrawingFirstAn
     ASSERT_TRUE(saved.Read(CDataFile::GetFilePath(), saved.CurrentReadContext()).ok()) << "saved at once";
     EXPECT_EQ(saved.m_user.GetDayEvents(5, 20).GetCount(), 1);
 
-    run(res::CommandId::Export, QWizard::FinishButton, [](QWizard &) {});
+    run(res::CommandId::Export, [&] {
+        Press(QWizard::NextButton);
+        Press(QWizard::FinishButton);
+    });
     EXPECT_EQ(QGuiApplication::clipboard()->text(), u"<Orvane version=\"1, 9, 2, 0\">\r\n<Event name=\"Лена\" information=\"\" "
                                                     "category=\"День рождения\" month=\"5\" day=\"20\"/>\r\n</Orvane>\r\n"_s);
 }
