@@ -14,7 +14,6 @@
 #include "ui/main/main_dlg.h"
 
 #include "event_maker.h"
-#include "next_modal.h"
 #include "test_env.h"
 
 #include <QAbstractButton>
@@ -23,7 +22,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -73,10 +74,26 @@ protected:
         return labels;
     }
     void Check(int row, bool on) const { Tree()->topLevelItem(row)->setCheckState(0, on ? Qt::Checked : Qt::Unchecked); }
+    // Hands the next modal dialog of type T to `answer` as soon as it is up, which closes it; a
+    // failed check inside leaves the dialog rejected rather than `exec()` hanging.
+    template <typename T>
+    static void AnswerNextModal(std::function<void(T &)> answer)
+    {
+        auto *poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                poll->stop();
+                poll->deleteLater();
+                const auto guard = qScopeGuard([dialog] { if (dialog->isVisible()) static_cast<QDialog *>(dialog)->reject(); });
+                answer(*dialog);
+            }
+        });
+        poll->start(10);
+    }
     // Answers the next file dialog with `path` typed into its name field, as a user would.
     static void ChooseFileNext(const QString &path, const std::function<void(QFileDialog &)> &before = [](QFileDialog &) {})
     {
-        test::AnswerNextModal<QFileDialog>([path, before](QFileDialog &dialog) {
+        AnswerNextModal<QFileDialog>([path, before](QFileDialog &dialog) {
             before(dialog);
             dialog.findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(path);
             static_cast<QDialog &>(dialog).accept();
@@ -104,11 +121,7 @@ protected:
 TEST_F(ExchangeWizardTest, ExportNextFollowsTheChoiceAndTheChecks)
 {
     Show(NewExportWizard(user, nullptr));
-    EXPECT_EQ(wizard->windowTitle(), u"Экспорт событий [Шаг 1 из 2]"_s);
-    EXPECT_TRUE(Labels().isEmpty());
-    EXPECT_EQ(std::tuple(Available(QWizard::NextButton), Available(QWizard::BackButton), Available(QWizard::CancelButton)),
-              std::tuple(false, false, true)) << "nothing to export";
-
+    EXPECT_FALSE(Available(QWizard::NextButton)) << "nothing to export";
     CEventRecord &bob = Add(3, 1, u"bob"_s);
     Add(1, 5, u"Борис"_s);
     Add(2, 2, u"Анна"_s);
@@ -116,6 +129,7 @@ TEST_F(ExchangeWizardTest, ExportNextFollowsTheChoiceAndTheChecks)
     CEventRecord &anna = Add(6, 6, u"Анна"_s);
     bob.Selected = 1; // left over from an earlier run
     Show(NewExportWizard(user, nullptr));
+    EXPECT_EQ(wizard->windowTitle(), u"Экспорт событий [Шаг 1 из 2]"_s);
     EXPECT_EQ(bob.Selected, 0);
     EXPECT_EQ(Labels(), (QStringList{u"alice"_s, u"bob"_s, u"Анна"_s, u"Анна"_s, u"Борис"_s}));
     EXPECT_TRUE(Control(1068)->isChecked() && Available(QWizard::NextButton));
@@ -212,7 +226,7 @@ TEST_F(ExchangeWizardTest, TheMainWindowsImportAndExportCommands)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     // Runs the command with `drive` on its wizard, which closes it.
     const auto run = [this, &window](int id, const std::function<void()> &drive) {
-        test::AnswerNextModal<QWizard>([this, drive](QWizard &running) {
+        AnswerNextModal<QWizard>([this, drive](QWizard &running) {
             wizard = &running;
             drive();
         });
