@@ -36,8 +36,8 @@ TEST(ExchangeDocument, TextsComeBackUnchangedThroughBothFormsAcrossTheConverters
     QStringList expected;
     for (int index = 0; index < kDaySlots; ++index)
         for (const CEventRecord &event : user.Slot(index))
-            expected << test::RecordText(event.Name, QString(event.Notes).replace(u'\x07', u'?'),
-                                           user.GetCategory(event.Category), event.Month, event.Day);
+            expected << test::RecordText(event.Name, QString(event.Notes).replace(u'\x07', u'?'), user.GetCategory(event.Category),
+                                         event.Month, event.Day);
     const CExchangeDocument document = *CExchangeDocument::Build(user);
     EXPECT_TRUE(document.FileForm().contains("&#128512;"));
     for (const bool clipboard : {false, true}) {
