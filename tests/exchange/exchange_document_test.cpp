@@ -1,10 +1,15 @@
+// The exchange document: written by the export in its two forms, read back by the import.
 #include "exchange/exchange_document.h"
-#include "exchange/exchange_reader.h"
+#include "exchange/import_file.h"
 #include "store/clock.h"
 #include "store/user.h"
 #include "store/windows1251.h"
 
 #include "event_maker.h"
+#include "read_texts.h"
+
+#include <QBuffer>
+
 #include <gtest/gtest.h>
 
 namespace orvane {
@@ -12,129 +17,90 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class ExchangeDocumentTest : public ::testing::Test {
-protected:
-    void SetUp() override { Clock::SetSource([] { return QDate(2026, 5, 10); }); }
-    void TearDown() override { Clock::SetSource({}); }
-
-    CEventRecord &Add(int month, int day, const QString &name, const QString &notes = {},
-                      int category = 0, bool selected = true)
-    {
-        CEventRecord event = test::MakeEvent(month, day, name, notes, category);
-        event.Selected = selected ? 1 : 0;
-        return *user.GetDayEvents(month, day).AddTail(event);
-    }
-    CExchangeDocument Build() const
-    {
-        std::optional<CExchangeDocument> document = CExchangeDocument::Build(user);
-        EXPECT_TRUE(document.has_value());
-        return std::move(*document);
-    }
-
+TEST(ExchangeDocument, TextsComeBackUnchangedThroughBothFormsAcrossTheConvertersChunks)
+{
+    Clock::SetSource([] { return QDate(2026, 5, 10); });
     CUser user;
-};
+    const auto add = [&user](int month, int day, const QString &name, const QString &notes, int category) {
+        user.GetDayEvents(month, day).AddTail(test::MakeEvent(month, day, name, notes, category))->Selected = 1;
+    };
+    EXPECT_EQ(CExchangeDocument::Build(user)->FileForm(), "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<Orvane version=\"1, 9, 2, 0\"/>\n");
+    EXPECT_EQ(CExchangeDocument::Build(user)->ClipboardForm(), "<Orvane version=\"1, 9, 2, 0\"/>\r\n");
 
-const QByteArray kDeclaration = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n";
-
-TEST_F(ExchangeDocumentTest, OneEventInBothForms)
-{
-    Add(3, 8, u"Маша"_s);
-    const CExchangeDocument document = Build();
-    const QByteArray event = "<Event name=\"" + EncodeCp1251(u"Маша"_s) + "\" information=\"\" category=\""
-                             + EncodeCp1251(u"День рождения"_s) + "\" month=\"3\" day=\"8\"/>";
-    EXPECT_EQ(document.FileForm(), kDeclaration + "<Orvane version=\"1, 9, 2, 0\">" + event + "</Orvane>\n");
-    EXPECT_EQ(document.ClipboardForm(),
-              "<Orvane version=\"1, 9, 2, 0\">\r\n" + event + "\r\n</Orvane>\r\n");
+    add(5, 10, u"Ёжик & <Пётр> \"@\" >"_s, u"строка 1\nстрока 2\tтаб\r\nконец @ & < > \" '  "_s, 1);
+    // Outside the code page (a reference); a control character XML cannot carry (written as "?").
+    add(5, 10, u"Смайлик 😀"_s, u"bell\x07 here"_s, 0);
+    // One- to four-byte characters, so that the converters' chunk ends fall inside characters.
+    for (int i = 0; i < 3000; ++i)
+        add(1 + i % 12, 1 + i % 28, u"€%1Жж😀№%2"_s.arg(i).arg(QString(i % 7, u'ё')), QString(i % 50, u'Ъ'), 0);
+    QStringList expected;
+    for (int index = 0; index < kDaySlots; ++index)
+        for (const CEventRecord &event : user.Slot(index))
+            expected << test::RecordText(event.Name, QString(event.Notes).replace(u'\x07', u'?'), user.GetCategory(event.Category),
+                                         event.Month, event.Day);
+    const CExchangeDocument document = *CExchangeDocument::Build(user);
+    EXPECT_TRUE(document.FileForm().contains("&#128512;"));
+    for (const bool clipboard : {false, true}) {
+        CImportList list;
+        const ExchangeReadResult result = clipboard ? ReadExchangeText(DecodeCp1251(document.ClipboardForm()), list)
+                                                    : ReadExchangeDocument(document.FileForm(), list);
+        EXPECT_TRUE(result.ok()) << result.detail.toStdString();
+        EXPECT_EQ(test::RecordTexts(list), expected) << "clipboard form: " << clipboard;
+    }
+    Clock::SetSource({});
 }
 
-TEST_F(ExchangeDocumentTest, NothingSelectedGivesAnEmptyRoot)
+TEST(ExchangeDocument, EveryEventBelowTheRootIsReadWithItsAttributes)
 {
-    Add(1, 1, u"a"_s, {}, 0, false);
-    const CExchangeDocument document = Build();
-    EXPECT_EQ(document.FileForm(), kDeclaration + "<Orvane version=\"1, 9, 2, 0\"/>\n");
-    EXPECT_EQ(document.ClipboardForm(), "<Orvane version=\"1, 9, 2, 0\"/>\r\n");
+    const std::pair<QByteArray, QStringList> rows[] = {
+        {"<Calendar><Event name=\"a\"/><group><Event name=\"b\"><Event name=\"c\"/></Event></group><event name=\"lower\"/>"
+         "<EVENT name=\"upper\"/><x:Event xmlns:x=\"urn:x\" name=\"prefixed\"/><Event name=\"d\"/></Calendar>",
+         {u"a|||0/0"_s, u"b|||0/0"_s, u"c|||0/0"_s, u"d|||0/0"_s}},
+        {"<Orvane version=\"1, 9, 2, 0\"/>", {}},
+        {"<Event name=\"root\" month=\"1\" day=\"1\"/>", {}},
+        // Numbers as C's atol reads them, saturating.
+        {"<Orvane><Event month=\"03\" day=\" 7x\"/><Event month=\"+12\" day=\"-5\"/><Event month=\"\" day=\"x1\"/>"
+         "<Event month=\"99999999999\" day=\"&#9;4\"/><Event/></Orvane>",
+         {u"|||3/7"_s, u"|||12/-5"_s, u"|||0/0"_s, u"|||2147483647/4"_s, u"|||0/0"_s}},
+        {"<?xml version=\"1.0\" encoding=\"windows-1251\"?><Orvane><Event name=\"" + EncodeCp1251(u"Жора"_s)
+             + " &amp;&#38;&amp;#38; &lt;&#x416;&gt;\" information=\"a\nb\" category=\"&quot;q&apos;\"/></Orvane>",
+         {u"Жора &&&#38; <Ж>|a b|\"q'|0/0"_s}},
+        {u"<r><Event name=\"Жора\"/></r>"_s.toUtf8(), {u"Жора|||0/0"_s}},
+        // Larger than one read of a device.
+        {"<Orvane>" + QByteArray("<Event name=\"n\" information=\"" + QByteArray(80, 'n') + "\"/>").repeated(3000) + "</Orvane>",
+         QStringList(3000, u"n|"_s + QString(80, u'n') + u"||0/0"_s)},
+    };
+    for (const auto &[document, records] : rows) {
+        QBuffer device;
+        device.setData(document);
+        device.open(QIODevice::ReadOnly);
+        CImportList list;
+        ImportRead read;
+        EXPECT_TRUE(ReadImportDevice(device, list, read).ok());
+        EXPECT_EQ(test::RecordTexts(list), records) << document.left(200).constData();
+    }
+    // Clipboard text is characters, whatever its declaration says.
+    CImportList list;
+    ASSERT_TRUE(ReadExchangeText(u"<?xml version=\"1.0\" encoding=\"windows-1251\"?>\r\n<Orvane>\r\n<Event name=\"Ёлка\"/>\r\n</Orvane>"_s, list).ok());
+    EXPECT_EQ(test::RecordTexts(list), QStringList{u"Ёлка|||0/0"_s});
 }
 
-TEST_F(ExchangeDocumentTest, SeveralEventsInDayOrderWithEscapesAndCategoryNames)
-{
-    user.InsertCategory(1, u"Работа"_s);
-    Add(12, 31, u"last"_s);
-    Add(1, 1, u"first"_s, u"x"_s, 7); // a number past the list: the first name
-    Add(1, 1, u"skipped"_s, {}, 0, false);
-    Add(1, 1, u"second"_s, u"a & b < c > d \"e\" 'f'"_s, 1);
-    Add(2, 29, u"leap"_s, {}, 2);
-
-    const QByteArray file = Build().FileForm();
-    const qsizetype first = file.indexOf("name=\"first\" information=\"x\" category=\"" + EncodeCp1251(u"День рождения"_s) + "\" month=\"1\" day=\"1\"/>");
-    const qsizetype second = file.indexOf("<Event name=\"second\" information=\"a &amp; b &lt; c &gt; d &quot;e&quot; 'f'\" category=\""
-                                          + EncodeCp1251(u"Работа"_s) + "\" month=\"1\" day=\"1\"/>");
-    const qsizetype leap = file.indexOf("name=\"leap\" information=\"\" category=\"" + EncodeCp1251(u"Остальное"_s) + "\" month=\"2\" day=\"29\"/>");
-    const qsizetype last = file.indexOf("name=\"last\"");
-    EXPECT_GE(first, 0);
-    EXPECT_LT(first, second);
-    EXPECT_LT(second, leap);
-    EXPECT_LT(leap, last);
-    EXPECT_FALSE(file.contains("skipped"));
-    EXPECT_EQ(file.count("<Event "), 4);
-
-    // The clipboard form: every tag on its own line, the escaped ">" of a value untouched.
-    const QList<QByteArray> lines = Build().ClipboardForm().split('\n');
-    ASSERT_EQ(lines.size(), 7);
-    EXPECT_TRUE(lines[6].isEmpty());
-    for (qsizetype i = 0; i < 6; ++i)
-        EXPECT_TRUE(lines[i].endsWith(">\r")) << lines[i].constData();
-}
-
-// Exports and reads back through both forms.
-std::vector<CImportedEvent> RoundTrip(const CExchangeDocument &document, bool clipboard)
+TEST(ExchangeDocument, MalformedInputIsRefusedAndKeepsWhatWasReadBefore)
 {
     CImportList list;
-    const ExchangeReadResult result = clipboard
-                                          ? ReadExchangeText(DecodeCp1251(document.ClipboardForm()), list)
-                                          : ReadExchangeDocument(document.FileForm(), list);
-    EXPECT_TRUE(result.ok()) << result.detail.toStdString();
-    return {list.begin(), list.end()};
-}
-
-TEST_F(ExchangeDocumentTest, TextsComeBackUnchangedThroughBothForms)
-{
-    const QString name = u"Ёжик & <Пётр> \"@\" >"_s;
-    const QString notes = u"строка 1\nстрока 2\tтаб\r\nконец @ & < > \" '  "_s;
-    Add(5, 10, name, notes, 1);
-    Add(5, 10, u"Смайлик 😀"_s, u"bell\x07 here"_s); // outside the code page; a control character
-    for (const bool clipboard : {false, true}) {
-        const std::vector<CImportedEvent> read = RoundTrip(Build(), clipboard);
-        ASSERT_EQ(read.size(), 2u);
-        EXPECT_EQ(read[0].Name, name);
-        EXPECT_EQ(read[0].Notes, notes);
-        EXPECT_EQ(read[0].CategoryName, u"Остальное"_s);
-        EXPECT_EQ(read[0].Month, 5);
-        EXPECT_EQ(read[0].Day, 10);
-        // Written as a character reference, read back as the character itself.
-        EXPECT_EQ(read[1].Name, u"Смайлик 😀"_s);
-        // XML cannot carry the bell character: the export writes "?" so the document stays readable.
-        EXPECT_EQ(read[1].Notes, u"bell? here"_s);
+    ImportRead read;
+    ASSERT_TRUE(ReadExchangeDocument("<a><Event name=\"kept\"/></a>", list).ok());
+    for (const QByteArray &bad : {QByteArray(), QByteArray("   "), QByteArray("plain text"), QByteArray("<a><Event name=\"x\"/>"),
+                                 QByteArray("<a/><b/>"), QByteArray("<a b=\"&nbsp;\"/>"), QByteArray("<a><Event name=\"x\" name=\"y\"/></a>"),
+                                 QByteArray("<a>\x01</a>"), QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?><a n=\"\xff\"/>")}) {
+        const ExchangeReadResult result = ReadExchangeDocument(bad, list);
+        EXPECT_EQ(result.failure, ExchangeReadFailure::NotWellFormed) << bad.constData();
+        EXPECT_FALSE(result.detail.isEmpty());
     }
-    EXPECT_TRUE(Build().FileForm().contains("&#128512;"));
-}
-
-TEST_F(ExchangeDocumentTest, LargeDocumentsConvertAcrossTheConvertersChunks)
-{
-    // Mixed one-, two- and three-byte characters and references, so that the converters' chunk
-    // ends fall inside characters somewhere.
-    QStringList names;
-    for (int i = 0; i < 3000; ++i) {
-        names << u"€%1Жж😀№%2"_s.arg(i).arg(QString(i % 7, u'ё'));
-        Add(1 + i % 12, 1 + i % 28, names.back(), QString(i % 50, u'Ъ'));
-    }
-    const std::vector<CImportedEvent> read = RoundTrip(Build(), false);
-    ASSERT_EQ(read.size(), 3000u);
-    QStringList readNames;
-    for (const CEventRecord &record : read)
-        readNames << record.Name;
-    readNames.sort();
-    names.sort();
-    EXPECT_EQ(readNames, names);
+    EXPECT_EQ(ReadExchangeText(u"Купить хлеба"_s, list).failure, ExchangeReadFailure::NotWellFormed);
+    for (const QString &path : {QString(), u"/nonexistent/orvane.xml"_s, u"/"_s})
+        EXPECT_EQ(ReadImportFile(path, list, read).failure, ExchangeReadFailure::CannotOpen) << path.toStdString();
+    EXPECT_EQ(test::RecordTexts(list), QStringList{u"kept|||0/0"_s});
 }
 
 } // namespace

@@ -12,170 +12,84 @@ using namespace Qt::StringLiterals;
 
 class ImportMergeTest : public ::testing::Test {
 protected:
-    void SetUp() override { Clock::SetSource([this] { return today; }); }
+    void SetUp() override { Clock::SetSource([] { return QDate(2026, 5, 10); }); }
     void TearDown() override { Clock::SetSource({}); }
 
     void Import(int month, int day, const QString &name, const QString &category = u"День рождения"_s,
                 const QString &notes = {}, bool selected = true)
     {
-        CImportedEvent record{test::MakeEvent(month, day, name, notes), category};
-        record.Selected = selected ? 1 : 0;
-        list.AddTail(record);
+        list.AddTail({test::MakeEvent(month, day, name, notes), category})->Selected = selected;
     }
     CEventRecord &Existing(int month, int day, int category)
     {
         return *user.GetDayEvents(month, day).AddTail(test::MakeEvent(month, day, u"old"_s, {}, category));
     }
-    const CEventRecord &Last(int month, int day)
-    {
-        const CEventList &slot = user.GetDayEvents(month, day);
-        EXPECT_FALSE(slot.IsEmpty());
-        return *std::prev(slot.end());
-    }
-    MergeReport Merge() { return MergeImportedEvents(user, list); }
+    std::vector<CEventRecord> Day(int month, int day) { return {user.GetDayEvents(month, day).begin(), user.GetDayEvents(month, day).end()}; }
 
-    QDate today{2026, 5, 10};
     CUser user;
     CImportList list;
 };
 
-TEST_F(ImportMergeTest, NewCategoryNamesGoBeforeTheLastOnceAndExistingEventsKeepTheirs)
+// Records without a real date or room in their day are left out; texts are cut and recoded to
+// what the calendar holds; new categories go before the last, existing events keep theirs; the
+// message counts each reason.
+TEST_F(ImportMergeTest, EachRecordIsAddedFittedOrLeftOutAndTheMessageSaysWhy)
 {
-    CEventRecord &birthday = Existing(1, 1, 0);
-    CEventRecord &other = Existing(1, 1, 1);
-    CEventRecord &outside = Existing(1, 2, 7); // shown under the second category
-    Import(3, 8, u"a"_s, u"Коллеги"_s);
-    Import(3, 8, u"b"_s, u"Коллеги"_s);
-    Import(3, 9, u"c"_s, u"коллеги"_s); // another name: case counts
-    Import(3, 9, u"d"_s, u"Остальное"_s);
-
-    const MergeReport report = Merge();
-    EXPECT_EQ(report.added, 4);
-    EXPECT_TRUE(report.notes.empty());
-    EXPECT_EQ(user.Categories(), (QStringList{u"День рождения"_s, u"Коллеги"_s, u"коллеги"_s, u"Остальное"_s}));
-    const CEventList &eighth = user.GetDayEvents(3, 8);
-    EXPECT_EQ(eighth.begin()->Category, 1);
-    EXPECT_EQ(std::next(eighth.begin())->Category, 1);
-    EXPECT_EQ(user.GetDayEvents(3, 9).begin()->Category, 2);
-    EXPECT_EQ(Last(3, 9).Category, 3);
-    EXPECT_EQ(birthday.Category, 0);
-    EXPECT_EQ(other.Category, 3) << "still \"Остальное\"";
-    EXPECT_EQ(outside.Category, 3) << "still shown under the old second category";
-
-    const CEventRecord &added = *eighth.begin();
-    EXPECT_EQ(added.Month, 3);
-    EXPECT_EQ(added.Day, 8);
-    EXPECT_EQ(added.Monitoring, 1);
-    EXPECT_EQ(added.Selected, 0);
-}
-
-TEST_F(ImportMergeTest, OnlyRealDatesAreAddedAndEachLandsInItsSlot)
-{
+    const CEventRecord &birthday = Existing(1, 1, 0);
+    const CEventRecord &other = Existing(1, 1, 1);
+    const CEventRecord &outside = Existing(1, 2, 7); // shown under the second category
     for (const auto &[month, day] : {std::pair{13, 1}, {0, 5}, {-1, 1}, {1, 0}, {1, 32}, {2, 30}, {4, 31}, {11, 31}})
         Import(month, day, u"bad %1/%2"_s.arg(month).arg(day));
     Import(2, 29, u"leap"_s);
-    Import(12, 31, u"eve"_s);
-    Import(3, 1, u"march"_s);
-
-    const MergeReport report = Merge();
-    EXPECT_EQ(report.added, 3);
-    EXPECT_EQ(report.skipped, 8);
-    EXPECT_EQ(report.Count(MergeReason::NoSuchDate), 8);
-    EXPECT_EQ(report.notes.front().name, u"bad 13/1"_s);
-    EXPECT_FALSE(report.notes.front().Added());
-    // 2026 is a common year: 29 February shares its slot with 1 March, as on the grid.
-    EXPECT_EQ(user.Slot(59).GetCount(), 2);
-    EXPECT_EQ(user.Slot(364).GetCount(), 1);
-    int total = 0;
-    for (int i = 0; i < kDaySlots; ++i)
-        total += user.Slot(i).GetCount();
-    EXPECT_EQ(total, 3);
-}
-
-TEST_F(ImportMergeTest, ADayNeverPassesFortyEvents)
-{
+    Import(12, 31, u"eve"_s, u"Остальное"_s);
+    Import(3, 1, u"march"_s, u"новая"_s); // another name: case counts
     for (int i = 0; i < 39; ++i)
         Existing(5, 10, 0);
     Import(5, 10, u"fits"_s, u"Новая"_s);
     Import(5, 10, u"too many"_s, u"Ещё одна"_s);
-    const MergeReport report = Merge();
-    EXPECT_EQ(report.added, 1);
-    EXPECT_EQ(report.skipped, 1);
-    EXPECT_EQ(report.Count(MergeReason::DayFull), 1);
+    Import(6, 1, QString(45, u'Я'), QString(25, u'к'), QString(300, u'n'));
+    Import(6, 1, u"Смайлик 😀 日本"_s, u"Друзья ✓"_s, u"ok"_s);
+    Import(6, 1, u"no category"_s, QString());
+    Import(6, 1, u"again"_s, u"Новая"_s);
+    Import(7, 7, u"unchecked"_s, u"Никогда"_s, {}, false);
+
+    const MergeReport report = MergeImportedEvents(user, list);
+    EXPECT_EQ(std::tuple(report.added, report.skipped, report.changed), std::tuple(8, 9, 3));
+    EXPECT_EQ(report.notes.front().name, u"bad 13/1"_s);
+    EXPECT_FALSE(report.notes.front().Added());
+    EXPECT_EQ(user.Slot(59).GetCount(), 2) << "2026 is a common year: 29 February shares its slot with 1 March";
     EXPECT_EQ(user.GetDayEvents(5, 10).GetCount(), 40);
-    EXPECT_EQ(Last(5, 10).Name, u"fits"_s);
-    EXPECT_FALSE(user.Categories().contains(u"Ещё одна"_s)) << "no category for an event not added";
+    EXPECT_EQ(user.Categories(), (QStringList{u"День рождения"_s, u"новая"_s, u"Новая"_s, QString(20, u'к'), u"Друзья ?"_s, u"Остальное"_s}));
+    EXPECT_EQ(std::tuple(birthday.Category, other.Category, outside.Category), std::tuple(0, 5, 5));
+    const std::vector<CEventRecord> day = Day(6, 1);
+    ASSERT_EQ(day.size(), 4u);
+    EXPECT_EQ(std::tuple(day[0].Name, day[0].Notes, day[0].Category), std::tuple(QString(40, u'Я'), QString(255, u'n'), 3));
+    EXPECT_EQ(std::tuple(day[1].Name, day[1].Category, day[2].Category, day[3].Category), std::tuple(u"Смайлик ? ??"_s, 4, 5, 2));
+    EXPECT_EQ(std::tuple(day[0].Month, day[0].Day, day[0].Monitoring, day[0].Selected), std::tuple(6, 1, 1, 0));
+    EXPECT_EQ(MergeReportMessage(report),
+              u"Добавлено событий: 8.\n\n"
+              "Не добавлено событий: 9\n    неверная дата: 8\n    в этом дне уже 40 событий: 1\n\n"
+              "Добавлено с изменениями: 3\n    категория не указана, событие отнесено к последней: 1\n"
+              "    название категории сокращено до 20 символов: 1\n    название сокращено до 40 символов: 1\n"
+              "    описание сокращено до 255 символов: 1\n    недопустимые символы заменены на \"?\": 1"_s);
+    list.RemoveAll();
+    Import(1, 1, u"ok"_s);
+    EXPECT_EQ(MergeReportMessage(MergeImportedEvents(user, list)), u"Добавлено событий: 1."_s);
 }
 
 TEST_F(ImportMergeTest, TheCategoryListStopsAtTen)
 {
     for (int i = 0; i < 7; ++i)
         user.InsertCategory(1, u"c%1"_s.arg(i));
-    Import(1, 1, u"ninth category"_s, u"Девятая"_s);   // 10 entries now
+    Import(1, 1, u"ninth category"_s, u"Девятая"_s); // 10 entries now
     Import(1, 1, u"would be eleventh"_s, u"Лишняя"_s);
     Import(1, 1, u"existing"_s, u"c3"_s);
-    const MergeReport report = Merge();
+    const MergeReport report = MergeImportedEvents(user, list);
+    EXPECT_EQ(std::tuple(report.added, report.changed, report.Count(MergeReason::CategoryListFull)), std::tuple(3, 1, 1));
     EXPECT_EQ(user.GetCategoryCount(), 10);
-    EXPECT_EQ(user.GetCategory(8), u"Девятая"_s);
-    EXPECT_EQ(user.GetCategory(9), u"Остальное"_s);
-    EXPECT_EQ(report.added, 3);
-    EXPECT_EQ(report.changed, 1);
-    EXPECT_EQ(report.Count(MergeReason::CategoryListFull), 1);
-    EXPECT_EQ(std::next(user.GetDayEvents(1, 1).begin())->Category, 9);
-    EXPECT_EQ(user.GetCategory(Last(1, 1).Category), u"c3"_s);
-}
-
-TEST_F(ImportMergeTest, TextsAreBroughtWithinWhatTheCalendarHolds)
-{
-    Import(6, 1, QString(45, u'Я'), QString(25, u'к'), QString(300, u'n'));
-    Import(6, 1, u"Смайлик 😀 日本"_s, u"Друзья ✓"_s, u"ok"_s);
-    Import(6, 1, u"no category"_s, QString());
-    Import(6, 1, u"plain"_s);
-
-    const MergeReport report = Merge();
-    EXPECT_EQ(report.added, 4);
-    EXPECT_EQ(report.changed, 3);
-    EXPECT_EQ(report.skipped, 0);
-    const std::vector<CEventRecord> day(user.GetDayEvents(6, 1).begin(), user.GetDayEvents(6, 1).end());
-    ASSERT_EQ(day.size(), 4u);
-    EXPECT_EQ(day[0].Name, QString(40, u'Я'));
-    EXPECT_EQ(day[0].Notes, QString(255, u'n'));
-    EXPECT_EQ(user.GetCategory(day[0].Category), QString(20, u'к'));
-    EXPECT_EQ(day[1].Name, u"Смайлик ? ??"_s);
-    EXPECT_EQ(user.GetCategory(day[1].Category), u"Друзья ?"_s);
-    EXPECT_EQ(day[2].Category, user.GetCategoryCount() - 1);
-    EXPECT_EQ(report.notes[0].reasons,
-              (std::vector{MergeReason::NameCut, MergeReason::NotesCut, MergeReason::CategoryCut}));
-    EXPECT_EQ(report.notes[1].reasons, (std::vector{MergeReason::OutsideCodePage}));
-    EXPECT_EQ(report.notes[2].reasons, (std::vector{MergeReason::NoCategory}));
-    EXPECT_TRUE(report.notes[0].Added());
-}
-
-TEST_F(ImportMergeTest, UncheckedRecordsAreLeftOutAndDuplicatesAreAddedAgain)
-{
-    Import(7, 7, u"twice"_s);
-    Import(7, 7, u"unchecked"_s, u"Никогда"_s, {}, false);
-    EXPECT_EQ(Merge().added, 1);
-    EXPECT_EQ(Merge().added, 1);
-    EXPECT_EQ(user.GetDayEvents(7, 7).GetCount(), 2);
-    EXPECT_FALSE(user.Categories().contains(u"Никогда"_s));
-}
-
-TEST_F(ImportMergeTest, TheMessageCountsWhatWasAddedSkippedAndChanged)
-{
-    Import(1, 1, u"ok"_s);
-    EXPECT_EQ(MergeReportMessage(Merge()), u"Добавлено событий: 1."_s);
-
-    list.RemoveAll();
-    Import(2, 30, u"no date"_s);
-    Import(13, 1, u"no date either"_s);
-    Import(1, 1, QString(41, u'x'));
-    Import(1, 1, u"😀"_s);
-    EXPECT_EQ(MergeReportMessage(Merge()),
-              u"Добавлено событий: 2.\n\n"
-              "Не добавлено событий: 2\n    неверная дата: 2\n\n"
-              "Добавлено с изменениями: 2\n    название сокращено до 40 символов: 1\n"
-              "    недопустимые символы заменены на \"?\": 1"_s);
+    EXPECT_EQ(std::tuple(user.GetCategory(8), user.GetCategory(9)), std::tuple(u"Девятая"_s, u"Остальное"_s));
+    EXPECT_EQ(Day(1, 1)[1].Category, 9);
+    EXPECT_EQ(user.GetCategory(Day(1, 1)[2].Category), u"c3"_s);
 }
 
 } // namespace

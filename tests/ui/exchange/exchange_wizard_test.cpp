@@ -1,36 +1,32 @@
+// The export and import wizards page by page, and the main window's commands that run them.
+#include "app/app_context.h"
 #include "exchange/exchange_document.h"
 #include "exchange/import_file.h"
+#include "res/menus.h"
+#include "settings/option_flags.h"
+#include "settings/registry_store.h"
 #include "store/clock.h"
-#include "store/user.h"
+#include "store/data_file.h"
 #include "store/windows1251.h"
 #include "ui/controls/tool_tip_button.h"
 #include "ui/exchange/event_check_tree.h"
-#include "ui/exchange/exchange_path_row.h"
 #include "ui/exchange/exchange_wizards.h"
-#include "ui/exchange/wizard_export.h"
-#include "ui/exchange/wizard_export_last.h"
-#include "ui/exchange/wizard_import.h"
-#include "ui/exchange/wizard_import_last.h"
+#include "ui/main/main_dlg.h"
 
-#include "../main/qt_print.h"
 #include "event_maker.h"
 #include "test_env.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace orvane {
 namespace {
@@ -46,7 +42,7 @@ protected:
     }
     void TearDown() override
     {
-        wizard.reset();
+        owned.reset();
         Clock::SetSource({});
     }
 
@@ -54,31 +50,21 @@ protected:
     {
         return *user.GetDayEvents(month, day).AddTail(test::MakeEvent(month, day, name));
     }
-    CExchangeWizard &Show(std::unique_ptr<CExchangeWizard> made)
+    void Show(std::unique_ptr<CExchangeWizard> made)
     {
-        wizard = std::move(made);
+        owned = std::move(made);
+        wizard = owned.get();
         wizard->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(wizard.get()));
-        return *wizard;
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(wizard));
     }
     template <typename T = QAbstractButton>
-    T *Control(int id) const
-    {
-        T *control = wizard->currentPage()->findChild<T *>(QString::number(id));
-        EXPECT_NE(control, nullptr) << id;
-        return control;
-    }
+    T *Control(int id) const { return wizard->currentPage()->findChild<T *>(QString::number(id)); }
+    QLineEdit *Path() const { return Control<QLineEdit>(1003); }
     // Clicks a radio button or check box on its box, where a user clicks it.
-    void Click(int id) const
-    {
-        QAbstractButton *button = Control(id);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    }
-    QAbstractButton *Button(QWizard::WizardButton which) const { return wizard->button(which); }
-    bool Available(QWizard::WizardButton which) const
-    {
-        return Button(which)->isVisible() && Button(which)->isEnabled();
-    }
+    static void Click(QAbstractButton *box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); }
+    void Click(int id) const { Click(Control(id)); }
+    void Press(QWizard::WizardButton which) const { QTest::mouseClick(wizard->button(which), Qt::LeftButton); }
+    bool Available(QWizard::WizardButton which) const { return wizard->button(which)->isVisible() && wizard->button(which)->isEnabled(); }
     CEventCheckTree *Tree() const { return Control<CEventCheckTree>(1070); }
     QStringList Labels() const
     {
@@ -87,52 +73,55 @@ protected:
             labels << Tree()->topLevelItem(i)->text(0);
         return labels;
     }
-    void Check(int row, bool on) const
-    {
-        Tree()->topLevelItem(row)->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
-    }
-    void SaveShot(const QString &name) const
-    {
-        const QString dir = QStringLiteral(ORVANE_BINARY_DIR "/artifacts");
-        QDir().mkpath(dir);
-        EXPECT_TRUE(wizard->grab().save(dir + u"/"_s + name));
-    }
-    // Answers the next file dialog with `path`, after `before` has looked at it.
-    static void ChooseFileNext(const QString &path, const std::function<void(QFileDialog &)> &before = {})
+    void Check(int row, bool on) const { Tree()->topLevelItem(row)->setCheckState(0, on ? Qt::Checked : Qt::Unchecked); }
+    // Hands the next modal dialog of type T to `answer` as soon as it is up, which closes it; a
+    // failed check inside leaves the dialog rejected rather than `exec()` hanging.
+    template <typename T>
+    static void AnswerNextModal(std::function<void(T &)> answer)
     {
         auto *poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, path, before] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            poll->deleteLater();
-            if (before)
-                before(*dialog);
-            // Typed into the name field, as a user would; it takes a full path.
-            auto *name = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s);
-            ASSERT_NE(name, nullptr);
-            name->setText(path);
-            static_cast<QDialog *>(dialog)->accept();
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                poll->stop();
+                poll->deleteLater();
+                const auto guard = qScopeGuard([dialog] { if (dialog->isVisible()) static_cast<QDialog *>(dialog)->reject(); });
+                answer(*dialog);
+            }
         });
         poll->start(10);
     }
+    // Answers the next file dialog with `path` typed into its name field, as a user would.
+    static void ChooseFileNext(const QString &path, const std::function<void(QFileDialog &)> &before = [](QFileDialog &) {})
+    {
+        AnswerNextModal<QFileDialog>([path, before](QFileDialog &dialog) {
+            before(dialog);
+            dialog.findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(path);
+            static_cast<QDialog &>(dialog).accept();
+        });
+    }
+    // The second page of the export wizard with the file box as given and the clipboard box on.
+    void ToExportStepTwo(bool file)
+    {
+        Show(NewExportWizard(user, nullptr));
+        Press(QWizard::NextButton);
+        if (file)
+            Click(1072);
+    }
 
     test::SandboxDirs sandbox;
-    CUser user;
+    CRegistryStore registry;
+    COptionFlags flags{registry};
+    CDataFile document{flags};
+    CUser &user = document.m_user;
     test::MessageRecorder messages;
-    std::unique_ptr<CExchangeWizard> wizard;
+    std::unique_ptr<CExchangeWizard> owned;
+    QWizard *wizard = nullptr; // the wizard on screen, shown by the test or by a command
 };
 
 TEST_F(ExchangeWizardTest, ExportNextFollowsTheChoiceAndTheChecks)
 {
     Show(NewExportWizard(user, nullptr));
-    EXPECT_EQ(wizard->windowTitle(), u"Экспорт событий [Шаг 1 из 2]"_s);
-    EXPECT_TRUE(Labels().isEmpty());
     EXPECT_FALSE(Available(QWizard::NextButton)) << "nothing to export";
-    EXPECT_FALSE(Available(QWizard::BackButton));
-    EXPECT_TRUE(Available(QWizard::CancelButton));
-    wizard.reset();
-
     CEventRecord &bob = Add(3, 1, u"bob"_s);
     Add(1, 5, u"Борис"_s);
     Add(2, 2, u"Анна"_s);
@@ -140,11 +129,11 @@ TEST_F(ExchangeWizardTest, ExportNextFollowsTheChoiceAndTheChecks)
     CEventRecord &anna = Add(6, 6, u"Анна"_s);
     bob.Selected = 1; // left over from an earlier run
     Show(NewExportWizard(user, nullptr));
+    EXPECT_EQ(wizard->windowTitle(), u"Экспорт событий [Шаг 1 из 2]"_s);
     EXPECT_EQ(bob.Selected, 0);
     EXPECT_EQ(Labels(), (QStringList{u"alice"_s, u"bob"_s, u"Анна"_s, u"Анна"_s, u"Борис"_s}));
-    EXPECT_TRUE(Control(1068)->isChecked());
+    EXPECT_TRUE(Control(1068)->isChecked() && Available(QWizard::NextButton));
     EXPECT_FALSE(Tree()->isEnabled());
-    EXPECT_TRUE(Available(QWizard::NextButton));
 
     Click(1069);
     EXPECT_TRUE(Tree()->isEnabled());
@@ -155,174 +144,158 @@ TEST_F(ExchangeWizardTest, ExportNextFollowsTheChoiceAndTheChecks)
     EXPECT_FALSE(Available(QWizard::NextButton));
     Check(0, true);
     Check(3, true);
-    SaveShot(u"wizard_export_1.png"_s);
-    QTest::mouseClick(Button(QWizard::NextButton), Qt::LeftButton);
-    EXPECT_EQ(wizard->currentId(), 1);
+    Press(QWizard::NextButton);
     EXPECT_EQ(wizard->windowTitle(), u"Экспорт событий [Шаг 2 из 2]"_s);
-    EXPECT_EQ(alice.Selected, 1);
-    EXPECT_EQ(bob.Selected, 0);
-    EXPECT_EQ(anna.Selected, 1) << "the second Анна, listed after the first";
-    EXPECT_TRUE(Available(QWizard::BackButton));
-    EXPECT_TRUE(Available(QWizard::FinishButton));
+    EXPECT_EQ(std::tuple(alice.Selected, bob.Selected, anna.Selected), std::tuple(1, 0, 1)) << "the second Анна, listed after the first";
+    EXPECT_TRUE(Available(QWizard::BackButton) && Available(QWizard::FinishButton));
 
-    QTest::mouseClick(Button(QWizard::BackButton), Qt::LeftButton);
+    Press(QWizard::BackButton);
     Click(1068);
     EXPECT_FALSE(Tree()->isEnabled());
-    QTest::mouseClick(Button(QWizard::NextButton), Qt::LeftButton);
+    Press(QWizard::NextButton);
     EXPECT_EQ(bob.Selected, 1) << "\"Все \" marks every event, checked or not";
 }
 
 TEST_F(ExchangeWizardTest, ExportTargetsFollowTheBoxes)
 {
-    Add(3, 8, u"Маша"_s);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"out.xml"_s);
-    auto toStepTwo = [&] {
-        Show(NewExportWizard(user, nullptr));
-        QTest::mouseClick(Button(QWizard::NextButton), Qt::LeftButton);
-    };
-
-    toStepTwo();
+    Add(3, 8, u"Маша"_s).Selected = 1;
+    const QString clipboardText = DecodeCp1251(CExchangeDocument::Build(user)->ClipboardForm());
+    const QString folder = sandbox.path();
+    ToExportStepTwo(false);
     EXPECT_TRUE(Control(1071)->isChecked());
-    EXPECT_FALSE(Control(1072)->isChecked());
-    EXPECT_FALSE(Control<QLineEdit>(1003)->isEnabled());
-    EXPECT_FALSE(Control(1073)->isEnabled());
+    EXPECT_FALSE(Control(1072)->isChecked() || Path()->isEnabled() || Control(1073)->isEnabled());
     EXPECT_EQ(Control<CToolTipButton>(1073)->size(), QSize(21, 21));
     EXPECT_EQ(Control<CToolTipButton>(1073)->ToolTipText(), u"Указать файл для экспорта"_s);
     Click(1072);
-    EXPECT_TRUE(Control<QLineEdit>(1003)->isEnabled());
-    EXPECT_TRUE(Control(1073)->isEnabled());
-    SaveShot(u"wizard_export_2.png"_s);
-    // A file box with no path: the clipboard alone, and no message.
-    QTest::mouseClick(Button(QWizard::FinishButton), Qt::LeftButton);
-    EXPECT_FALSE(wizard->isVisible());
-    EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              DecodeCp1251(CExchangeDocument::Build(user)->ClipboardForm()));
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(u"<Orvane version=\"1, 9, 2, 0\">\r\n<Event name=\"Маша\""_s));
-    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_TRUE(Path()->isEnabled() && Control(1073)->isEnabled());
 
-    // Both boxes cleared: nothing at all.
-    QGuiApplication::clipboard()->clear();
-    toStepTwo();
+    // Both boxes: the clipboard form on the clipboard, the file form in the file when one is named.
+    // The clipboard box alone left cleared: nothing at all.
+    for (const auto &[file, path] : {std::pair{true, QString()}, {true, folder + u"/out.xml"_s}, {false, QString()}}) {
+        QGuiApplication::clipboard()->clear();
+        ToExportStepTwo(file);
+        if (!file)
+            Click(1071);
+        Path()->setText(path);
+        Press(QWizard::FinishButton);
+        EXPECT_FALSE(wizard->isVisible());
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), file ? clipboardText : QString()) << path.toStdString();
+    }
+    EXPECT_EQ(test::readFile(folder + u"/out.xml"_s), CExchangeDocument::Build(user)->FileForm());
+
+    // The file alone, chosen in the dialog as iCalendar; the clipboard box is checked again
+    // when a file is chosen, for its state is taken only when the file box is clicked.
+    ToExportStepTwo(true);
     Click(1071);
-    QTest::mouseClick(Button(QWizard::FinishButton), Qt::LeftButton);
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
-
-    // File checked, clipboard unchecked, then a file chosen: the clipboard box is checked again,
-    // for its state is taken only when the file box is clicked.
-    toStepTwo();
-    Click(1072);
-    Click(1071);
-    ChooseFileNext(path);
-    Click(1073);
-    EXPECT_EQ(Control<QLineEdit>(1003)->text(), QDir::toNativeSeparators(path));
-    EXPECT_TRUE(Control(1071)->isChecked());
-    EXPECT_TRUE(Control(1072)->isChecked());
-    Click(1071); // clipboard off for real this time
-    QTest::mouseClick(Button(QWizard::FinishButton), Qt::LeftButton);
-    EXPECT_EQ(test::readFile(path), CExchangeDocument::Build(user)->FileForm());
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
-
-    // A file that cannot be written (its folder would be a file): its message, and the wizard
-    // closes all the same.
-    const QString unwritable = dir.filePath(u"out.xml/x.xml"_s);
-    toStepTwo();
-    Click(1072);
-    Control<QLineEdit>(1003)->setText(unwritable);
-    QTest::mouseClick(Button(QWizard::FinishButton), Qt::LeftButton);
-    EXPECT_FALSE(wizard->isVisible());
-    EXPECT_EQ(messages.texts, QStringList{u"Не удалось экспортировать события в файл: "_s + unwritable});
-}
-
-TEST_F(ExchangeWizardTest, ImportReadsOnEveryNextAndStaysOnAFailedRead)
-{
-    CImportList list;
-    ImportRead read;
-    Show(NewImportWizard(list, read, nullptr));
-    EXPECT_EQ(wizard->windowTitle(), u"Импорт событий [Шаг 1 из 2]"_s);
-    EXPECT_TRUE(Control(1068)->isChecked());
-    EXPECT_FALSE(Control<QLineEdit>(1003)->isEnabled());
-    EXPECT_TRUE(Available(QWizard::NextButton));
-
-    QTest::mouseClick(Button(QWizard::NextButton), Qt::LeftButton);
-    QGuiApplication::clipboard()->setText(u"Купить хлеба"_s);
-    QTest::mouseClick(Button(QWizard::NextButton), Qt::LeftButton);
-    Click(1069);
-    EXPECT_TRUE(Control<QLineEdit>(1003)->isEnabled());
-    SaveShot(u"wizard_import_1.png"_s);
-    QTest::mouseClick(Button(QWizard::NextButton), Qt::LeftButton); // an empty path
-    EXPECT_EQ(messages.texts, (QStringList{u"В буфере нет данных для импорта."_s,
-                                     u"В буфере находится неверный формат данных для импорта."_s,
-                                     u"В файле находится неверный формат данных для импорта."_s}));
-    EXPECT_EQ(wizard->currentId(), 0);
-    EXPECT_TRUE(Control(1069)->isChecked()) << "the inputs stay";
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"orvane.xml"_s);
-    test::writeFile(path, "<Orvane><Event name=\"Вера\" month=\"4\" day=\"1\"/><Event name=\"anton\" month=\"4\" day=\"2\"/></Orvane>");
-    ChooseFileNext(path);
-    Click(1073);
-    EXPECT_EQ(Control<QLineEdit>(1003)->text(), QDir::toNativeSeparators(path));
-    QTest::mouseClick(Button(QWizard::NextButton), Qt::LeftButton);
-    EXPECT_EQ(wizard->currentId(), 1);
-    EXPECT_EQ(wizard->windowTitle(), u"Импорт событий [Шаг 2 из 2]"_s);
-    EXPECT_TRUE(Tree()->isEnabled());
-    EXPECT_EQ(Labels(), (QStringList{u"anton"_s, u"Вера"_s}));
-    EXPECT_TRUE(Available(QWizard::BackButton));
-    EXPECT_TRUE(Available(QWizard::FinishButton));
-    SaveShot(u"wizard_import_2.png"_s);
-
-    // Back and Next read the file again: both copies, all checked again.
-    Check(0, false);
-    QTest::mouseClick(Button(QWizard::BackButton), Qt::LeftButton);
-    QTest::mouseClick(Button(QWizard::NextButton), Qt::LeftButton);
-    EXPECT_EQ(Labels(), (QStringList{u"anton"_s, u"anton"_s, u"Вера"_s, u"Вера"_s}));
-    EXPECT_FALSE(Tree()->topLevelItem(0)->checkState(0) == Qt::Unchecked);
-    Check(1, false);
-    Check(2, false);
-    QTest::mouseClick(Button(QWizard::FinishButton), Qt::LeftButton);
-    EXPECT_EQ(wizard->result(), QDialog::Accepted);
-    QStringList chosen;
-    for (const CEventRecord &record : list)
-        if (record.Selected)
-            chosen << record.Name;
-    EXPECT_EQ(chosen, (QStringList{u"anton"_s, u"Вера"_s}));
-}
-
-
-TEST_F(ExchangeWizardTest, TheExportFileDialogOffersICalendarAndWritesIt)
-{
-    Add(3, 8, u"Маша"_s).Selected = 1;
-    QTemporaryDir dir;
-    Show(NewExportWizard(user, nullptr));
-    QTest::mouseClick(Button(QWizard::NextButton), Qt::LeftButton);
-    Click(1071);
-    Click(1072);
     QStringList filters;
     QString proposed;
-    // No suffix in the name: the chosen kind gives it.
-    ChooseFileNext(dir.filePath(u"family"_s), [&filters, &proposed](QFileDialog &dialog) {
+    ChooseFileNext(folder + u"/family"_s, [&filters, &proposed](QFileDialog &dialog) {
         filters = dialog.nameFilters();
         auto *types = dialog.findChild<QComboBox *>(u"fileTypeCombo"_s);
-        auto *name = dialog.findChild<QLineEdit *>(u"fileNameEdit"_s);
-        ASSERT_TRUE(types && name);
         types->setCurrentIndex(1);
         Q_EMIT types->activated(1); // as a user's choice gives them
         Q_EMIT types->textActivated(types->currentText());
-        proposed = name->text();
-        const QString shots = QStringLiteral(ORVANE_BINARY_DIR "/artifacts");
-        QDir().mkpath(shots);
-        EXPECT_TRUE(dialog.grab().save(shots + u"/export_file_dialog.png"_s));
+        proposed = dialog.findChild<QLineEdit *>(u"fileNameEdit"_s)->text();
     });
     Click(1073);
     EXPECT_EQ(filters, (QStringList{u"XML file (*.xml)"_s, u"iCalendar (*.ics)"_s}));
     EXPECT_EQ(proposed, u"orvane.ics"_s);
-    EXPECT_EQ(Control<QLineEdit>(1003)->text().toStdString(), QDir::toNativeSeparators(dir.filePath(u"family.ics"_s)).toStdString());
-    QTest::mouseClick(Button(QWizard::FinishButton), Qt::LeftButton);
-    const QByteArray written = test::readFile(dir.filePath(u"family.ics"_s));
-    EXPECT_TRUE(written.startsWith("BEGIN:VCALENDAR\r\n")) << written.constData();
-    EXPECT_TRUE(written.contains("SUMMARY:Маша\r\n"));
+    EXPECT_EQ(Path()->text(), QDir::toNativeSeparators(folder + u"/family.ics"_s)) << "the kind gives the suffix";
+    EXPECT_TRUE(Control(1071)->isChecked() && Control(1072)->isChecked());
+    Click(1071);
+    Press(QWizard::FinishButton);
+    EXPECT_TRUE(test::readFile(folder + u"/family.ics"_s).startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
     EXPECT_TRUE(messages.texts.isEmpty());
+
+    // A file that cannot be written (its folder is a file): its message, and the wizard closes all the same.
+    ToExportStepTwo(true);
+    Path()->setText(folder + u"/out.xml/x.xml"_s);
+    Press(QWizard::FinishButton);
+    EXPECT_FALSE(wizard->isVisible());
+    EXPECT_EQ(messages.texts, QStringList{u"Не удалось экспортировать события в файл: "_s + folder + u"/out.xml/x.xml"_s});
+}
+
+// The import wizard reads its source on every Next and stays on a failed read; the merge of
+// what was read is saved and drawn before its message shows.
+TEST_F(ExchangeWizardTest, TheMainWindowsImportAndExportCommands)
+{
+    AppContext context{document, registry, flags, false};
+    CMainDlg window(context, true);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // Runs the command with `drive` on its wizard, which closes it.
+    const auto run = [this, &window](int id, const std::function<void()> &drive) {
+        AnswerNextModal<QWizard>([this, drive](QWizard &running) {
+            wizard = &running;
+            drive();
+        });
+        window.OnCommand(id);
+    };
+    // Where the grid marks 20 May when it holds events.
+    const auto mark = [&window] {
+        const QPoint at = window.DayRect(5, 20).topLeft() + QPoint(4, 14);
+        return window.FramePicture().toImage().pixelColor(at * window.devicePixelRatioF());
+    };
+    QColor markUnderMessage;
+    SetMessagePresenter([&](const QString &text, MessageButtons) {
+        markUnderMessage = mark();
+        messages.texts << text;
+        return MessageAnswer::Ok;
+    });
+    const QString contacts = sandbox.path() + u"/contacts.vcf"_s;
+    test::writeFile(contacts, "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Лена\r\nBDAY:--0520\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:Вера\r\nBDAY:--0401\r\nEND:VCARD\r\n"
+                              "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Олег\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nFN:Гоша\r\nEND:VCARD\r\n");
+
+    run(res::CommandId::Import, [&] {
+        EXPECT_EQ(wizard->windowTitle(), u"Импорт событий [Шаг 1 из 2]"_s);
+        EXPECT_TRUE(Control(1068)->isChecked() && !Path()->isEnabled());
+        Press(QWizard::NextButton); // an empty clipboard
+        QGuiApplication::clipboard()->setText(u"Купить хлеба"_s);
+        Press(QWizard::NextButton);
+        Click(1069);
+        Press(QWizard::NextButton); // an empty path
+        EXPECT_EQ(wizard->currentId(), 0);
+        EXPECT_TRUE(Control(1069)->isChecked() && Path()->isEnabled()) << "the inputs stay";
+        ChooseFileNext(contacts);
+        Click(1073);
+        EXPECT_EQ(Path()->text(), QDir::toNativeSeparators(contacts));
+        Press(QWizard::NextButton);
+        EXPECT_EQ(wizard->windowTitle(), u"Импорт событий [Шаг 2 из 2]"_s);
+        EXPECT_EQ(Labels(), (QStringList{u"Вера"_s, u"Лена"_s}));
+        EXPECT_TRUE(Tree()->isEnabled() && Available(QWizard::BackButton) && Available(QWizard::FinishButton));
+        Press(QWizard::CancelButton);
+    });
+    EXPECT_TRUE(user.GetDayEvents(5, 20).IsEmpty());
+    EXPECT_FALSE(document.Exists()) << "nothing saved";
+    EXPECT_EQ(messages.texts, (QStringList{u"В буфере нет данных для импорта."_s, u"В буфере находится неверный формат данных для импорта."_s,
+                                           u"В файле находится неверный формат данных для импорта."_s}));
+    EXPECT_NE(mark(), QColor(0, 192, 0));
+
+    messages.texts.clear();
+    run(res::CommandId::Import, [&] {
+        Click(1069);
+        Path()->setText(contacts);
+        Press(QWizard::NextButton);
+        Check(0, false);
+        Press(QWizard::FinishButton);
+    });
+    EXPECT_TRUE(user.GetDayEvents(4, 1).IsEmpty()) << "unchecked";
+    ASSERT_EQ(user.GetDayEvents(5, 20).GetCount(), 1);
+    EXPECT_EQ(user.GetDayEvents(5, 20).begin()->Category, 0);
+    EXPECT_EQ(markUnderMessage, QColor(0, 192, 0)) << "the day is drawn with its mark before the message";
+    EXPECT_EQ(messages.texts, QStringList{u"Добавлено событий: 1.\n\nНе добавлено событий: 2\n"
+                                          "    у контакта не указан день рождения: 2"_s});
+    CDataFile saved(flags);
+    ASSERT_TRUE(saved.Read(CDataFile::GetFilePath(), saved.CurrentReadContext()).ok()) << "saved at once";
+    EXPECT_EQ(saved.m_user.GetDayEvents(5, 20).GetCount(), 1);
+
+    run(res::CommandId::Export, [&] {
+        Press(QWizard::NextButton);
+        Press(QWizard::FinishButton);
+    });
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), u"<Orvane version=\"1, 9, 2, 0\">\r\n<Event name=\"Лена\" information=\"\" "
+                                                    "category=\"День рождения\" month=\"5\" day=\"20\"/>\r\n</Orvane>\r\n"_s);
 }
 
 } // namespace
