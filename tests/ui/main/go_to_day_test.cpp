@@ -21,47 +21,28 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-TEST(FitDayToMonthTest, LowersOnlyADayTheMonthDoesNotHave)
-{
-    EXPECT_EQ(FitDayToMonth(30, 2, 2024), 29);
-    EXPECT_EQ(FitDayToMonth(30, 2, 2025), 28);
-    EXPECT_EQ(FitDayToMonth(31, 4, 2025), 30);
-    EXPECT_EQ(FitDayToMonth(30, 1, 2025), 30);
-}
-
 class GoToDayTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        Clock::SetSource([this] { return today; });
-    }
-    void TearDown() override
+    GoToDayTest() { Clock::SetSource([this] { return today; }); }
+    ~GoToDayTest() override
     {
         dialog.reset();
         Clock::SetSource({});
     }
 
-    CGoToDayDlg &Open()
+    void Open()
     {
-        dialog = std::make_unique<CGoToDayDlg>(user, [this](int month, int day) {
-            opened.emplace_back(month, day);
-        });
+        dialog = std::make_unique<CGoToDayDlg>(user, [this](int month, int day) { opened.emplace_back(month, day); });
         dialog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
-        return *dialog;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     }
-    QComboBox &Months() const
+    template <typename Widget>
+    Widget &Find(int id) const
     {
-        return *dialog->findChild<QComboBox *>(QString::number(CGoToDayDlg::IDC_MONTH));
+        return *dialog->findChild<Widget *>(QString::number(id));
     }
-    QSpinBox &Days() const
-    {
-        return *dialog->findChild<QSpinBox *>(QString::number(CGoToDayDlg::IDC_DAY));
-    }
-    QPushButton &OpenButton() const
-    {
-        return *dialog->findChild<QPushButton *>(QString::number(CGoToDayDlg::IDC_OPEN));
-    }
+    QComboBox &Months() const { return Find<QComboBox>(CGoToDayDlg::IDC_MONTH); }
+    QSpinBox &Days() const { return Find<QSpinBox>(CGoToDayDlg::IDC_DAY); }
     // Chooses a month with the keyboard, as a user stepping through the closed list does.
     void ChooseMonth(int month)
     {
@@ -85,44 +66,38 @@ protected:
     std::vector<std::pair<int, int>> opened;
 };
 
-TEST_F(GoToDayTest, OpensOnTodayWhichBecomesTheSelectedDate)
+TEST_F(GoToDayTest, OpensOnTodayAndChoosingAMonthFitsTheDayToItsLength)
 {
     Open();
+    test::SaveForLook(dialog->grab().toImage(), u"go_to_day_dialog"_s);
     EXPECT_EQ(dialog->windowTitle(), u"Просмотреть день..."_s);
     EXPECT_EQ(Months().count(), 12);
     EXPECT_EQ(Months().itemText(0), u"Январь"_s);
     EXPECT_EQ(Months().itemText(11), u"Декабрь"_s);
     EXPECT_EQ(Months().currentText(), u"Сентябрь"_s);
     EXPECT_EQ(Days().value(), 12);
-    EXPECT_EQ(Days().minimum(), 1);
-    EXPECT_EQ(Days().maximum(), 31);
-    EXPECT_EQ(user.m_selected.month, 9);
-    EXPECT_EQ(user.m_selected.day, 12);
-    EXPECT_TRUE(opened.empty());
-    test::SaveForLook(dialog->grab().toImage(), u"go_to_day_dialog"_s);
-}
+    EXPECT_EQ(std::make_pair(Days().minimum(), Days().maximum()), std::make_pair(1, 31));
+    EXPECT_EQ(std::make_pair(int{user.m_selected.month}, int{user.m_selected.day}), std::make_pair(9, 12));
 
-TEST_F(GoToDayTest, ChoosingAMonthFitsTheDayToItsLength)
-{
-    today = QDate(2024, 1, 30);
-    Open();
-    ChooseMonth(2);
-    EXPECT_EQ(Days().value(), 29); // 2024 is a leap year
-    ChooseMonth(3);
-    EXPECT_EQ(Days().value(), 29); // a longer month does not raise it again
-
-    today = QDate(2025, 1, 30);
-    Open();
-    ChooseMonth(2);
-    EXPECT_EQ(Days().value(), 28);
-
-    today = QDate(2025, 3, 31);
-    Open();
-    ChooseMonth(4);
-    EXPECT_EQ(Days().value(), 30);
-    TypeDay("31");
-    ChooseMonth(5);
-    EXPECT_EQ(Days().value(), 31);
+    // A month chosen lowers the day only where the month is shorter, in today's year.
+    const struct {
+        QDate today;
+        int month, day;
+        const char *typed;
+        int nextMonth, nextDay;
+    } rows[] = {{{2024, 1, 30}, 2, 29, nullptr, 3, 29}, {{2025, 1, 30}, 2, 28, nullptr, 1, 28},
+                {{2025, 3, 31}, 4, 30, "31", 5, 31}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.month);
+        today = row.today;
+        Open();
+        ChooseMonth(row.month);
+        EXPECT_EQ(Days().value(), row.day);
+        if (row.typed)
+            TypeDay(row.typed);
+        ChooseMonth(row.nextMonth);
+        EXPECT_EQ(Days().value(), row.nextDay);
+    }
 }
 
 TEST_F(GoToDayTest, OpensTheTypedDayAndStaysOpenUntilEscape)
@@ -130,22 +105,17 @@ TEST_F(GoToDayTest, OpensTheTypedDayAndStaysOpenUntilEscape)
     Open();
     ChooseMonth(4);
     TypeDay("31"); // typed, not fitted: the store maps 31 April to the slot of 1 May
-    QTest::mouseClick(&OpenButton(), Qt::LeftButton);
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], std::make_pair(4, 31));
-    EXPECT_EQ(user.m_selected.month, 4);
-    EXPECT_EQ(user.m_selected.day, 31);
+    QTest::mouseClick(&Find<QPushButton>(CGoToDayDlg::IDC_OPEN), Qt::LeftButton);
+    EXPECT_EQ(opened, (std::vector<std::pair<int, int>>{{4, 31}}));
+    EXPECT_EQ(std::make_pair(int{user.m_selected.month}, int{user.m_selected.day}), std::make_pair(4, 31));
     EXPECT_EQ(&user.GetSelectedDayEvents(), &user.GetDayEvents(5, 1));
-    EXPECT_TRUE(dialog->isVisible());
 
     // Enter in the day box is the default button; a number outside 1..31 cannot be typed.
     TypeDay("45");
     EXPECT_EQ(Days().value(), 4);
     QTest::keyClick(&Days(), Qt::Key_Return);
-    ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[1], std::make_pair(4, 4));
+    EXPECT_EQ(opened, (std::vector<std::pair<int, int>>{{4, 31}, {4, 4}}));
     EXPECT_TRUE(dialog->isVisible());
-
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(opened.size(), 2u);

@@ -1,0 +1,181 @@
+#pragma once
+
+#include "app/app_context.h"
+#include "settings/option_flags.h"
+#include "settings/registry_store.h"
+#include "store/clock.h"
+#include "store/data_file.h"
+#include "ui/main/main_dlg.h"
+#include "ui/reminders/day_popup.h"
+
+#include "event_maker.h"
+#include "qt_print.h"
+#include "test_env.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScopeGuard>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace orvane::test {
+
+using namespace Qt::StringLiterals;
+
+inline const QColor kBackColour(255, 255, 204);
+inline const QColor kEventsColour(0, 192, 0);
+inline const QColor kTodayColour(255, 0, 0);
+inline const QColor kHotColour(192, 192, 0);
+
+// A main window on the clock at `today`, a private home, the registry and the calendar. The
+// window goes before the clock is given back.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() { Clock::SetSource([this] { return today; }); }
+    ~MainWindowTest() override
+    {
+        window.reset();
+        Clock::SetSource({});
+    }
+
+    CMainDlg &Open(quint32 options = COptionFlags::kDefaultOptions, bool showOnStart = true,
+                   bool palette256 = false)
+    {
+        window.reset();
+        registry.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, static_cast<qint32>(options));
+        context = std::make_unique<AppContext>(AppContext{document, registry, flags, palette256});
+        window = std::make_unique<CMainDlg>(*context, showOnStart);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        Flush();
+        return *window;
+    }
+    static void Flush()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    // A key as the user types it: to whatever holds the focus. A window manager activates the
+    // window again when a dialog over it closes; the offscreen platform has none to do it.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        if (!window->isActiveWindow())
+            window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        QMouseEvent event(type, QPointF(at), QPointF(window->mapToGlobal(at)), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &event);
+    }
+    void MoveTo(QPoint at, Qt::MouseButtons held = Qt::NoButton)
+    {
+        Mouse(QEvent::MouseMove, at, Qt::NoButton, held);
+    }
+    void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        Mouse(QEvent::MouseButtonPress, at, button, button);
+    }
+    void Release(QPoint at) { Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
+    // Pointer onto `from`, left button down, on to `to`, up again.
+    void Drag(QPoint from, QPoint to)
+    {
+        MoveTo(from);
+        Press(from);
+        MoveTo(to, Qt::LeftButton);
+        Release(to);
+    }
+    QPoint Cell(int month, int day) const { return window->DayRect(month, day).center(); }
+
+    // Runs a timer's work now, as its timeout would.
+    static void Fire(const QTimer &timer)
+    {
+        ASSERT_TRUE(timer.isActive());
+        QMetaObject::invokeMethod(const_cast<QTimer *>(&timer), "timeout");
+    }
+
+    // Runs `act` on the first widget `find` gives, as soon as there is one (from within the
+    // event loop a dialog or menu runs).
+    static void WhenUp(std::function<QWidget *()> find, std::function<void(QWidget &)> act)
+    {
+        auto *poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, find, act] {
+            if (QWidget *up = find()) {
+                poll->stop();
+                poll->deleteLater();
+                act(*up);
+            }
+        });
+        poll->start(10);
+    }
+    // Runs `act` on the next modal dialog (it must close it), and fails the test, closing it,
+    // when it is not one of `Dialog`.
+    template <typename Dialog>
+    static void OnNextDialog(std::function<void(Dialog &)> act)
+    {
+        WhenUp(&QApplication::activeModalWidget, [act](QWidget &modal) {
+            const auto guard = qScopeGuard([&modal] { modal.close(); });
+            auto *dialog = qobject_cast<Dialog *>(&modal);
+            ASSERT_NE(dialog, nullptr) << "another dialog came up: " << modal.metaObject()->className();
+            act(*dialog);
+        });
+    }
+
+    void Add(int month, int day, const QStringList &names, const QString &notes = {}, int category = 0)
+    {
+        for (const QString &name : names)
+            document.m_user.GetDayEvents(month, day).AddTail(MakeEvent(month, day, name, notes, category));
+    }
+    QStringList Names(int month, int day)
+    {
+        QStringList names;
+        for (const CEventRecord &e : document.m_user.GetDayEvents(month, day))
+            names << u"%1 %2/%3 %4"_s.arg(e.Name).arg(e.Month).arg(e.Day).arg(document.m_user.GetCategory(e.Category));
+        return names;
+    }
+    // The calendar as saved equals the one in memory.
+    void ExpectSaved()
+    {
+        CDataFile saved(flags);
+        ASSERT_TRUE(saved.Read(CDataFile::GetFilePath(), {today, 7}).ok());
+        EXPECT_EQ(saved.m_user, document.m_user);
+    }
+
+    // The colour of the window's picture at a point of the window (in its own pixels).
+    QColor FramePixel(QPoint at) const
+    {
+        return window->FramePicture().toImage().pixelColor(at * window->devicePixelRatioF());
+    }
+    // The colour of a day's mark, by the cell's top-left corner (the hot frame) or inside it.
+    QColor Mark(int month, int day, QPoint inside = {4, 14}) const
+    {
+        return FramePixel(window->DayRect(month, day).topLeft() + inside);
+    }
+    bool Hot(int month, int day) const { return Mark(month, day, {}) == kHotColour; }
+    CDayPopup &Popup() const { return *window->findChild<CDayPopup *>(); }
+    QAbstractButton *Button(int id) const
+    {
+        return window->findChild<QAbstractButton *>(QString::number(id));
+    }
+
+    QDate today{2024, 9, 12}; // September 2024 starts on a Sunday, October on a Tuesday
+    SandboxDirs sandbox;
+    CRegistryStore registry;
+    COptionFlags flags{registry};
+    CDataFile document{flags};
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<CMainDlg> window;
+};
+
+} // namespace orvane::test
