@@ -28,10 +28,7 @@ namespace orvane::test {
 
 using namespace Qt::StringLiterals;
 
-inline const QColor kBackColour(255, 255, 204);
-inline const QColor kEventsColour(0, 192, 0);
-inline const QColor kTodayColour(255, 0, 0);
-inline const QColor kHotColour(192, 192, 0);
+inline const QColor kBackColour(255, 255, 204), kEventsColour(0, 192, 0), kTodayColour(255, 0, 0);
 
 // A main window on the clock at `today`, a private home, the registry and the calendar. The
 // window goes before the clock is given back.
@@ -44,8 +41,7 @@ protected:
         Clock::SetSource({});
     }
 
-    CMainDlg &Open(quint32 options = COptionFlags::kDefaultOptions, bool showOnStart = true,
-                   bool palette256 = false)
+    CMainDlg &Open(quint32 options = COptionFlags::kDefaultOptions, bool showOnStart = true, bool palette256 = false)
     {
         window.reset();
         registry.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, static_cast<qint32>(options));
@@ -53,48 +49,32 @@ protected:
         window = std::make_unique<CMainDlg>(*context, showOnStart);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        Flush();
         return *window;
-    }
-    static void Flush()
-    {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
     }
 
     // A key as the user types it: to whatever holds the focus. A window manager activates the
     // window again when a dialog over it closes; the offscreen platform has none to do it.
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        if (!window->isActiveWindow())
-            window->activateWindow();
+        window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
 
-    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton, Qt::MouseButtons held = {})
     {
-        QMouseEvent event(type, QPointF(at), QPointF(window->mapToGlobal(at)), button, held,
-                          Qt::NoModifier);
+        QMouseEvent event(type, QPointF(at), QPointF(window->mapToGlobal(at)), button, held, Qt::NoModifier);
         QApplication::sendEvent(window.get(), &event);
     }
-    void MoveTo(QPoint at, Qt::MouseButtons held = Qt::NoButton)
-    {
-        Mouse(QEvent::MouseMove, at, Qt::NoButton, held);
-    }
-    void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton)
-    {
-        Mouse(QEvent::MouseButtonPress, at, button, button);
-    }
-    void Release(QPoint at) { Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
+    void MoveTo(QPoint at, Qt::MouseButtons held = {}) { Mouse(QEvent::MouseMove, at, Qt::NoButton, held); }
     // Pointer onto `from`, left button down, on to `to`, up again.
     void Drag(QPoint from, QPoint to)
     {
         MoveTo(from);
-        Press(from);
+        Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
         MoveTo(to, Qt::LeftButton);
-        Release(to);
+        Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton);
     }
     QPoint Cell(int month, int day) const { return window->DayRect(month, day).center(); }
 
@@ -104,7 +84,6 @@ protected:
         ASSERT_TRUE(timer.isActive());
         QMetaObject::invokeMethod(const_cast<QTimer *>(&timer), "timeout");
     }
-
     // Runs `act` on the first widget `find` gives, as soon as there is one (from within the
     // event loop a dialog or menu runs).
     static void WhenUp(std::function<QWidget *()> find, std::function<void(QWidget &)> act)
@@ -157,17 +136,16 @@ protected:
     {
         return window->FramePicture().toImage().pixelColor(at * window->devicePixelRatioF());
     }
-    // The colour of a day's mark, by the cell's top-left corner (the hot frame) or inside it.
+    // The colour of a day's cell at a point inside it: its events mark by default; the today
+    // bar at (2, 14) and the hot frame at (0, 0).
     QColor Mark(int month, int day, QPoint inside = {4, 14}) const
     {
         return FramePixel(window->DayRect(month, day).topLeft() + inside);
     }
-    bool Hot(int month, int day) const { return Mark(month, day, {}) == kHotColour; }
+    bool Hot(int month, int day) const { return Mark(month, day, {}) == QColor(192, 192, 0); }
     CDayPopup &Popup() const { return *window->findChild<CDayPopup *>(); }
-    QAbstractButton *Button(int id) const
-    {
-        return window->findChild<QAbstractButton *>(QString::number(id));
-    }
+    QAbstractButton *Button(int id) const { return window->findChild<QAbstractButton *>(QString::number(id)); }
+    QString Title() const { return Button(1037)->text(); }
 
     QDate today{2024, 9, 12}; // September 2024 starts on a Sunday, October on a Tuesday
     SandboxDirs sandbox;
