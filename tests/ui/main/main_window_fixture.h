@@ -68,13 +68,14 @@ protected:
         QApplication::sendEvent(window.get(), &event);
     }
     void MoveTo(QPoint at, Qt::MouseButtons held = {}) { Mouse(QEvent::MouseMove, at, Qt::NoButton, held); }
-    // Pointer onto `from`, left button down, on to `to`, up again.
-    void Drag(QPoint from, QPoint to)
+    // Pointer onto `from`, left button down, on to `to`, and up again unless `release` is false.
+    void Drag(QPoint from, QPoint to, bool release = true)
     {
         MoveTo(from);
         Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
         MoveTo(to, Qt::LeftButton);
-        Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton);
+        if (release)
+            Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton);
     }
     QPoint Cell(int month, int day) const { return window->DayRect(month, day).center(); }
 
@@ -84,27 +85,26 @@ protected:
         ASSERT_TRUE(timer.isActive());
         QMetaObject::invokeMethod(const_cast<QTimer *>(&timer), "timeout");
     }
-    // Runs `act` on the first widget `find` gives, as soon as there is one (from within the
-    // event loop a dialog or menu runs).
+    // Runs `act` on the first widget `find` gives as soon as there is one (from within the event
+    // loop a dialog or menu runs), then closes that widget.
     static void WhenUp(std::function<QWidget *()> find, std::function<void(QWidget &)> act)
     {
         auto *poll = new QTimer;
         QObject::connect(poll, &QTimer::timeout, poll, [poll, find, act] {
             if (QWidget *up = find()) {
-                poll->stop();
                 poll->deleteLater();
+                poll->stop();
+                const auto close = qScopeGuard([up] { up->close(); });
                 act(*up);
             }
         });
         poll->start(10);
     }
-    // Runs `act` on the next modal dialog (it must close it), and fails the test, closing it,
-    // when it is not one of `Dialog`.
+    // The same for the next modal dialog, which fails the test when it is not one of `Dialog`.
     template <typename Dialog>
     static void OnNextDialog(std::function<void(Dialog &)> act)
     {
         WhenUp(&QApplication::activeModalWidget, [act](QWidget &modal) {
-            const auto guard = qScopeGuard([&modal] { modal.close(); });
             auto *dialog = qobject_cast<Dialog *>(&modal);
             ASSERT_NE(dialog, nullptr) << "another dialog came up: " << modal.metaObject()->className();
             act(*dialog);
@@ -132,10 +132,7 @@ protected:
     }
 
     // The colour of the window's picture at a point of the window (in its own pixels).
-    QColor FramePixel(QPoint at) const
-    {
-        return window->FramePicture().toImage().pixelColor(at * window->devicePixelRatioF());
-    }
+    QColor FramePixel(QPoint at) const { return window->FramePicture().toImage().pixelColor(at * window->devicePixelRatioF()); }
     // The colour of a day's cell at a point inside it: its events mark by default; the today
     // bar at (2, 14) and the hot frame at (0, 0).
     QColor Mark(int month, int day, QPoint inside = {4, 14}) const
