@@ -53,22 +53,18 @@ TEST(GoToDayTest, OpensOnTodayFitsTheDayToTheMonthChosenAndOpensTheTypedDayUntil
     EXPECT_EQ(QList<int>({months->count(), days->value(), days->maximum()}), QList<int>({12, 12, 31}));
     EXPECT_EQ(std::make_pair(int{user.m_selected.month}, int{user.m_selected.day}), std::make_pair(9, 12));
 
-    // A month chosen lowers the day only where the month is shorter, in today's year.
-    const struct {
-        QDate today;
-        int month, day;
-        const char *typed;
-        int nextMonth, nextDay;
-    } rows[] = {{{2024, 1, 30}, 2, 29, "", 3, 29}, {{2025, 1, 30}, 2, 28, "", 1, 28}, {{2025, 3, 31}, 4, 30, "31", 5, 31}};
-    for (const auto &row : rows) {
-        today = row.today;
+    // A month chosen lowers the day only where the month is shorter, in today's year: today, the
+    // month chosen and the day then, a day typed, the next month and the day then.
+    const std::tuple<QDate, int, int, const char *, int, int> rows[] = {
+        {{2024, 1, 30}, 2, 29, "", 3, 29}, {{2025, 1, 30}, 2, 28, "", 1, 28}, {{2025, 3, 31}, 4, 30, "31", 5, 31}};
+    for (const auto &[date, month, day, typed, nextMonth, nextDay] : rows) {
+        today = date;
         open();
-        choose(row.month);
-        EXPECT_EQ(days->value(), row.day) << row.month;
-        if (*row.typed)
-            type(row.typed);
-        choose(row.nextMonth);
-        EXPECT_EQ(days->value(), row.nextDay) << row.nextMonth;
+        choose(month);
+        EXPECT_EQ(days->value(), day) << month;
+        type(typed);
+        choose(nextMonth);
+        EXPECT_EQ(days->value(), nextDay) << nextMonth;
     }
 
     open();

@@ -26,6 +26,15 @@ protected:
         return MainWindowTest::Open();
     }
     QDate Selected() const { return SelectedDayDate(window->MonthTable(), document.m_user.m_selected); }
+    // Types keys by letter: U D L R arrows, < > page up and down, H Home.
+    void Type(const std::string &keys)
+    {
+        static const std::map<char, Qt::Key> kKeys{{'U', Qt::Key_Up},       {'D', Qt::Key_Down},     {'L', Qt::Key_Left},
+                                                   {'R', Qt::Key_Right},    {'<', Qt::Key_PageUp},   {'>', Qt::Key_PageDown},
+                                                   {'H', Qt::Key_Home}};
+        for (char key : keys)
+            Key(kKeys.at(key));
+    }
     void Paste(const QString &clipboard)
     {
         QGuiApplication::clipboard()->setText(clipboard);
@@ -41,13 +50,11 @@ TEST_F(MainWindowKeysTest, TheWindowTakesTheFocusAndArrowsMoveTheHotDayWithItsPo
     Key(Qt::Key_Down); // nothing selected yet: the first key selects today
     EXPECT_EQ(Selected(), QDate(2024, 9, 12));
     EXPECT_EQ(w.StatusText(), u"Четверг  "_s);
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Right);
+    Type("DR");
     EXPECT_TRUE(Hot(9, 20) && !Hot(9, 13));
     EXPECT_EQ(Popup().Text(), u"Годовщина\n"_s);
     EXPECT_EQ(Popup().pos().y(), w.mapToGlobal(w.DayRect(9, 20).topLeft()).y());
-    Key(Qt::Key_Left);
-    Key(Qt::Key_Up);
+    Type("LU");
     EXPECT_EQ(Selected(), QDate(2024, 9, 12));
     EXPECT_FALSE(Popup().isVisible());
 
@@ -77,7 +84,7 @@ TEST_F(MainWindowKeysTest, TheWindowTakesTheFocusAndArrowsMoveTheHotDayWithItsPo
 TEST_F(MainWindowKeysTest, KeysStepAndPageAcrossMonthAndYearEnds)
 {
     struct Step {
-        std::string keys; // U D L R: arrows, < >: page up and down, H: Home
+        std::string keys;
         QDate selected;
         int firstMonth;
         QString years;
@@ -98,16 +105,12 @@ TEST_F(MainWindowKeysTest, KeysStepAndPageAcrossMonthAndYearEnds)
                             {">>>>", {2025, 1, 29}, 1, u"2025"_s}, {">", {2025, 2, 28}, 2, u"2025"_s},
                             {"H", {2024, 9, 12}, 9, u"2024"_s}}},
     };
-    const std::map<char, Qt::Key> keys{{'U', Qt::Key_Up},    {'D', Qt::Key_Down},     {'L', Qt::Key_Left},
-                                       {'R', Qt::Key_Right}, {'<', Qt::Key_PageUp},   {'>', Qt::Key_PageDown},
-                                       {'H', Qt::Key_Home}};
     for (const auto &run : runs) {
         today = run.today;
         CMainDlg &w = Open(run.scale);
         for (const Step &step : run.steps) {
             SCOPED_TRACE(run.today.toString(Qt::ISODate).toStdString() + " " + step.keys);
-            for (char key : step.keys)
-                Key(keys.at(key));
+            Type(step.keys);
             EXPECT_EQ(Selected(), step.selected);
             EXPECT_EQ(w.MonthTable().FirstMonth(), step.firstMonth);
             EXPECT_EQ(Title(), u"Календарь - "_s + step.years);
@@ -120,8 +123,7 @@ TEST_F(MainWindowKeysTest, EnterEditsTheSelectedDayAndCtrlGOpensGoToDay)
 {
     Open(3);
     Key(Qt::Key_Return); // no day selected: nothing opens
-    Key(Qt::Key_Home);
-    Key(Qt::Key_Right);
+    Type("HR");
     OnNextDialog<CEventTreeDialog>([](CEventTreeDialog &tree) {
         tree.AddEvent(u"Годовщина"_s, u"цветы"_s);
         tree.accept();
@@ -174,8 +176,7 @@ TEST_F(MainWindowKeysTest, CopyAndPasteCarryTheSelectedDaysEventsMergingSavingAn
     for (int index = 0; index < kDaySlots; ++index)
         for (const CEventRecord &e : document.m_user.Slot(index))
             EXPECT_EQ(e.Selected, 0) << "no export mark left behind";
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Down); // a day without events leaves the clipboard as it was
+    Type("DD"); // a day without events leaves the clipboard as it was
     Key(Qt::Key_Insert, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
 
@@ -192,8 +193,7 @@ TEST_F(MainWindowKeysTest, CopyAndPasteCarryTheSelectedDaysEventsMergingSavingAn
     // onto a day that takes only two more events.
     messages.texts.clear();
     Add(9, 5, QStringList(38, u"Событие"_s));
-    Key(Qt::Key_Home);
-    Key(Qt::Key_Left);
+    Type("HL");
     Paste(u"<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<Orvane version=\"1, 9, 2, 0\">"
           "<Event name=\"%1\" information=\"\" category=\"Работа\" month=\"13\" day=\"40\"/>"
           "<Event name=\"b\"/><Event name=\"c\"/></Orvane>\n"_s.arg(QString(45, u'я')));
