@@ -18,13 +18,16 @@ using MainWindowTest = test::MainWindowTest;
 
 constexpr quint32 kOptions = COptionFlags::kDefaultOptions; // weekday column, keep position
 
-// Two rows of six months without the weekday column, on an eight-bit screen; the one-row
-// sizes follow the ear (below).
-TEST_F(MainWindowTest, LayoutFollowsTheResolvedFontTheScaleAndTheScreen)
+// Two rows of six months without the weekday column, on an eight-bit screen (the one-row
+// sizes follow the ear, below), centred; then where the last run ended unless minimised.
+TEST_F(MainWindowTest, OpensLaidOutForTheFontTheScaleAndTheScreenWhereTheLastRunEnded)
 {
     document.m_nScale = 12;
     document.m_bLarge = true;
-    CMainDlg &w = Open(kOptions & ~OptionBit::WeekdayNames, true, true);
+    registry.WriteInt(u"Orvane"_s, u"OrvanePositionX"_s, -1);
+    registry.WriteInt(u"Orvane"_s, u"OrvanePositionY"_s, 0);
+    const quint32 options = kOptions & ~OptionBit::WeekdayNames;
+    CMainDlg &w = Open(options, true, true);
     const int cell = QFontMetrics(CDayPopup::PopupFont()).height() + 11;
     EXPECT_EQ(w.size(), QSize(6 * (6 * cell + 10) + 67, 2 * (7 * cell + 12) + 140));
     EXPECT_FALSE(Button(1028)->isVisible() || Button(1029)->isVisible());
@@ -32,24 +35,18 @@ TEST_F(MainWindowTest, LayoutFollowsTheResolvedFontTheScaleAndTheScreen)
     EXPECT_EQ(w.windowTitle(), u"Календарь"_s);
     EXPECT_EQ(w.MonthTable().Info(3).y, 7 * cell + 12 + 72); // the seventh month opens the second row
     EXPECT_EQ(FramePixel(QPoint(w.width() / 2, 40)), QColor(Qt::white));
-}
 
-TEST_F(MainWindowTest, OpensWhereTheLastRunEndedUnlessMinimisedElseCentred)
-{
-    registry.WriteInt(u"Orvane"_s, u"OrvanePositionX"_s, -1);
-    registry.WriteInt(u"Orvane"_s, u"OrvanePositionY"_s, 0);
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    CMainDlg &first = Open();
-    const QPoint centre(area.x() + (area.width() - first.width()) / 2, area.y() + (area.height() - first.height()) / 2);
-    EXPECT_EQ(first.pos(), centre);
-    first.move(0, 0);
-    first.done(QDialog::Accepted);
-    EXPECT_EQ(Open().pos(), QPoint(0, 0));
+    const QPoint centre(area.x() + (area.width() - w.width()) / 2, area.y() + (area.height() - w.height()) / 2);
+    EXPECT_EQ(w.pos(), centre);
+    w.move(0, 0);
+    w.done(QDialog::Accepted);
+    EXPECT_EQ(Open(options).pos(), QPoint(0, 0));
     window->move(150, 90);
     window->showMinimized();
     window->done(QDialog::Accepted);
-    EXPECT_EQ(Open().pos(), QPoint(0, 0));
-    EXPECT_EQ(Open(kOptions & ~OptionBit::SaveCalendarPosition).pos(), centre);
+    EXPECT_EQ(Open(options).pos(), QPoint(0, 0));
+    EXPECT_EQ(Open(options & ~OptionBit::SaveCalendarPosition).pos(), centre);
 }
 
 // Escape, the close request and "_" minimise: with no notification area (offscreen) hiding
@@ -87,24 +84,6 @@ TEST_F(MainWindowTest, MinimisedByEscapeCloseAndStartHiddenShownAndEndedByTheTra
     QTest::mouseClick(Button(1), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Accepted);
-}
-
-TEST_F(MainWindowTest, TheMenuButtonDropsItsMenuDownWithHints)
-{
-    CMainDlg &w = Open();
-    QStringList entries;
-    QString hint;
-    WhenUp([] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); }, [&](QWidget &popup) {
-        auto &menu = static_cast<QMenu &>(popup);
-        for (QAction *action : menu.actions())
-            entries << (action->isSeparator() ? u"-"_s : action->text());
-        menu.setActiveAction(menu.actions().constLast());
-        hint = w.StatusText();
-    });
-    QTest::mouseClick(Button(1037), Qt::LeftButton);
-    EXPECT_EQ(entries, (QStringList{u"&День..."_s, u"&Свойства..."_s, u"-"_s, u"Импорт..."_s, u"Экспорт..."_s}));
-    EXPECT_EQ(hint, u"Экспортировать календарь в текстовый файл."_s);
-    EXPECT_EQ(w.StatusText(), u" "_s);
 }
 
 // The clock timer brings a new day's view back to today's month; in a new year the events are
@@ -155,7 +134,7 @@ TEST_F(MainWindowTest, PagingMovesTheSpanAndTheNewDayBringsItBackPlacingTheEvent
     EXPECT_TRUE(document.m_user.Slot(365).IsEmpty());
 }
 
-TEST_F(MainWindowTest, HintsFollowTheRestingCursorAndTheControls)
+TEST_F(MainWindowTest, HintsFollowTheRestingCursorTheControlsAndTheMenu)
 {
     CMainDlg &w = Open();
     EXPECT_EQ(w.HintTimer().interval(), 2500);
@@ -170,6 +149,20 @@ TEST_F(MainWindowTest, HintsFollowTheRestingCursorAndTheControls)
         QApplication::sendEvent(Button(id), &enter);
         EXPECT_EQ(w.StatusText(), res::LoadString(id)) << id;
     }
+
+    QStringList entries;
+    QString hint;
+    WhenUp([] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); }, [&](QWidget &popup) {
+        auto &menu = static_cast<QMenu &>(popup);
+        for (QAction *action : menu.actions())
+            entries << (action->isSeparator() ? u"-"_s : action->text());
+        menu.setActiveAction(menu.actions().constLast());
+        hint = w.StatusText();
+    });
+    QTest::mouseClick(Button(1037), Qt::LeftButton);
+    EXPECT_EQ(entries, (QStringList{u"&День..."_s, u"&Свойства..."_s, u"-"_s, u"Импорт..."_s, u"Экспорт..."_s}));
+    EXPECT_EQ(hint, u"Экспортировать календарь в текстовый файл."_s);
+    EXPECT_EQ(w.StatusText(), u" "_s);
 }
 
 // The strips move the window; the ear and the grip resize it to whole months, and the picture
