@@ -80,6 +80,8 @@ TEST_F(MainWindowTest, MinimisedByEscapeCloseAndStartHiddenShownAndEndedByTheTra
     w.Tray().Menu()->actions().last()->trigger();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.result(), QDialog::Accepted);
+    Fire(w.HintTimer()); // nor once it has ended
+    EXPECT_NE(w.StatusText(), res::LoadString(res::StringId::PropertiesHint));
     Open();
     QTest::mouseClick(Button(1), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
