@@ -3,19 +3,12 @@
 #include <QImage>
 #include <QWidget>
 
-#include <gtest/gtest.h>
-
 namespace orvane::test {
 
-// The widget as drawn, as ARGB32 at one device pixel per logical pixel.
-inline QImage Grab(QWidget &widget)
+// How many pixels of the widget, as drawn, have exactly the colour `color`.
+inline int CountColor(QWidget &widget, QColor color)
 {
-    return widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
-// How many pixels of `image` have exactly the colour `color`.
-inline int CountColor(const QImage &image, QColor color)
-{
+    const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)

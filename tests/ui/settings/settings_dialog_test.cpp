@@ -1,4 +1,3 @@
-#include "../controls/look.h"
 #include "../controls/widget_grab.h"
 #include "res/string_table.h"
 #include "settings/option_flags.h"
@@ -23,40 +22,38 @@ using namespace Qt::Literals::StringLiterals;
 namespace orvane {
 namespace {
 
+// Calendar size and position, weekday names, 7 days, autostart, monitor position.
+constexpr quint32 kOptions = 13335;
+
 class SettingsDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override { m_flags.WriteOptions(13335); }
-
-    CSettingsDialog &Open()
+    CSettingsDialog &Open(quint32 options = kOptions)
     {
-        m_dialog = std::make_unique<CSettingsDialog>(m_flags, m_registry);
-        m_dialog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_dialog.get()));
-        return *m_dialog;
-    }
-    COptionTree &Tree() const
-    {
-        return *m_dialog->findChild<COptionTree *>(QString::number(CSettingsDialog::IDC_OPTION_TREE));
+        flags.WriteOptions(options);
+        dialog = std::make_unique<CSettingsDialog>(flags, registry);
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        tree = dialog->findChild<COptionTree *>(QString::number(CSettingsDialog::IDC_OPTION_TREE));
+        return *dialog;
     }
     // Clicks row `index` of the tree where its text is.
     void ClickRow(int index)
     {
-        const QRect row = Tree().Model().RowRect(index);
-        QTest::mouseClick(&Tree(), Qt::LeftButton, {}, QPoint(row.left() + 30, row.center().y()));
+        const QRect row = tree->Model().RowRect(index);
+        QTest::mouseClick(tree, Qt::LeftButton, {}, QPoint(row.left() + 30, row.center().y()));
     }
-    quint32 Stored() { return m_flags.GetOptions(); }
 
-    test::SandboxDirs m_dirs;
-    CRegistryStore m_registry;
-    COptionFlags m_flags{m_registry};
-    std::unique_ptr<CSettingsDialog> m_dialog;
+    test::SandboxDirs dirs;
+    CRegistryStore registry;
+    COptionFlags flags{registry};
+    std::unique_ptr<CSettingsDialog> dialog;
+    COptionTree *tree = nullptr;
 };
 
 TEST_F(SettingsDialogTest, ShowsTheFifteenOptionsWithTheirTextsAndStates)
 {
-    CSettingsDialog &dialog = Open();
-    EXPECT_EQ(dialog.windowTitle(), u"Настройки"_s);
-    const std::vector<OptionItem> &items = Tree().Model().Items();
+    Open();
+    const std::vector<OptionItem> &items = tree->Model().Items();
     ASSERT_EQ(items.size(), 15u);
     EXPECT_EQ(items[0].strText, u"Календарь"_s);
     EXPECT_EQ(items[2].strText, u"Сохранять располжение календаря"_s);
@@ -65,103 +62,72 @@ TEST_F(SettingsDialogTest, ShowsTheFifteenOptionsWithTheirTextsAndStates)
     std::vector<int> states;
     for (const OptionItem &item : items)
         states.push_back(item.nState);
-    // 13335: calendar size and position, weekday names, 7 days, autostart, monitor position.
     EXPECT_EQ(states, (std::vector<int>{0, 1, 1, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 1, 1}));
-    EXPECT_FALSE(Tree().ScrollBar()->isVisible()) << "all fifteen rows have room";
-
-    Tree().setFocus();
-    QTest::keyClick(&Tree(), Qt::Key_Down);
-    const QImage shot = test::Grab(dialog);
-    test::SaveForLook(shot, u"settings_dialog"_s);
-    EXPECT_GT(test::CountColor(shot, Tree().palette().color(QPalette::Highlight)), 100)
-        << "the current row is highlighted while the tree has the focus";
+    EXPECT_FALSE(tree->ScrollBar()->isVisible()) << "all fifteen rows have room";
+    QTest::keyClick(tree, Qt::Key_Down);
+    EXPECT_EQ(tree->Model().Current(), 1);
 }
 
 TEST_F(SettingsDialogTest, ChangesAreWrittenAtOnceAndTheTrayIconFollowsBeforeOk)
 {
-    CSettingsDialog &dialog = Open();
-    QSignalSpy tray(&dialog, &CSettingsDialog::trayIconToggled);
-    QSignalSpy changed(&dialog, &CSettingsDialog::optionsChanged);
-
+    CSettingsDialog &d = Open();
+    QSignalSpy tray(&d, &CSettingsDialog::trayIconToggled);
+    QSignalSpy changed(&d, &CSettingsDialog::optionsChanged);
     ClickRow(3); // the tray icon
-    ASSERT_EQ(tray.count(), 1);
-    EXPECT_EQ(tray[0][0].toBool(), true);
-    EXPECT_EQ(Stored(), 13335u | OptionBit::TrayIcon);
+    EXPECT_EQ(flags.GetOptions(), kOptions | OptionBit::TrayIcon);
     ClickRow(3);
+    EXPECT_EQ(flags.GetOptions(), kOptions);
     ASSERT_EQ(tray.count(), 2);
-    EXPECT_EQ(tray[1][0].toBool(), false);
-    EXPECT_EQ(Stored(), 13335u);
+    EXPECT_EQ(std::pair(tray[0][0].toBool(), tray[1][0].toBool()), std::pair(true, false));
 
     ClickRow(8); // 3 days: 7 days goes off first, in the same click
-    EXPECT_EQ(Stored(), (13335u & ~OptionBit::Notice7Days) | OptionBit::Notice3Days);
-    EXPECT_EQ(changed.count(), 4);
-    EXPECT_EQ(changed[2][0].toUInt(), 13335u & ~OptionBit::Notice7Days);
-    EXPECT_EQ(changed.last()[0].toUInt(), Stored());
+    EXPECT_EQ(flags.GetOptions(), (kOptions & ~OptionBit::Notice7Days) | OptionBit::Notice3Days);
+    ClickRow(6); // a group heading: nothing
+    ASSERT_EQ(changed.count(), 4);
+    EXPECT_EQ(changed[2][0].toUInt(), kOptions & ~OptionBit::Notice7Days);
+    EXPECT_EQ(changed[3][0].toUInt(), flags.GetOptions());
     EXPECT_EQ(tray.count(), 2);
-
-    const qsizetype writes = changed.count();
-    ClickRow(6); // a group heading
-    EXPECT_EQ(changed.count(), writes);
-
-    QTest::mouseClick(dialog.findChild<QPushButton *>(u"1"_s), Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    QTest::mouseClick(d.findChild<QPushButton *>(u"1"_s), Qt::LeftButton);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 
 TEST_F(SettingsDialogTest, AutostartRowWritesTheRunValueWithThisProgramsPath)
 {
-    m_flags.WriteOptions(13335 & ~OptionBit::Autostart);
-    Open();
+    Open(kOptions & ~OptionBit::Autostart);
     ClickRow(13);
     QString run;
-    m_registry.GetStringValue(kRootCurrentUser,
-                              u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\orvane"_s, run);
+    registry.GetStringValue(kRootCurrentUser, u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\orvane"_s, run);
     EXPECT_EQ(run, QCoreApplication::applicationFilePath() + u" /monitoring"_s);
-    EXPECT_TRUE(QFileInfo::exists(m_dirs.configDir() + u"/autostart/orvane.desktop"_s));
+    EXPECT_TRUE(QFileInfo::exists(dirs.configDir() + u"/autostart/orvane.desktop"_s));
 }
 
-// A tree on its own, too small for its rows.
-class OptionTreeWidgetTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        for (int i = 0; i < 15; ++i)
-            m_tree.AddCheck(res::StringId::OptionHexDays, 0, 1);
-        m_tree.resize(320, 4 + 11 * COptionTreeModel::kRowHeight);
-        m_tree.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_tree));
-    }
-    COptionTree m_tree;
-};
-
-TEST_F(OptionTreeWidgetTest, ScrollBarWheelAndKeysMoveTheRows)
+// Fifteen rows with room for eleven.
+TEST(OptionTreeWidgetTest, ScrollBarWheelAndKeysMoveTheRows)
 {
-    QScrollBar *bar = m_tree.ScrollBar();
-    EXPECT_EQ(bar->objectName(), u"1000"_s);
+    COptionTree tree;
+    for (int i = 0; i < 15; ++i)
+        tree.AddCheck(res::StringId::OptionHexDays, 0, 1);
+    tree.resize(320, 4 + 11 * COptionTreeModel::kRowHeight);
+    tree.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tree));
+    QScrollBar *bar = tree.ScrollBar();
     EXPECT_TRUE(bar->isVisible());
-    EXPECT_EQ(bar->minimum(), 0);
-    EXPECT_EQ(bar->maximum(), 4) << "15 rows, 11 shown";
-    EXPECT_EQ(bar->pageStep(), 11);
-    EXPECT_EQ(bar->geometry().right(), m_tree.width() - 3);
-
-    bar->setValue(9);
-    EXPECT_EQ(m_tree.Model().ScrollPosition(), 4);
+    EXPECT_EQ(std::pair(bar->maximum(), bar->pageStep()), std::pair(4, 11));
+    EXPECT_EQ(bar->geometry().right(), tree.width() - 3);
     bar->setValue(2);
-    EXPECT_EQ(m_tree.Model().ScrollPosition(), 2);
-
+    EXPECT_EQ(tree.Model().ScrollPosition(), 2);
     const QPointF inside(50, 50);
-    QWheelEvent notchUp(inside, m_tree.mapToGlobal(inside), {}, QPoint(0, 120), Qt::NoButton,
-                        Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(&m_tree, &notchUp);
-    EXPECT_EQ(m_tree.Model().ScrollPosition(), 1);
+    QWheelEvent notchUp(inside, tree.mapToGlobal(inside), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&tree, &notchUp);
     EXPECT_EQ(bar->value(), 1);
-
-    m_tree.setFocus();
-    QTest::keyClick(&m_tree, Qt::Key_End);
+    QTest::keyClick(&tree, Qt::Key_End);
     EXPECT_EQ(bar->value(), 4);
-    QTest::keyClick(&m_tree, Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(&tree, Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(bar->value(), 3);
-    EXPECT_EQ(m_tree.Model().Current(), 14);
-    test::SaveForLook(test::Grab(m_tree), u"option_tree_scrolled"_s);
+    QTest::keyClick(&tree, Qt::Key_A);
+    EXPECT_EQ(tree.Model().Current(), 14) << "Ctrl+Up and other keys leave the current row";
+    EXPECT_GT(test::CountColor(tree, tree.palette().color(QPalette::Base)), 0) << "drawn scrolled";
 }
 
 } // namespace
