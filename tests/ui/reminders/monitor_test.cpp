@@ -107,29 +107,9 @@ TEST_F(MonitorTest, TheButtonsOpenTheCalendarOrCloseAndThePositionIsKept)
     EXPECT_EQ(Open().pos(), DefaultPosition()) << "a negative stored value is no place";
 }
 
-TEST_F(MonitorTest, DraggingTheListMovesTheWindowAndSnapsToTheEdges)
-{
-    Add(10, u"Иван"_s);
-    CMonitorDialog &m = Open();
-    m.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
-    QWidget *viewport = m.findChild<CMonitorListBox *>()->viewport();
-    const QPoint start = m.pos();
-    const auto send = [&](QEvent::Type type, QPoint global, Qt::MouseButton button) {
-        QMouseEvent event(type, QPointF(viewport->mapFromGlobal(global)), QPointF(global), button,
-                          Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(viewport, &event);
-    };
-    const QPoint pressed = viewport->mapToGlobal(QPoint(40, 40));
-    send(QEvent::MouseButtonPress, pressed, Qt::LeftButton);
-    send(QEvent::MouseMove, pressed + QPoint(-50, 100), Qt::NoButton);
-    EXPECT_EQ(m.pos(), start + QPoint(-50, 100));
-    send(QEvent::MouseMove, pressed - start + QPoint(6, 120), Qt::NoButton); // 6 px from the left
-    EXPECT_EQ(m.pos(), QPoint(0, 120));
-}
-
-// Wide, the date stands right of the heading; narrow, under it. Long names wrap.
-TEST_F(MonitorTest, TheListWrapsLongNamesAndPutsTheDateUnderTheHeadingWhenNarrow)
+// Dragging the list moves the window, which snaps to the screen's edges. Wide, a day's date
+// stands right of its heading; narrow, under it. Long names wrap.
+TEST_F(MonitorTest, TheListDragsTheWindowAndWrapsLongNames)
 {
     Add(10, u"Иван Петрович"_s);
     Add(13, u"Очень длинное название события, которое никак не помещается в одну строку"_s);
@@ -137,6 +117,19 @@ TEST_F(MonitorTest, TheListWrapsLongNamesAndPutsTheDateUnderTheHeadingWhenNarrow
     m.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
     auto *list = m.findChild<CMonitorListBox *>();
+    const QPoint start = m.pos();
+    const auto send = [list](QEvent::Type type, QPoint global, Qt::MouseButton button) {
+        QMouseEvent event(type, QPointF(list->viewport()->mapFromGlobal(global)), QPointF(global), button,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    };
+    const QPoint pressed = list->viewport()->mapToGlobal(QPoint(40, 40));
+    send(QEvent::MouseButtonPress, pressed, Qt::LeftButton);
+    send(QEvent::MouseMove, pressed + QPoint(-50, 100), Qt::NoButton);
+    EXPECT_EQ(m.pos(), start + QPoint(-50, 100));
+    send(QEvent::MouseMove, pressed - start + QPoint(6, 120), Qt::NoButton); // 6 px from the left
+    EXPECT_EQ(m.pos(), QPoint(0, 120));
+
     const QImage back = m.BackgroundPicture().toImage();
     EXPECT_EQ(back.pixelColor(0, 100), QColor(Qt::black)) << "the outline";
     EXPECT_NE(back.pixelColor(m.width() - 20, 20), QColor(255, 255, 204)) << "the folded corner";

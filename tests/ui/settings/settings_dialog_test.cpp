@@ -22,38 +22,20 @@ using namespace Qt::Literals::StringLiterals;
 namespace orvane {
 namespace {
 
-// Calendar size and position, weekday names, 7 days, autostart, monitor position.
-constexpr quint32 kOptions = 13335;
-
-class SettingsDialogTest : public ::testing::Test {
-protected:
-    CSettingsDialog &Open()
-    {
-        flags.WriteOptions(kOptions);
-        dialog = std::make_unique<CSettingsDialog>(flags, registry);
-        dialog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
-        tree = dialog->findChild<COptionTree *>(QString::number(CSettingsDialog::IDC_OPTION_TREE));
-        return *dialog;
-    }
-    // Clicks row `index` of the tree where its text is.
-    void ClickRow(int index)
-    {
-        const QRect row = tree->Model().RowRect(index);
-        QTest::mouseClick(tree, Qt::LeftButton, {}, QPoint(row.left() + 30, row.center().y()));
-    }
-
+// Options 13335: calendar size and position, weekday names, 7 days, autostart, monitor position.
+// Each click is written at once; the tray icon follows its row before OK.
+TEST(SettingsDialog, ShowsTheFifteenOptionsAndWritesEachChangeAtOnce)
+{
     test::SandboxDirs dirs;
     CRegistryStore registry;
-    COptionFlags flags{registry};
-    std::unique_ptr<CSettingsDialog> dialog;
-    COptionTree *tree = nullptr;
-};
-
-TEST_F(SettingsDialogTest, ShowsTheFifteenOptionsWithTheirTextsAndStates)
-{
-    Open();
-    const std::vector<OptionItem> &items = tree->Model().Items();
+    COptionFlags flags(registry);
+    constexpr quint32 options = 13335;
+    flags.WriteOptions(options);
+    CSettingsDialog dialog(flags, registry);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto &tree = *dialog.findChild<COptionTree *>(QString::number(CSettingsDialog::IDC_OPTION_TREE));
+    const std::vector<OptionItem> &items = tree.Model().Items();
     ASSERT_EQ(items.size(), 15u);
     EXPECT_EQ(items[0].strText, u"Календарь"_s);
     EXPECT_EQ(items[2].strText, u"Сохранять располжение календаря"_s);
@@ -63,38 +45,37 @@ TEST_F(SettingsDialogTest, ShowsTheFifteenOptionsWithTheirTextsAndStates)
     for (const OptionItem &item : items)
         states.push_back(item.nState);
     EXPECT_EQ(states, (std::vector<int>{0, 1, 1, 0, 1, 0, 0, 0, 0, 0, 1, 0, 0, 1, 1}));
-    EXPECT_FALSE(tree->ScrollBar()->isVisible()) << "all fifteen rows have room";
-    QTest::keyClick(tree, Qt::Key_Down);
-    EXPECT_EQ(tree->Model().Current(), 1);
-}
+    EXPECT_FALSE(tree.ScrollBar()->isVisible()) << "all fifteen rows have room";
+    QTest::keyClick(&tree, Qt::Key_Down);
+    EXPECT_EQ(tree.Model().Current(), 1);
 
-TEST_F(SettingsDialogTest, ChangesAreWrittenAtOnceAndTheTrayIconFollowsBeforeOk)
-{
-    CSettingsDialog &d = Open();
-    QSignalSpy tray(&d, &CSettingsDialog::trayIconToggled);
-    QSignalSpy changed(&d, &CSettingsDialog::optionsChanged);
-    ClickRow(3); // the tray icon
-    EXPECT_EQ(flags.GetOptions(), kOptions | OptionBit::TrayIcon);
-    ClickRow(3);
-    EXPECT_EQ(flags.GetOptions(), kOptions);
+    QSignalSpy tray(&dialog, &CSettingsDialog::trayIconToggled);
+    QSignalSpy changed(&dialog, &CSettingsDialog::optionsChanged);
+    const auto click = [&tree](int row) { // where the row's text is
+        const QRect rect = tree.Model().RowRect(row);
+        QTest::mouseClick(&tree, Qt::LeftButton, {}, QPoint(rect.left() + 30, rect.center().y()));
+    };
+    click(3); // the tray icon
+    EXPECT_EQ(flags.GetOptions(), options | OptionBit::TrayIcon);
+    click(3);
+    EXPECT_EQ(flags.GetOptions(), options);
     ASSERT_EQ(tray.count(), 2);
     EXPECT_EQ(std::pair(tray[0][0].toBool(), tray[1][0].toBool()), std::pair(true, false));
-
-    ClickRow(8); // 3 days: 7 days goes off first, in the same click
-    EXPECT_EQ(flags.GetOptions(), (kOptions & ~OptionBit::Notice7Days) | OptionBit::Notice3Days);
-    ClickRow(6); // a group heading: nothing
+    click(8); // 3 days: 7 days goes off first, in the same click
+    EXPECT_EQ(flags.GetOptions(), (options & ~OptionBit::Notice7Days) | OptionBit::Notice3Days);
+    click(6); // a group heading: nothing
     ASSERT_EQ(changed.count(), 4);
-    EXPECT_EQ(changed[2][0].toUInt(), kOptions & ~OptionBit::Notice7Days);
+    EXPECT_EQ(changed[2][0].toUInt(), options & ~OptionBit::Notice7Days);
     EXPECT_EQ(changed[3][0].toUInt(), flags.GetOptions());
     EXPECT_EQ(tray.count(), 2);
-    ClickRow(13); // autostart off and on again: the Run value names this program
-    ClickRow(13);
+    click(13); // autostart off and on again: the Run value names this program
+    click(13);
     QString run;
     registry.GetStringValue(kRootCurrentUser, u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\orvane"_s, run);
     EXPECT_EQ(run, QCoreApplication::applicationFilePath() + u" /monitoring"_s);
     EXPECT_TRUE(QFileInfo::exists(dirs.configDir() + u"/autostart/orvane.desktop"_s));
-    QTest::mouseClick(d.findChild<QPushButton *>(u"1"_s), Qt::LeftButton);
-    EXPECT_EQ(d.result(), QDialog::Accepted);
+    QTest::mouseClick(dialog.findChild<QPushButton *>(u"1"_s), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 // Fifteen rows with room for eleven.
