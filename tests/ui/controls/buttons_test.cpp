@@ -20,7 +20,7 @@ TEST(BitmapButtonEx, LoadsOnlyAStripItCanShowAndDrawsNothingWithout)
     EXPECT_EQ(StripSourceX(kStateFocused, 20), 40);
     CBitmapButtonEx button;
     button.resize(20, 20);
-    EXPECT_EQ(test::CountColor(button, QColor(kBackColor)), 0);
+    EXPECT_EQ(test::CountColor(test::Grab(button), QColor(kBackColor)), 0);
     EXPECT_EQ(button.LoadStrip(res::IDB_CLOSE, 501), 0);
     EXPECT_EQ(button.LoadStrip(res::IDB_CLOSE, 0), 0);
     EXPECT_EQ(button.LoadStrip(999, 20), 0);
@@ -67,6 +67,7 @@ TEST(ToolTipButton, TracksThePointerAndItsTimerShowsTheCaption)
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(timer->interval(), CToolTipButton::kToolTipDelayMs);
     EXPECT_TRUE(timer->isSingleShot());
+    timer->setInterval(std::chrono::hours(1)); // fired below by hand, never by the clock
 
     QTest::mouseMove(button, QPoint(15, 7));
     EXPECT_TRUE(button->IsHot());
@@ -92,7 +93,7 @@ TEST(ToolTipButton, TracksThePointerAndItsTimerShowsTheCaption)
 
     CToolTipButton missing(999, 999, QSize(21, 21));
     missing.setAutoFillBackground(true);
-    EXPECT_EQ(test::CountColor(missing, missing.palette().color(QPalette::Window)), 21 * 21)
+    EXPECT_EQ(test::CountColor(test::Grab(missing), missing.palette().color(QPalette::Window)), 21 * 21)
         << "a missing picture draws nothing";
 }
 

@@ -3,12 +3,19 @@
 #include <QImage>
 #include <QWidget>
 
+#include <gtest/gtest.h>
+
 namespace orvane::test {
 
-// How many pixels of the widget, as drawn, have exactly the colour `color`.
-inline int CountColor(QWidget &widget, QColor color)
+// The widget as drawn, as ARGB32 at one device pixel per logical pixel.
+inline QImage Grab(QWidget &widget)
 {
-    const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    return widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// How many pixels of `image` have exactly the colour `color`.
+inline int CountColor(const QImage &image, QColor color)
+{
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)

@@ -146,7 +146,7 @@ TEST_F(MonitorTest, TheListDragsTheWindowAndWrapsLongNames)
     list->resize(120, list->height());
     EXPECT_GT(CMonitorListBox::EventsTop(wrapped, metrics, list->viewport()->width()), 23);
     EXPECT_EQ(laidOut(), CMonitorListBox::ItemHeight(wrapped, metrics, list->viewport()->width()));
-    EXPECT_GT(test::CountColor(m, QColor(192, 192, 192)), 30) << "grey date lines";
+    EXPECT_GT(test::CountColor(test::Grab(m), QColor(192, 192, 192)), 30) << "grey date lines";
     QFont larger = list->font();
     larger.setPixelSize(QFontInfo(larger).pixelSize() * 2);
     list->setFont(larger);
