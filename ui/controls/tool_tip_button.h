@@ -53,7 +53,7 @@ private:
     QSize m_sizeImage;
     int m_nSecondBitmapId;
     bool m_bHot = false;
-    QTimer m_tipTimer;
+    QTimer m_tipTimer{this}; // a child: found among the button's children
 };
 
 } // namespace orvane
