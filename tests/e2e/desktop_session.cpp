@@ -38,9 +38,10 @@ DesktopSession::DesktopSession(int parts)
             return;
         }
     }
-    // The server picks a free display itself and writes its number on standard output.
-    m_display = u':' + ReadLine(*spawn(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s,
-                                                   u"1280x1024x24"_s, u"-nolisten"_s, u"tcp"_s}));
+    // The server picks a free display itself and writes its number on standard output. Without
+    // -noreset it would start over whenever its last program ends, refusing the next one a moment.
+    m_display = u':' + ReadLine(*spawn(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"1280x1024x24"_s,
+                                                   u"-nolisten"_s, u"tcp"_s, u"-noreset"_s}));
     m_bus = ReadLine(*spawn(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s}));
     if (m_display.size() < 2 || m_bus.isEmpty()) {
         m_failure = u"Xvfb or dbus-daemon did not start"_s;
