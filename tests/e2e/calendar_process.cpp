@@ -9,19 +9,32 @@
 #include <QThread>
 
 #include <csignal>
+#include <linux/magic.h>
+#include <sys/vfs.h>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace orvane::test {
 
-CalendarSandbox::CalendarSandbox() : CalendarSandbox(QDir::tempPath()) {}
+namespace {
 
-CalendarSandbox::CalendarSandbox(const QString &parent) : m_dir(parent + QStringLiteral("/orvane-e2e-XXXXXX"))
+// /dev/shm when it is a tmpfs: a full calendar saved again and again stays in memory.
+QString MemoryFolder()
 {
-    QDir().mkpath(dataDir());
-    QDir().mkpath(m_dir.path() + QStringLiteral("/config"));
-    QDir().mkpath(m_dir.path() + QStringLiteral("/runtime"));
-    QFile::setPermissions(m_dir.path() + QStringLiteral("/runtime"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    struct statfs fs {};
+    if (::statfs("/dev/shm", &fs) == 0 && fs.f_type == TMPFS_MAGIC && QFileInfo(u"/dev/shm"_s).isWritable())
+        return u"/dev/shm"_s;
+    return QDir::tempPath();
+}
+
+} // namespace
+
+CalendarSandbox::CalendarSandbox() : m_dir(MemoryFolder() + u"/orvane-e2e-XXXXXX"_s)
+{
+    for (const QString &folder : {dataDir(), path() + u"/config"_s, path() + u"/runtime"_s})
+        QDir().mkpath(folder);
+    QFile::setPermissions(path() + u"/runtime"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QString CalendarSandbox::executable(const QString &name)
@@ -32,19 +45,23 @@ QString CalendarSandbox::executable(const QString &name)
 QProcessEnvironment CalendarSandbox::environment(const QString &answer) const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("ORVANE_DATA_DIR"), dataDir());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path() + QStringLiteral("/config"));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), m_dir.path() + QStringLiteral("/xdgdata"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path() + QStringLiteral("/runtime"));
-    // Never the session bus of the machine running the tests: a bus nobody listens on.
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + m_dir.path() + QStringLiteral("/no-bus"));
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.insert(QStringLiteral("ORVANE_AUTO_ANSWER"), answer);
-    env.insert(QStringLiteral("ORVANE_TODAY"), QStringLiteral("2026-05-10"));
-    // The tests look for the Russian texts whatever the machine's locale; `m_extra` may differ.
-    env.insert(QStringLiteral("ORVANE_LANG"), QStringLiteral("ru"));
+    env.remove(u"DISPLAY"_s);
+    env.remove(u"WAYLAND_DISPLAY"_s);
+    const std::pair<QString, QString> variables[] = {
+        {u"QT_QPA_PLATFORM"_s, u"offscreen"_s},
+        {u"ORVANE_DATA_DIR"_s, dataDir()},
+        {u"XDG_CONFIG_HOME"_s, path() + u"/config"_s},
+        {u"XDG_DATA_HOME"_s, path() + u"/xdgdata"_s},
+        {u"XDG_RUNTIME_DIR"_s, path() + u"/runtime"_s},
+        // Never the session bus of the machine running the tests: a bus nobody listens on.
+        {u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path="_s + path() + u"/no-bus"_s},
+        {u"ORVANE_AUTO_ANSWER"_s, answer},
+        {u"ORVANE_TODAY"_s, u"2026-05-10"_s},
+        // The tests look for the Russian texts whatever the machine's locale; `m_extra` may differ.
+        {u"ORVANE_LANG"_s, u"ru"_s},
+    };
+    for (const auto &[name, value] : variables)
+        env.insert(name, value);
     env.insert(m_extra);
     return env;
 }
@@ -52,13 +69,13 @@ QProcessEnvironment CalendarSandbox::environment(const QString &answer) const
 void CalendarSandbox::start(QProcess &process, const QStringList &arguments, const QString &answer) const
 {
     process.setProcessEnvironment(environment(answer));
-    process.start(executable(QStringLiteral("orvane")), arguments);
+    process.start(executable(u"orvane"_s), arguments);
     process.waitForStarted();
 }
 
 void CalendarSandbox::startThrough(QProcess &process, const QString &program, const QStringList &arguments) const
 {
-    process.setProcessEnvironment(environment(QStringLiteral("ok")));
+    process.setProcessEnvironment(environment(u"ok"_s));
     process.start(program, arguments);
     process.waitForStarted();
 }
@@ -66,8 +83,7 @@ void CalendarSandbox::startThrough(QProcess &process, const QString &program, co
 int CalendarSandbox::runCtl(const QStringList &arguments, QByteArray *out, QByteArray *err, const QByteArray &input) const
 {
     QProcess process;
-    process.setProcessEnvironment(environment(QStringLiteral("ok")));
-    process.start(executable(QStringLiteral("orvanectl")), arguments);
+    startThrough(process, executable(u"orvanectl"_s), arguments);
     process.write(input);
     process.closeWriteChannel();
     if (!process.waitForFinished(60000))
@@ -87,11 +103,9 @@ void CalendarSandbox::setOptions(quint32 options) const
 
 bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
 {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
+    for (QDeadlineTimer deadline(timeoutMs); !deadline.hasExpired(); QThread::msleep(20)) {
         if (condition())
             return true;
-        QThread::msleep(20);
     }
     return condition();
 }

@@ -9,14 +9,12 @@
 
 namespace orvane::test {
 
-// Runs the built executables in a private sandbox: their own data folder, registry hive, runtime
-// folder and no session bus (a desktop gives its own through setEnvironment), on the offscreen
-// platform, with today 10 May 2026 and the Russian texts.
+// Runs the built executables in a private sandbox (in memory where /dev/shm allows): their own
+// data folder, registry hive, runtime folder and no session bus (a desktop gives its own through
+// setEnvironment), on the offscreen platform, with today 10 May 2026 and the Russian texts.
 class CalendarSandbox {
 public:
     CalendarSandbox();
-    // The sandbox in a folder of its own below `parent`.
-    explicit CalendarSandbox(const QString &parent);
 
     QString path() const { return m_dir.path(); }
     QString dataDir() const { return m_dir.path() + QStringLiteral("/data"); }

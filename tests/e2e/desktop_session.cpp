@@ -5,7 +5,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -61,8 +60,6 @@ DesktopSession::DesktopSession(int parts)
             }))
             m_failure = u"the notification daemon did not come up"_s;
     }
-    if (parts & TrayHost)
-        startTrayHost();
 }
 
 DesktopSession::~DesktopSession()

@@ -75,7 +75,7 @@ protected:
         EXPECT_TRUE(Saved());
     }
 
-    DesktopSession desktop{DesktopSession::Notifications};
+    DesktopSession desktop{DesktopSession::Notifications | DesktopSession::TrayHost};
     CalendarSandbox sandbox;
     QProcess process;
 };

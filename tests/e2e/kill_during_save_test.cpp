@@ -17,8 +17,6 @@
 
 #include <algorithm>
 #include <csignal>
-#include <linux/magic.h>
-#include <sys/vfs.h>
 #include <time.h>
 
 using namespace orvane::test;
@@ -28,15 +26,6 @@ namespace {
 
 constexpr quint32 kSizeKept = 13335;    // the size option on: the file holds size word 2
 constexpr quint32 kSizeDropped = 13333; // off: size word 0
-
-// /dev/shm when it is a tmpfs: the saves of 4.6 MB stay in memory.
-QString MemoryFolder()
-{
-    struct statfs fs {};
-    if (::statfs("/dev/shm", &fs) == 0 && fs.f_type == TMPFS_MAGIC && QFileInfo(u"/dev/shm"_s).isWritable())
-        return u"/dev/shm"_s;
-    return QDir::tempPath();
-}
 
 // True once the process has its SIGTERM handler: from then on SIGTERM means "save and end".
 bool CatchesTerm(qint64 pid)
@@ -123,7 +112,7 @@ protected:
         return names;
     }
 
-    CalendarSandbox sandbox{MemoryFolder()};
+    CalendarSandbox sandbox;
     QByteArray dropped, kept;
     const QByteArray *before = nullptr, *after = nullptr;
     qint64 saveTime = 0;

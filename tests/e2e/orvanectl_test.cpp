@@ -207,34 +207,24 @@ TEST(Orvanectl, ImportMergesEveryFormatTellsWhatItSkippedAndRefusesBrokenDocumen
 TEST(Orvanectl, ExportedDocumentsImportIntoAnotherCalendarWithEveryText)
 {
     CalendarSandbox from;
-    const QString name = u"Жора & <Ко> \"@\""_s;
-    const QString notes = u"строка\nвторая > @ & ' ё"_s;
-    ASSERT_TRUE(TestCalendar({{12, 31, name, notes, 1}, {2, 29, u"Касьян"_s}, {3, 8, u"Маша"_s, u"две\nстроки"_s, 1}})
+    ASSERT_TRUE(TestCalendar({{12, 31, u"Жора & <Ко> \"@\""_s, u"строка\nвторая > @ & ' ё"_s, 1},
+                              {2, 29, u"Касьян"_s}, {3, 8, u"Маша"_s, u"две\nстроки"_s, 1}})
                     .write(from.calendarPath()));
     QByteArray xml, ics, again;
     ASSERT_EQ(from.runCtl({u"export"_s}, &xml), 0);
     ASSERT_EQ(from.runCtl({u"export"_s, u"--format"_s, u"ics"_s}, &ics), 0);
     ASSERT_EQ(from.runCtl({u"export"_s, u"--format"_s, u"ics"_s}, &again), 0);
     EXPECT_EQ(again, ics) << "the same calendar, the same document";
-    EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\n"));
     EXPECT_TRUE(ics.contains("SUMMARY:Маша\r\n")) << "UTF-8";
     EXPECT_TRUE(ics.contains("DTSTART;VALUE=DATE:20260228\r\n")) << "ORVANE_TODAY gives the year";
     const QString file = from.dataDir() + u"/out.ics"_s;
     ASSERT_EQ(from.runCtl({u"export"_s, u"--category"_s, u"Остальное"_s, u"--format"_s, u"ics"_s, u"--out"_s, file}), 0);
     EXPECT_EQ(readFile(file).count("BEGIN:VEVENT"), 2);
-
+    // Each form imported into an empty calendar gives back the same events, texts and categories.
     for (const QByteArray &document : {xml, ics}) {
         CalendarSandbox to;
         ASSERT_TRUE(TestCalendar().write(to.calendarPath()));
-        QByteArray out;
-        ASSERT_EQ(to.runCtl({u"import"_s, u"-"_s}, &out, nullptr, document), 0);
-        EXPECT_EQ(out, "added 3, skipped 0, changed 0\n");
-        const CUser user = TestCalendar::read(to.calendarPath());
-        EXPECT_EQ(namesOn(user, 2, 29), QStringList{u"Касьян"_s});
-        ASSERT_EQ(namesOn(user, 12, 31), QStringList{name});
-        const CEventRecord &event = *user.Slot(CUser::SlotIndex(12, 31, 2026)).begin();
-        EXPECT_EQ(event.Notes, notes);
-        EXPECT_EQ(user.GetCategory(event.Category), u"Остальное"_s);
+        Expect(to, {{{u"import"_s, u"-"_s}, 0, "added 3, skipped 0, changed 0\n", {}, document}, {{u"export"_s}, 0, xml}});
     }
 }
 
