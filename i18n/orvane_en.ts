@@ -346,6 +346,10 @@ than 40 characters.</translation>
         <source>Нет прав на чтение файла</source>
         <translation>No permission to read the file</translation>
     </message>
+    <message>
+        <source>На месте файла находится не обычный файл, а устройство или канал</source>
+        <translation>A device or a pipe stands in place of the file, not a regular file</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>

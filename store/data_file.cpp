@@ -14,6 +14,11 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace orvane {
 
@@ -31,19 +36,30 @@ constexpr qint32 kMaxUsers = 100;
 // Bytes of a full calendar, to spare the writer its reallocations.
 constexpr qsizetype kTypicalSize = 64 * 1024;
 
-constexpr QFile::Permissions kModeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                         | QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
-                                         | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-constexpr QFile::Permissions kWriteBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-
 LoadResult Failed(LoadFailure failure, int systemError = 0)
 {
     return {failure, DescribeLoadFailure(failure), systemError};
 }
 
-QFile::Permissions ModeOf(const QString &path)
+// Opens `path` for reading when it is a regular file. Anything else (a device, a FIFO, a socket)
+// is refused without waiting on it: errno tells why.
+bool OpenRegularFile(QFile &file, const QString &path)
 {
-    return QFile::permissions(path) & kModeBits;
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = fd < 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : ENODEV;
+        if (fd >= 0)
+            ::close(fd);
+        errno = error;
+        return false;
+    }
+    return file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+#else
+    file.setFileName(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+#endif
 }
 
 } // namespace
@@ -107,20 +123,27 @@ int CDataFile::Save()
 
 LoadResult CDataFile::Read(const QString &path, const ReadContext &context)
 {
-    QFile file(path);
+    QFile file;
     errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        return Failed(LoadFailure::CannotOpen, errno);
+    if (!OpenRegularFile(file, path)) {
+        const int error = errno;
+        return {LoadFailure::CannotOpen,
+                error == ENODEV ? QStringLiteral("not a regular file (a device, a FIFO or a socket)")
+                                : DescribeLoadFailure(LoadFailure::CannotOpen),
+                error};
+    }
     // Mapped rather than copied: a large calendar costs a few page faults instead of a buffer of
     // its size, filled and thrown away. Nothing read keeps pointing into the mapping, and saves put
     // a new file in place by renaming, so the mapped pages never change during the parse.
     const qint64 size = file.size();
+    if (size > kMaxFileSize)
+        return {LoadFailure::CannotOpen, QStringLiteral("larger than any calendar (%1 bytes)").arg(size), EFBIG};
     if (size >= kMinFileSize) {
         if (const uchar *mapped = file.map(0, size))
             return Parse(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size), context);
         file.unsetError(); // a file system that cannot map: read it
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         return Failed(LoadFailure::CannotOpen, errno);
     return Parse(bytes, context);
@@ -184,19 +207,9 @@ QByteArray CDataFile::Serialize(quint32 options) const
 
 SaveResult CDataFile::Write(const QString &path, quint32 options) const
 {
-    const bool existed = QFileInfo::exists(path);
-    const QFile::Permissions before = existed ? ModeOf(path) : QFile::Permissions();
-    // The new file takes the old one's mode, made writable for its owner for the save.
-    if (existed)
-        QFile::setPermissions(path, before | QFile::WriteOwner);
-    const SaveResult result = WriteFileAtomically(path, Serialize(options));
-    if (!result.ok) {
-        if (existed)
-            QFile::setPermissions(path, before);
-        return result;
-    }
-    QFile::setPermissions(path, ModeOf(path) & ~kWriteBits);
-    return result;
+    // Read-only between saves, and never made writable for one: the new file is read-only before
+    // it takes the old one's place.
+    return WriteFileAtomically(path, Serialize(options), QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther);
 }
 
 } // namespace orvane

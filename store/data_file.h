@@ -18,6 +18,9 @@ class COptionFlags;
 class CDataFile {
 public:
     static constexpr int kMinFileSize = 13;
+    // Twice the largest calendar: 366 days of 40 events with the longest name and notes (a record
+    // of 315 bytes). A larger file is refused unread.
+    static constexpr qint64 kMaxFileSize = 2 * 366 * (4 + 40 * 315);
 
     explicit CDataFile(COptionFlags &options) : m_options(options) {}
 
@@ -35,8 +38,9 @@ public:
     // Writes the program's file atomically; a failure is shown. Returns 1 / 0.
     int Save();
 
-    // The same without messages, on any path. Between saves the file is read-only: Write takes
-    // away its write bits and keeps the others, so a calendar its user keeps private stays so.
+    // The same without messages, on any path. Read refuses what is not a regular file and a file
+    // larger than kMaxFileSize. Between saves the file is read-only: Write takes away its write
+    // bits and keeps the others, so a calendar its user keeps private stays so.
     LoadResult Read(const QString &path, const ReadContext &context);
     SaveResult Write(const QString &path, quint32 options) const;
 

@@ -74,8 +74,12 @@ QString FileErrorText(int systemError, QFileDevice::FileError kind)
 
 QString OpenFailureText(const QString &path, int systemError)
 {
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         return FileErrorText(EISDIR);
+    if (info.exists() && !info.isFile())
+        return QCoreApplication::translate("FileError", "На месте файла находится не обычный файл, а устройство или канал");
+
     if (systemError == EACCES || systemError == EPERM)
         return QCoreApplication::translate("FileError", "Нет прав на чтение файла");
     return FileErrorText(systemError, QFileDevice::OpenError);

@@ -12,7 +12,8 @@ namespace orvane {
 QString FileErrorText(int systemError, QFileDevice::FileError kind = QFileDevice::UnspecifiedError);
 
 // Why an existing path cannot be opened for reading (`systemError` being the errno of the
-// attempt): a folder in its place, no permission to read it, or the reason the system gives.
+// attempt): a folder or a device in its place, no permission to read it, or the reason the
+// system gives (EFBIG: larger than it may be).
 QString OpenFailureText(const QString &path, int systemError);
 
 } // namespace orvane

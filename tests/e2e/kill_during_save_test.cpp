@@ -125,7 +125,7 @@ TEST_F(KillDuringSaveTest, KilledInEachStepOfTheSaveTheCalendarIsTheOldOrTheNewO
     if (QStandardPaths::findExecutable(u"strace"_s).isEmpty())
         GTEST_SKIP() << "strace is not installed (scripts/deps installs it)";
     // strace holds the save at the entry of a system call for half a second, long enough to
-    // see the step and kill it there.
+    // see the step and kill it there. Whatever the step, the calendar stays read-only.
     struct Step {
         const char *call, *what;
         bool newFile, leftover;
@@ -135,7 +135,7 @@ TEST_F(KillDuringSaveTest, KilledInEachStepOfTheSaveTheCalendarIsTheOldOrTheNewO
          [&](qint64 pid) { return WritesIn(pid, sandbox.dataDir(), sandbox.calendarPath()); }},
         {"rename", "the new file named beside the old one", false, true,
          [&](qint64) { return !Leftovers().isEmpty(); }},
-        {"chmod", "the new file in place, not yet read-only", true, false,
+        {"unlink", "the new file in place, the program on its way out", true, false,
          [&](qint64) { return readFile(sandbox.calendarPath()) == *after; }},
     };
     for (const Step &step : steps) {
@@ -150,6 +150,7 @@ TEST_F(KillDuringSaveTest, KilledInEachStepOfTheSaveTheCalendarIsTheOldOrTheNewO
         ::kill(static_cast<pid_t>(pid), SIGKILL);
         ASSERT_TRUE(process.waitForFinished(60000));
         EXPECT_EQ(readFile(sandbox.calendarPath()), step.newFile ? *after : *before);
+        EXPECT_FALSE(QFile::permissions(sandbox.calendarPath()) & QFile::WriteOwner);
         EXPECT_EQ(Leftovers().isEmpty(), !step.leftover) << Leftovers().join(u' ').toStdString();
     }
 
@@ -176,6 +177,7 @@ TEST_F(KillDuringSaveTest, KilledAtRandomMomentsTheCalendarIsTheOldOrTheNewOneWh
         ASSERT_TRUE(process.waitForFinished(60000));
         const QByteArray now = readFile(sandbox.calendarPath());
         ASSERT_TRUE(now == *before || now == *after) << "trial " << trial << ": " << now.size() << " bytes";
+        EXPECT_FALSE(QFile::permissions(sandbox.calendarPath()) & QFile::WriteOwner) << "trial " << trial;
         if (process.exitStatus() == QProcess::NormalExit) {
             EXPECT_EQ(process.exitCode(), 0);
             EXPECT_EQ(now, *after) << "ended in order before the kill";

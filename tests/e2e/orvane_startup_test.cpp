@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <tuple>
+
 using namespace orvane::test;
 using namespace Qt::StringLiterals;
 
@@ -108,14 +111,39 @@ TEST(OrvaneStartup, ABrokenCalendarIsReplacedOnlyWhenTheUserSaysSoAndAskedInTheS
 
 TEST(OrvaneStartup, ACalendarThatCannotBeOpenedIsNamedAndLeftAlone)
 {
-    CalendarSandbox sandbox;
-    ASSERT_TRUE(QDir().mkpath(sandbox.calendarPath()));
-    QProcess process;
-    sandbox.start(process, {}, u"yes"_s);
-    ASSERT_TRUE(process.waitForFinished(30000));
-    EXPECT_EQ(process.exitCode(), 16);
-    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()).trimmed(),
-              u"Невозможно открыть календарь.\n%1\n\nНа месте файла находится папка."_s.arg(sandbox.calendarPath()));
-    EXPECT_TRUE(QFileInfo(sandbox.calendarPath()).isDir());
-    EXPECT_TRUE(BrokenCopies(sandbox).isEmpty());
+    const struct {
+        const char *what, *reason;
+        std::function<void(const QString &path)> make;
+    } cases[] = {
+        {"a folder", "На месте файла находится папка.", [](const QString &path) { QDir().mkpath(path); }},
+        {"a FIFO, never opened to wait on it", "На месте файла находится не обычный файл, а устройство или канал.",
+         [](const QString &path) { ::mkfifo(QFile::encodeName(path).constData(), 0600); }},
+        {"a link to an endless device", "На месте файла находится не обычный файл, а устройство или канал.",
+         [](const QString &path) { QFile::link(u"/dev/zero"_s, path); }},
+        {"a file larger than any calendar", "Файл превысил допустимый размер.",
+         [](const QString &path) {
+             QFile file(path);
+             file.open(QIODevice::WriteOnly);
+             file.resize(64 * 1024 * 1024); // sparse: no disk used
+         }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        CalendarSandbox sandbox;
+        c.make(sandbox.calendarPath());
+        const QFileInfo before(sandbox.calendarPath());
+        QProcess process;
+        sandbox.start(process, {}, u"yes"_s);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitCode(), 16);
+        EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()).trimmed(),
+                  u"Невозможно открыть календарь.\n%1\n\n"_s.arg(sandbox.calendarPath()) + QString::fromUtf8(c.reason));
+        QByteArray err;
+        EXPECT_EQ(sandbox.runCtl({u"dump"_s}, nullptr, &err), 2);
+        EXPECT_TRUE(err.startsWith("orvanectl: cannot read calendar: ")) << err.constData();
+        const QFileInfo after(sandbox.calendarPath());
+        EXPECT_EQ(std::tuple(after.isSymLink(), after.isDir(), after.size()),
+                  std::tuple(before.isSymLink(), before.isDir(), before.size()));
+        EXPECT_TRUE(BrokenCopies(sandbox).isEmpty());
+    }
 }
