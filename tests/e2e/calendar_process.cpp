@@ -128,6 +128,34 @@ QStringList openFiles(qint64 pid)
     return files;
 }
 
+bool catchesTerm(qint64 pid)
+{
+    const QByteArray status = readFile(u"/proc/%1/status"_s.arg(pid));
+    const qsizetype at = status.indexOf("SigCgt:");
+    return at >= 0 && (status.mid(at + 7, status.indexOf('\n', at) - at - 7).trimmed().toULongLong(nullptr, 16)
+                       >> (SIGTERM - 1)) & 1;
+}
+
+QStringList straceDelaying(const QString &call, int ms, const QString &path, const QString &log)
+{
+    QStringList arguments{u"-f"_s, u"-qq"_s, u"-o"_s, log, u"-e"_s, u"trace="_s + call, u"-e"_s,
+                          u"inject=%1:delay_enter=%2"_s.arg(call).arg(ms * 1000)};
+    if (!path.isEmpty())
+        arguments << u"-P"_s << path;
+    return arguments << u"--"_s << CalendarSandbox::executable(u"orvane"_s);
+}
+
+qint64 calendarPid(const QProcess &process, bool traced)
+{
+    if (!traced)
+        return process.processId();
+    const qint64 child =
+        readFile(u"/proc/%1/task/%1/children"_s.arg(process.processId())).trimmed().split(' ').value(0).toLongLong();
+    const bool calendar = QFileInfo(u"/proc/%1/exe"_s.arg(child)).symLinkTarget()
+        == QFileInfo(CalendarSandbox::executable(u"orvane"_s)).canonicalFilePath();
+    return calendar ? child : 0;
+}
+
 int terminate(QProcess &process)
 {
     ::kill(static_cast<pid_t>(process.processId()), SIGTERM);

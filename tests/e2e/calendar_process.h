@@ -52,6 +52,13 @@ bool waitForFile(const QString &path, int timeoutMs = 30000);
 // The files process `pid` has open, as /proc names them (an unnamed file being written reads
 // "<folder>/#<inode> (deleted)").
 QStringList openFiles(qint64 pid);
+// True once process `pid` has its SIGTERM handler: from then on SIGTERM means "save and end".
+bool catchesTerm(qint64 pid);
+// strace's arguments that run build/orvane, holding it `ms` milliseconds at the entry of each
+// `call`, with those touching `path` alone when one is given; its log goes to `log`.
+QStringList straceDelaying(const QString &call, int ms, const QString &path = {}, const QString &log = QStringLiteral("/dev/null"));
+// The calendar process itself: `process` or, when that is strace, its child once it runs the calendar.
+qint64 calendarPid(const QProcess &process, bool traced);
 // Sends SIGTERM and waits for the end; returns the exit code, or -1 when it did not end normally.
 int terminate(QProcess &process);
 

@@ -27,27 +27,6 @@ namespace {
 constexpr quint32 kSizeKept = 13335;    // the size option on: the file holds size word 2
 constexpr quint32 kSizeDropped = 13333; // off: size word 0
 
-// True once the process has its SIGTERM handler: from then on SIGTERM means "save and end".
-bool CatchesTerm(qint64 pid)
-{
-    const QByteArray status = readFile(u"/proc/%1/status"_s.arg(pid));
-    const qsizetype at = status.indexOf("SigCgt:");
-    return at >= 0 && (status.mid(at + 7, status.indexOf('\n', at) - at - 7).trimmed().toULongLong(nullptr, 16)
-                       >> (SIGTERM - 1)) & 1;
-}
-
-// The calendar process itself: `process` or, under strace, its child once it runs the calendar.
-qint64 CalendarPid(const QProcess &process, bool traced)
-{
-    if (!traced)
-        return process.processId();
-    const qint64 child =
-        readFile(u"/proc/%1/task/%1/children"_s.arg(process.processId())).trimmed().split(' ').value(0).toLongLong();
-    const bool calendar = QFileInfo(u"/proc/%1/exe"_s.arg(child)).symLinkTarget()
-        == QFileInfo(CalendarSandbox::executable(u"orvane"_s)).canonicalFilePath();
-    return calendar ? child : 0;
-}
-
 // Whether the process has a file open in `folder` other than `calendar`: its new calendar.
 bool WritesIn(qint64 pid, const QString &folder, const QString &calendar)
 {
@@ -80,10 +59,9 @@ protected:
         if (strace.isEmpty())
             sandbox.start(process);
         else
-            sandbox.startThrough(process, u"strace"_s,
-                                 strace + QStringList{u"--"_s, CalendarSandbox::executable(u"orvane"_s)});
+            sandbox.startThrough(process, u"strace"_s, strace);
         qint64 pid = 0;
-        EXPECT_TRUE(waitUntil([&] { return (pid = CalendarPid(process, !strace.isEmpty())) > 0 && CatchesTerm(pid); }))
+        EXPECT_TRUE(waitUntil([&] { return (pid = calendarPid(process, !strace.isEmpty())) > 0 && catchesTerm(pid); }))
             << process.readAllStandardError().constData();
         ::kill(static_cast<pid_t>(pid), SIGTERM);
         return pid;
@@ -95,7 +73,7 @@ protected:
         sandbox.setOptions(options);
         QProcess process;
         sandbox.start(process);
-        waitUntil([&] { return CatchesTerm(process.processId()); });
+        waitUntil([&] { return catchesTerm(process.processId()); });
         QElapsedTimer clock;
         clock.start();
         EXPECT_EQ(terminate(process), 0);
@@ -141,10 +119,7 @@ TEST_F(KillDuringSaveTest, KilledInEachStepOfTheSaveTheCalendarIsTheOldOrTheNewO
     for (const Step &step : steps) {
         SCOPED_TRACE(step.what);
         QProcess process;
-        const QString call = QString::fromLatin1(step.call);
-        const qint64 pid = StartAndTerminate(process, {u"-f"_s, u"-qq"_s, u"-o"_s, u"/dev/null"_s, u"-e"_s,
-                                                       u"trace="_s + call, u"-e"_s,
-                                                       u"inject="_s + call + u":delay_enter=500000"_s});
+        const qint64 pid = StartAndTerminate(process, straceDelaying(QString::fromLatin1(step.call), 500));
         ASSERT_TRUE(waitUntil([&] { return step.reached(pid) || process.state() == QProcess::NotRunning; }, 60000));
         ASSERT_EQ(process.state(), QProcess::Running) << "ended before the step was seen";
         ::kill(static_cast<pid_t>(pid), SIGKILL);

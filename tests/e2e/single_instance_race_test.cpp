@@ -1,18 +1,23 @@
 // Twenty starts of the calendar at the same moment: exactly one runs, the others end with 10.
 #include "calendar_process.h"
+#include "calendar_writer.h"
 #include "test_env.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace orvane;
 using namespace orvane::test;
 using namespace Qt::StringLiterals;
 
@@ -92,4 +97,37 @@ TEST(SingleInstanceRace, OfTwentySimultaneousStartsExactlyOneRunsWhateverLockWas
         ASSERT_NO_FATAL_FAILURE(StartAtOnce(sandbox, processes));
         ExpectExactlyOneRuns(processes);
     }
+}
+
+// An import that saves while a starting calendar has read the file but not yet taken the lock:
+// the calendar reads the file again once it holds the lock, and so keeps the imported events.
+TEST(SingleInstanceRace, AnImportBetweenTheCalendarsReadAndItsLockIsKept)
+{
+    if (QStandardPaths::findExecutable(u"strace"_s).isEmpty())
+        GTEST_SKIP() << "strace is not installed (scripts/deps installs it)";
+    CalendarSandbox sandbox;
+    ASSERT_TRUE(TestCalendar({{5, 11, u"Иван"_s}}).write(sandbox.calendarPath()));
+    // strace holds the calendar at the opening of the lock file for as long as the test likes.
+    const QString log = sandbox.path() + u"/strace.log"_s;
+    QProcess strace;
+    sandbox.startThrough(strace, u"strace"_s, straceDelaying(u"openat"_s, 600000, sandbox.lockPath(), log));
+    qint64 pid = 0;
+    const auto tasks = [&pid] {
+        return QDir(u"/proc/%1/task"_s.arg(pid)).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size();
+    };
+    // Held at the lock, its read of the calendar done: the thread that read it has ended.
+    ASSERT_TRUE(waitUntil([&] {
+        return (pid = calendarPid(strace, true)) > 0 && readFile(log).contains("orvane.lock") && tasks() == 1;
+    })) << readFile(log).constData();
+    QByteArray out;
+    ASSERT_EQ(sandbox.runCtl({u"import"_s, u"-"_s}, &out, nullptr,
+                             "<Orvane><Event name=\"imported\" category=\"Остальное\" month=\"6\" day=\"1\"/></Orvane>"),
+              0);
+    strace.kill(); // the calendar goes on without it, to its lock
+    ASSERT_TRUE(waitUntil([&] { return readFile(sandbox.lockPath()).startsWith(QByteArray::number(pid)); }));
+    ::kill(static_cast<pid_t>(pid), SIGTERM);
+    ASSERT_TRUE(waitUntil([&] { return !QFile::exists(sandbox.lockPath()); })) << "its lock goes last, after the save";
+    const CUser user = TestCalendar::read(sandbox.calendarPath());
+    EXPECT_EQ(namesOn(user, 6, 1), QStringList{u"imported"_s});
+    EXPECT_EQ(namesOn(user, 5, 11), QStringList{u"Иван"_s});
 }
