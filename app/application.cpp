@@ -24,9 +24,28 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 namespace orvane {
 
 namespace {
+
+// The last save. A failure is shown as any other when the user ends the program; when it is
+// ended from outside (SIGTERM, the end of the desktop session) nobody may be there to read a
+// message: the reason goes to standard error and into a desktop notification.
+int SaveAtTheEnd(CDataFile &document, const OrderlyEnd &orderlyEnd)
+{
+    const QString failure = document.SaveOrTellWhy();
+    if (failure.isEmpty())
+        return 0;
+    if (orderlyEnd.Requested()) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(failure));
+        NotifyDesktop(QCoreApplication::translate("MessageBox", "Календарь"), failure, Delivery::WaitForReceipt);
+    } else {
+        ShowMessage(failure);
+    }
+    return ExitCode::CalendarNotSaved;
+}
 
 const char *const kSecondInstance = QT_TRANSLATE_NOOP("Application", "Календарь может существовать только\n"
                                                "в единственном экземпляре!\n\n"
@@ -83,10 +102,8 @@ int RunApplication(int argc, char **argv)
         if (monitor.HasUpcomingDays())
             NotifyDesktop(monitor.windowTitle(), UpcomingDaysText(monitor.Days()));
         const bool open = !orderlyEnd.Requested() && monitor.exec() == QDialog::Accepted;
-        if (orderlyEnd.Requested() || (!open && !(options.GetOptions() & OptionBit::TrayIcon))) {
-            document.Save();
-            return 0;
-        }
+        if (orderlyEnd.Requested() || (!open && !(options.GetOptions() & OptionBit::TrayIcon)))
+            return SaveAtTheEnd(document, orderlyEnd);
         showOnStart = open;
     }
 
@@ -95,8 +112,7 @@ int RunApplication(int argc, char **argv)
     if (!orderlyEnd.Requested())
         window->exec();
     window.reset();
-    document.Save();
-    return 0;
+    return SaveAtTheEnd(document, orderlyEnd);
 }
 
 } // namespace orvane

@@ -113,12 +113,20 @@ int CDataFile::FinishLoad(const LoadResult &result, LoadFailure *failure)
 
 int CDataFile::Save()
 {
+    const QString failure = SaveOrTellWhy();
+    if (!failure.isEmpty())
+        ShowMessage(failure);
+    return failure.isEmpty() ? 1 : 0;
+}
+
+QString CDataFile::SaveOrTellWhy()
+{
     const QString path = GetFilePath();
     const SaveResult result = Write(path, m_options.GetOptions());
-    if (!result.ok)
-        ShowMessage(QCoreApplication::translate("DataFile", "Невозможно сохранить календарь\n%1\n\n%2")
-                        .arg(QDir::toNativeSeparators(path), result.reason));
-    return result.ok ? 1 : 0;
+    if (result.ok)
+        return {};
+    return QCoreApplication::translate("DataFile", "Невозможно сохранить календарь\n%1\n\n%2")
+        .arg(QDir::toNativeSeparators(path), result.reason);
 }
 
 LoadResult CDataFile::Read(const QString &path, const ReadContext &context)

@@ -37,6 +37,8 @@ public:
     int FinishLoad(const LoadResult &result, LoadFailure *failure = nullptr);
     // Writes the program's file atomically; a failure is shown. Returns 1 / 0.
     int Save();
+    // The same, the failure not shown but given: the message Save would show, empty when saved.
+    QString SaveOrTellWhy();
 
     // The same without messages, on any path. Read refuses what is not a regular file and a file
     // larger than kMaxFileSize. Between saves the file is read-only: Write takes away its write

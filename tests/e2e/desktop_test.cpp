@@ -6,8 +6,12 @@
 #include "test_env.h"
 
 #include <QFile>
+#include <QScopeGuard>
 
 #include <gtest/gtest.h>
+
+#include <sys/mount.h>
+#include <unistd.h>
 
 using namespace orvane::test;
 using namespace Qt::StringLiterals;
@@ -135,4 +139,27 @@ TEST_F(DesktopTest, BehindTheTrayIconTheWindowHidesShowsSurvivesAHostRestartAndC
     ASSERT_TRUE(WaitTrayIcon(true));
     EXPECT_EQ(terminate(process), 0);
     EXPECT_TRUE(Saved());
+}
+
+// The disk fills while the calendar runs; ended from outside, its save fails with nobody to
+// click a message: it says why on standard error and in a notification, and ends with 17.
+TEST_F(DesktopTest, AFailedSaveAtTheEndIsToldAndEndsWithItsOwnStatus)
+{
+    const QByteArray folder = QFile::encodeName(sandbox.dataDir());
+    if (::geteuid() != 0 || ::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=256k") != 0)
+        GTEST_SKIP() << "a small file system of its own needs root to mount";
+    const auto unmount = qScopeGuard([&] { ::umount2(folder.constData(), MNT_DETACH); });
+    ASSERT_TRUE(TestCalendar({{5, 11, u"Мария"_s}}).write(sandbox.calendarPath()));
+    const QByteArray before = readFile(sandbox.calendarPath());
+    sandbox.start(process);
+    ASSERT_TRUE(waitUntil([&] { return catchesTerm(process.processId()); }));
+    QFile filler(sandbox.dataDir() + u"/filler"_s);
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) > 0) {
+    }
+    EXPECT_EQ(terminate(process), 17);
+    const QString reason = u"Невозможно сохранить календарь\n%1\n\nНет места на диске"_s.arg(sandbox.calendarPath());
+    EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()).trimmed(), reason);
+    EXPECT_TRUE(waitUntil([&] { return desktop.recordedNotifications().contains(u"Нет места на диске"_s); }));
+    EXPECT_EQ(readFile(sandbox.calendarPath()), before);
 }

@@ -7,7 +7,13 @@
 
 namespace orvane {
 
-void NotifyDesktop(const QString &title, const QString &text)
+namespace {
+
+constexpr int kReceiptMs = 2000;
+
+} // namespace
+
+void NotifyDesktop(const QString &title, const QString &text, Delivery delivery)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -18,9 +24,12 @@ void NotifyDesktop(const QString &title, const QString &text)
     // app name, replaces id, icon, summary, body, actions, hints, timeout (the server's own)
     call << QStringLiteral("Orvane") << 0u << QStringLiteral("x-office-calendar") << title
          << text.trimmed().toHtmlEscaped() << QStringList() << QVariantMap() << -1;
-    // No answer is awaited: a missing service is no reason to hold up the monitor.
+    // A missing service is no reason to hold up the monitor.
     call.setAutoStartService(true);
-    bus.send(call);
+    if (delivery == Delivery::WaitForReceipt)
+        bus.call(call, QDBus::Block, kReceiptMs);
+    else
+        bus.send(call);
 }
 
 } // namespace orvane

@@ -6,7 +6,10 @@ namespace orvane {
 
 // Sends one desktop notification through the freedesktop notification service on the session
 // bus; the text is plain (escaped for servers that read markup). Without a session bus or a
-// notification service nothing happens and nothing is said.
-void NotifyDesktop(const QString &title, const QString &text);
+// notification service nothing happens and nothing is said. No answer is awaited, unless the
+// program is about to end: then the service's receipt (not the user) is waited for a moment, so
+// that the notification leaves before the program does.
+enum class Delivery { Send, WaitForReceipt };
+void NotifyDesktop(const QString &title, const QString &text, Delivery delivery = Delivery::Send);
 
 } // namespace orvane
