@@ -8,8 +8,15 @@
 #include <QTemporaryDir>
 
 #include <optional>
+#include <ostream>
 #include <vector>
 #include <utility>
+
+// GoogleTest prints a QString's characters one by one in hex; this prints its text.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace orvane::test {
 
