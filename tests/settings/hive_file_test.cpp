@@ -82,10 +82,8 @@ TEST(HiveFileTest, EveryValueSurvivesSerializeAndParseAndNamesTheSyntaxCannotHol
     const QByteArray text = hive.Serialize();
     const HiveFile reread = HiveFile::Parse(text);
     EXPECT_EQ(reread.SkippedLines(), 0) << text.constData();
-    for (const auto &[name, value] : entries) {
-        ASSERT_TRUE(reread.Find(kKey, name)) << qPrintable(name);
-        EXPECT_EQ(*reread.Find(kKey, name), value) << qPrintable(name);
-    }
+    for (const auto &[name, value] : entries)
+        EXPECT_TRUE(reread.Find(kKey, name) && *reread.Find(kKey, name) == value) << qPrintable(name);
     EXPECT_EQ(*reread.Find(u"HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvane [1]"_s, u"x"_s), RegistryValue::Dword(1));
     EXPECT_EQ(reread.Serialize(), text);
 }
