@@ -47,6 +47,7 @@ TEST_F(RegistryStoreTest, WritesCreateTheKeyAndDeletesRemoveOnlyTheValue)
     m_store.DeleteValue(u"Orvane"_s, u"PositionY"_s);
     EXPECT_EQ(Hive(), kHeader + kOrvaneKey) << "the key stays";
     EXPECT_EQ(m_store.KeyExists(kRootCurrentUser, u"SOFTWARE\\x"_s), 1) << "parent keys are implied";
+    EXPECT_EQ(m_store.KeyExists(kRootCurrentUser, u"SOFT\\x"_s), 0) << "a key's name, not a part of it";
 
     m_store.m_strCompany = u"Vendor"_s;
     ASSERT_EQ(m_store.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, 1), 1);
@@ -54,20 +55,24 @@ TEST_F(RegistryStoreTest, WritesCreateTheKeyAndDeletesRemoveOnlyTheValue)
 }
 
 // Values are read as text into a 256-byte buffer, Windows-1251 for strings: larger ones cannot be
-// read. Numbers are read from the text's start like atol, held to the 32-bit range.
+// read. Numbers are read from the text's start like atol, held to the 32-bit range. The hive is
+// as registry editors write it: a byte-order mark, CRLF, a comment, spaces, continued hex lines,
+// upper case, and a key again in other case, whose later lines win.
 TEST_F(RegistryStoreTest, ConvertsEachValueTypeToTextThatFitsTheReadBufferAndNumbersLikeAtol)
 {
     const QString fits(255, u'Ж');
     test::writeFile(m_dirs.hivePath(),
-                    kHeader + kOrvaneKey + "\"Dword\"=dword:00000007\n\"Negative\"=dword:ffffffff\n"
-                    "\"Binary\"=hex:01,02\n\"Expand\"=hex(2):25,00,54,00,4d,00,50,00,25,00,00,00\n"
+                    "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n\r\n; by hand\r\n" + kOrvaneKey
+                    + "\"Dword\" = DWORD:0000000D\r\n\"Negative\"=dword:ffffffff\n@=\"Календарь\"\r\n"
+                    "\"Binary\"=hex:01,\\\r\n  02\n\"Expand\"=hex(2):25,00,54,00,4d,00,50,00,25,00,00,00\n"
                     "\"Multi\"=hex(7):61,00,00,00,00,00\n\"Qword\"=hex(b):01,00,00,00,00,00,00,00\n"
                     "\"Fits\"=\"" + fits.toUtf8() + "\"\n\"TooLong\"=\"" + fits.toUtf8() + "1\"\n"
                     "\"Blob256\"=hex:" + QByteArray("00,").repeated(255) + "00\n"
-                    "\"Blob257\"=hex:" + QByteArray("00,").repeated(256) + "00\n");
+                    "\"Blob257\"=hex:" + QByteArray("00,").repeated(256) + "00\n"
+                    "[hkey_current_user\\software\\orvane]\n\"dword\"=dword:00000007\n");
     const std::tuple<QString, int, QString> cases[] = {
-        {u"Dword"_s, 1, u"7"_s}, {u"Negative"_s, 1, u"-1"_s}, {u"Binary"_s, 0, u"Binary data"_s},
-        {u"Expand"_s, 1, u"%TMP%"_s}, {u"Multi"_s, 0, u"Can't convert to string"_s},
+        {u"Dword"_s, 1, u"7"_s}, {QString(), 1, u"Календарь"_s}, {u"Negative"_s, 1, u"-1"_s},
+        {u"Binary"_s, 0, u"Binary data"_s}, {u"Expand"_s, 1, u"%TMP%"_s}, {u"Multi"_s, 0, u"Can't convert to string"_s},
         {u"Qword"_s, 0, u"Can't convert to string"_s}, {u"Fits"_s, 1, fits}, {u"TooLong"_s, 0, u"before"_s},
         {u"Blob256"_s, 0, u"Binary data"_s}, {u"Blob257"_s, 0, u"before"_s}, {u"Missing"_s, 0, u"before"_s},
     };
