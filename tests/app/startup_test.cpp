@@ -1,10 +1,6 @@
-#include "app/calendar_loader.h"
 #include "app/command_line.h"
 #include "app/platform_checks.h"
-#include "settings/option_flags.h"
-#include "settings/registry_store.h"
 #include "store/broken_copy.h"
-#include "store/data_file.h"
 
 #include "test_env.h"
 
@@ -34,17 +30,4 @@ TEST(Startup, SwitchesScreenDepthsAndBrokenCopyNames)
     EXPECT_EQ(first, sandbox.calendarPath() + u".broken-20261206-210509"_s);
     test::writeFile(first, "x");
     EXPECT_EQ(BrokenCopyPath(sandbox.calendarPath(), when), first + u"-2"_s) << "never overwrites a copy";
-}
-
-// A broken calendar is left as it is unless the user agrees to replace it.
-TEST(Startup, ABrokenCalendarStaysWhenTheUserSaysNo)
-{
-    test::SandboxDirs sandbox;
-    test::ScopedEnv answer("ORVANE_AUTO_ANSWER", "no");
-    CRegistryStore registry;
-    COptionFlags options(registry);
-    CDataFile document(options);
-    test::writeFile(sandbox.calendarPath(), "ORVANE broken beyond repair");
-    EXPECT_EQ(LoadOrCreateCalendar(document), LoadOutcome::Refused);
-    EXPECT_EQ(test::readFile(sandbox.calendarPath()), "ORVANE broken beyond repair");
 }

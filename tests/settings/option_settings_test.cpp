@@ -49,6 +49,7 @@ TEST(OptionSettingsTest, AutostartQuotesAnyPathAndSwitchedOffLeavesNothing)
     EXPECT_EQ(validate.exitCode(), 0);
     EXPECT_EQ(validate.readAllStandardOutput(), QByteArray()) << "no warnings either";
 
+    settings.Apply(COptionSettings::Rows().front().nStringId, 0); // a group's row, with no bit to change
     for (int i = 0; i < 2; ++i) { // switching off what is not there harms nothing
         settings.Apply(COptionSettings::kAutostartId, 0);
         EXPECT_EQ(flags.GetOptions(), COptionFlags::kDefaultOptions & ~OptionBit::Autostart);

@@ -60,22 +60,15 @@ TEST(OptionTreeModelTest, ClicksSwitchRadiosOffFirstAndFlipChecks)
     EXPECT_EQ(runs.Click(On(runs, 6)), (Changes{{5, 0}, {6, 1}}));
 }
 
-TEST(OptionTreeModelTest, APartlyShownRowIsNeitherHitNorDrawn)
+TEST(OptionTreeModelTest, APartlyShownRowIsNeitherHitNorDrawnAndKeysKeepTheCursorInView)
 {
     COptionTreeModel tree = Tree(kSettingsLike, 11, 10); // room for 11 rows and 10 pixels of the twelfth
     EXPECT_EQ(tree.HitTest(On(tree, 10)), 10);
     EXPECT_EQ(std::pair(tree.IsRowShown(10), tree.IsRowShown(11)), std::pair(true, false));
     EXPECT_EQ(tree.Click(QPoint(On(tree, 11).x(), tree.RowRect(11).top() + 3)), Changes{});
-    // Beside a row's text, or above the view once scrolled, nothing is hit either.
+    // Beside a row's text nothing is hit either.
     EXPECT_EQ(tree.HitTest(QPoint(tree.RowRect(1).right() + 5, On(tree, 1).y())), -1);
-    tree.ScrollTo(2);
-    EXPECT_EQ(tree.HitTest(QPoint(30, 1)), -1);
-    EXPECT_EQ(tree.HitTest(On(tree, 2)), 2);
-}
 
-TEST(OptionTreeModelTest, KeysMoveTheCursorAndKeepItInView)
-{
-    COptionTreeModel tree = Tree(kSettingsLike, 11);
     // Each key with the cursor and scroll position it leaves.
     const std::tuple<OptionKey, bool, int, int> steps[] = {
         {OptionKey::Up, false, 0, 0},     {OptionKey::PageDown, false, 10, 0}, {OptionKey::Down, false, 11, 1},
@@ -92,6 +85,8 @@ TEST(OptionTreeModelTest, KeysMoveTheCursorAndKeepItInView)
         EXPECT_EQ(std::pair(tree.Current(), tree.ScrollPosition()), std::pair(current, scroll));
     }
     EXPECT_EQ(tree.KeyDown(OptionKey::Space, false), (Changes{{14, 1}}));
+    EXPECT_EQ(tree.HitTest(QPoint(30, 1)), -1) << "above the view once scrolled";
+    EXPECT_EQ(tree.HitTest(On(tree, 4)), 4);
 }
 
 } // namespace

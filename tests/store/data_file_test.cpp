@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,11 +48,6 @@ QByteArray FileWithSlot(int slot, int count, qint32 month, qint32 day)
     for (int i = 0; i < count; ++i)
         b.event(month, "n" + QByteArray::number(i), "", day);
     return b.emptySlots(366 - slot - 1);
-}
-
-QByteArray FileWithUsers(qint32 users)
-{
-    return ByteBuilder().header(2, users).defaultUserFields().emptySlots(366);
 }
 
 class DataFileTest : public ::testing::Test {
@@ -107,8 +101,8 @@ TEST_F(DataFileTest, HeadersSlotCountsAndDatesAreChecked)
         {DefaultCalendar(0x1D), LoadFailure::BadSizeWord}, {DefaultCalendar(0x01), LoadFailure::BadSizeWord},
         {DefaultCalendar(0), LoadFailure::None}, {DefaultCalendar(12), LoadFailure::None, 12},
         {DefaultCalendar(0x12), LoadFailure::None, 2, true}, {DefaultCalendar(0x1C), LoadFailure::None, 12, true},
-        {FileWithUsers(0), LoadFailure::BadUserCount}, {FileWithUsers(101), LoadFailure::BadUserCount},
-        {FileWithUsers(100), LoadFailure::None}, {DefaultCalendar().chopped(1), LoadFailure::UnexpectedEnd},
+        {DefaultCalendar(2, 0), LoadFailure::BadUserCount}, {DefaultCalendar(2, 101), LoadFailure::BadUserCount},
+        {DefaultCalendar(2, 100), LoadFailure::None}, {DefaultCalendar().chopped(1), LoadFailure::UnexpectedEnd},
         {FileWithSlot(10, 40, 1, 11), LoadFailure::None}, {FileWithSlot(10, 41, 1, 11), LoadFailure::BadSlotCount},
         {FileWithSlot(10, -1, 1, 11), LoadFailure::BadSlotCount}, {FileWithSlot(4, 1, 0, 5), LoadFailure::None},
         {FileWithSlot(4, 1, 5, 40), LoadFailure::None}, {FileWithSlot(4, 1, 0, 0), LoadFailure::BadDate},
@@ -163,20 +157,6 @@ TEST_F(DataFileTest, SavesLeaveTheFileReadOnlyAndFailuresAreToldWithTheirReason)
     }
     EXPECT_EQ(messages.texts, QStringList{u"Невозможно открыть календарь.\n%1\n\nНет прав на чтение файла."_s.arg(
                                   QDir::toNativeSeparators(Path()))});
-}
-
-// A file system of its own, two pages large: full once the calendar and another file are on it.
-TEST_F(DataFileTest, OnAFullFileSystem)
-{
-    const QByteArray mountPoint = QFile::encodeName(dir.path());
-    if (::geteuid() != 0 || ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=8k") != 0)
-        GTEST_SKIP() << "mounting a tmpfs needs root; WhenTheFileMayGrowNoFurther covers the unprivileged case";
-    const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
-    ASSERT_NO_FATAL_FAILURE(StartIn(dir.path()));
-    test::writeFile(dir.path() + u"/filler"_s, "f");
-    doc.m_user.m_strName = u"новое имя"_s;
-    ExpectTheSaveRefusedWith(u"Нет места на диске"_s);
-    EXPECT_EQ(registry.WriteString(u"Orvane"_s, u"Note"_s, u"x"_s), 0) << "nor is the hive written";
 }
 
 // The kernel's limit on the size of a file this process writes: a full disk for the unprivileged.
