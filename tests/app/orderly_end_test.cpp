@@ -10,10 +10,8 @@
 
 #include <csignal>
 
+using namespace orvane;
 using namespace Qt::Literals::StringLiterals;
-
-namespace orvane {
-namespace {
 
 // A dialog that keeps itself open against Esc and Cancel.
 class StubbornDialog : public QDialog {
@@ -50,6 +48,3 @@ TEST(OrderlyEndTest, SigtermClosesMenusThenTheDialogsInnermostFirstAsCancelThenE
     EXPECT_EQ(ended, (QStringList{u"menu=closed"_s, u"question=No"_s, u"stubborn=0"_s, u"later=0"_s, u"main=1"_s}));
     EXPECT_TRUE(end.Requested());
 }
-
-} // namespace
-} // namespace orvane

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace orvane;
 using namespace Qt::Literals::StringLiterals;
-
-namespace orvane {
-namespace {
 
 const QString kKey = u"HKEY_CURRENT_USER\\SOFTWARE\\Orvane"_s;
 const QByteArray kHeader = "Windows Registry Editor Version 5.00\n\n";
@@ -63,6 +61,3 @@ TEST(HiveFileTest, EveryValueSurvivesSerializeAndParseAndNamesTheSyntaxCannotHol
         EXPECT_TRUE(reread.Find(kKey, name) && *reread.Find(kKey, name) == value) << qPrintable(name);
     EXPECT_EQ(reread.Serialize(), text);
 }
-
-} // namespace
-} // namespace orvane

@@ -9,10 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace orvane;
 using namespace Qt::Literals::StringLiterals;
-
-namespace orvane {
-namespace {
 
 TEST(OptionFlagsTest, TheFirstSpanBitDecidesTheNoticeDays)
 {
@@ -57,6 +55,3 @@ TEST(OptionSettingsTest, AutostartQuotesAnyPathAndSwitchedOffLeavesNothing)
         EXPECT_FALSE(QFileInfo::exists(CAutostart::DesktopEntryPath()));
     }
 }
-
-} // namespace
-} // namespace orvane

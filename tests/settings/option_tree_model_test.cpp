@@ -4,14 +4,8 @@
 
 #include <functional>
 
+using namespace orvane;
 using namespace Qt::Literals::StringLiterals;
-
-namespace orvane {
-
-void PrintTo(const OptionChange &change, std::ostream *os)
-{
-    *os << "{" << change.nId << ", " << change.nState << "}";
-}
 
 namespace {
 
@@ -90,4 +84,3 @@ TEST(OptionTreeModelTest, APartlyShownRowIsNeitherHitNorDrawnAndKeysKeepTheCurso
 }
 
 } // namespace
-} // namespace orvane

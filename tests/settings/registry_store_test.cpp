@@ -10,10 +10,8 @@
 
 #include <limits>
 
+using namespace orvane;
 using namespace Qt::Literals::StringLiterals;
-
-namespace orvane {
-namespace {
 
 const QByteArray kHeader = "Windows Registry Editor Version 5.00\n\n";
 const QByteArray kOrvaneKey = "[HKEY_CURRENT_USER\\SOFTWARE\\Orvane]\n";
@@ -135,6 +133,3 @@ TEST_F(RegistryStoreTest, TheHivePathFollowsTheEnvironmentOnEveryCall)
     test::writeFile(m_dirs.path() + u"/.config"_s, "a file where a folder should be");
     EXPECT_EQ(m_store.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, 1), 0);
 }
-
-} // namespace
-} // namespace orvane

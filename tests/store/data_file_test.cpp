@@ -3,12 +3,10 @@
 #include "store/data_file.h"
 
 #include "byte_builder.h"
-#include "event_maker.h"
 #include "test_env.h"
 
 #include <QDir>
 #include <QFile>
-#include <QScopeGuard>
 
 #include <gtest/gtest.h>
 
@@ -53,12 +51,12 @@ QByteArray FileWithSlot(int slot, int count, qint32 month, qint32 day)
 class DataFileTest : public ::testing::Test {
 protected:
     static QString Path() { return CDataFile::GetFilePath(); }
-    // The calendar and the hive in `folder`, which another user may pass through, and a saved calendar.
-    void StartIn(const QString &folder)
+    // The calendar and the hive in a folder another user may pass through, and a saved calendar.
+    void SetUp() override
     {
-        ::chmod(QFile::encodeName(folder).constData(), 0711);
-        env.set("ORVANE_DATA_DIR", QFile::encodeName(folder + u"/data"_s));
-        env.set("XDG_CONFIG_HOME", QFile::encodeName(folder + u"/config"_s));
+        ::chmod(QFile::encodeName(dir.path()).constData(), 0711);
+        env.set("ORVANE_DATA_DIR", QFile::encodeName(dir.path() + u"/data"_s));
+        env.set("XDG_CONFIG_HOME", QFile::encodeName(dir.path() + u"/config"_s));
         ASSERT_EQ(doc.Save(), 1);
     }
     void ExpectTheSaveRefusedWith(const QString &reason, bool unprivileged = false)
@@ -127,8 +125,6 @@ TEST_F(DataFileTest, FilledStoreRoundTripsByteForByte)
     doc.m_user.SetCategories({u"День рождения"_s, QString(300, u'к')});
     doc.m_user.m_strPassword = u"секрет"_s;
     doc.m_user.m_nRights = -7;
-    for (const QString &notes : {QString(), u"ж"_s, QString(255, u'ж'), QString(255, u'ж')}) // no month: stays put
-        doc.m_user.Slot(200).AddTail(test::MakeEvent(0, 1, u"Заметка"_s, notes));
     const QByteArray first = doc.Serialize(COptionFlags::kDefaultOptions);
     CDataFile loaded(options);
     ASSERT_TRUE(loaded.Parse(first, kMay10).ok());
@@ -140,7 +136,6 @@ TEST_F(DataFileTest, FilledStoreRoundTripsByteForByte)
 // the user is told why, and nothing is left beside it.
 TEST_F(DataFileTest, SavesLeaveTheFileReadOnlyAndFailuresAreToldWithTheirReason)
 {
-    ASSERT_NO_FATAL_FAILURE(StartIn(dir.path()));
     ::chmod(QFile::encodeName(Path()).constData(), 0640);
     ASSERT_EQ(doc.Save(), 1) << "a read-only calendar is saved over";
     EXPECT_EQ(ModeOf(Path()), 0440u) << "only the write bits go";
@@ -162,20 +157,15 @@ TEST_F(DataFileTest, SavesLeaveTheFileReadOnlyAndFailuresAreToldWithTheirReason)
 // The kernel's limit on the size of a file this process writes: a full disk for the unprivileged.
 TEST_F(DataFileTest, WhenTheFileMayGrowNoFurther)
 {
-    ASSERT_NO_FATAL_FAILURE(StartIn(dir.path()));
     ASSERT_TRUE(doc.Parse(test::FullCalendar(), kMay10).ok()); // 4.6 MB to save
-    {
-        rlimit saved{};
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        const auto handler = std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of killing us
-        const auto restore = qScopeGuard([&] {
-            ::setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, handler);
-        });
-        const rlimit limit{256 * 1024, saved.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        ExpectTheSaveRefusedWith(u"Файл превысил допустимый размер"_s);
-    }
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN); // the write fails instead of killing us
+    const rlimit limit{256 * 1024, saved.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ExpectTheSaveRefusedWith(u"Файл превысил допустимый размер"_s);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
     EXPECT_EQ(doc.Save(), 1);
     EXPECT_TRUE(test::readFile(Path()) == test::FullCalendar());
 }
