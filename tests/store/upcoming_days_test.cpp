@@ -18,7 +18,7 @@ CEventRecord &Add(CUser &user, int year, int month, int day, const QString &name
 
 } // namespace
 
-TEST(UpcomingDays, AYearAheadSharesTheEndOfFebruaryByTheEventsOwnDates)
+TEST(UpcomingDays, AYearAheadSharesTheEndOfFebruaryByTheEventsOwnDatesInHeadingsWithPlurals)
 {
     // Placed for 2027 (common): slot 59 holds 1 March and 29 February. Walking into 2028 (leap).
     CUser user;
@@ -36,11 +36,8 @@ TEST(UpcomingDays, AYearAheadSharesTheEndOfFebruaryByTheEventsOwnDates)
     Add(user, 2028, 2, 29, u"високосный"_s);
     EXPECT_EQ(UpcomingDaysText(FindUpcomingDays(user, QDate(2028, 3, 2), 366)),
               u"Через 364 дня: 29, Февраль (Четверг).\n  високосный\n  март\n"_s);
-}
 
-// The plural after the number goes by its last two digits.
-TEST(UpcomingDays, HeadingsTakeThePluralOfTheirNumber)
-{
+    // The plural after the number goes by its last two digits.
     for (const auto &[offset, heading] : {std::pair{11, u"Через 11 дней:"_s}, std::pair{101, u"Через 101 день:"_s},
                                           std::pair{112, u"Через 112 дней:"_s}, std::pair{122, u"Через 122 дня:"_s}})
         EXPECT_EQ(UpcomingHeading(offset), heading);
