@@ -14,9 +14,8 @@ using namespace Qt::Literals::StringLiterals;
 
 TEST(OptionFlagsTest, TheFirstSpanBitDecidesTheNoticeDays)
 {
-    for (const auto &[options, days] : {std::pair{0x0180u, 1}, std::pair{0x0300u, 3}, std::pair{0x0E00u, 5},
-                                        std::pair{0x0C00u, 7}, std::pair{0x0800u, 10}, std::pair{0x0000u, 7},
-                                        std::pair{0x307Fu, 7}})
+    const std::pair<quint32, int> spans[] = {{0x0180, 1}, {0x0300, 3}, {0x0E00, 5}, {0x0C00, 7}, {0x0800, 10}, {0, 7}, {0x307F, 7}};
+    for (const auto &[options, days] : spans)
         EXPECT_EQ(COptionFlags::MonitorDaysOf(options), days) << options;
 }
 

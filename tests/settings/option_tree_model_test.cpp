@@ -39,22 +39,7 @@ QPoint On(const COptionTreeModel &tree, int index)
     return tree.RowRect(index).center();
 }
 
-TEST(OptionTreeModelTest, ClicksSwitchRadiosOffFirstAndFlipChecks)
-{
-    COptionTreeModel tree = Tree(kSettingsLike, 20);
-    EXPECT_EQ(tree.Click(On(tree, 10)), Changes{}) << "the radio that is on";
-    EXPECT_EQ(tree.Click(On(tree, 8)), (Changes{{10, 0}, {8, 1}}));
-    EXPECT_EQ(tree.Click(On(tree, 11)), (Changes{{8, 0}, {11, 1}})) << "the radio going off comes first, above or below";
-    EXPECT_EQ(tree.Click(On(tree, 13)), (Changes{{13, 0}}));
-    EXPECT_EQ(tree.Click(On(tree, 6)), Changes{}) << "a group changes nothing";
-    EXPECT_EQ(tree.Current(), 6) << "but takes the cursor";
-
-    COptionTreeModel runs = Tree(u"RrcRgRr", 10); // runs separated by a check or a group are independent
-    EXPECT_EQ(runs.Click(On(runs, 1)), (Changes{{0, 0}, {1, 1}}));
-    EXPECT_EQ(runs.Click(On(runs, 6)), (Changes{{5, 0}, {6, 1}}));
-}
-
-TEST(OptionTreeModelTest, APartlyShownRowIsNeitherHitNorDrawnAndKeysKeepTheCursorInView)
+TEST(OptionTreeModelTest, KeysKeepTheCursorInViewAndClicksSwitchRadiosOffFirstButNotOnAPartlyShownRow)
 {
     COptionTreeModel tree = Tree(kSettingsLike, 11, 10); // room for 11 rows and 10 pixels of the twelfth
     EXPECT_EQ(tree.HitTest(On(tree, 10)), 10);
@@ -64,13 +49,12 @@ TEST(OptionTreeModelTest, APartlyShownRowIsNeitherHitNorDrawnAndKeysKeepTheCurso
     EXPECT_EQ(tree.HitTest(QPoint(tree.RowRect(1).right() + 5, On(tree, 1).y())), -1);
 
     // Each key with the cursor and scroll position it leaves.
+    using enum OptionKey;
     const std::tuple<OptionKey, bool, int, int> steps[] = {
-        {OptionKey::Up, false, 0, 0},     {OptionKey::PageDown, false, 10, 0}, {OptionKey::Down, false, 11, 1},
-        {OptionKey::PageDown, false, 14, 4}, {OptionKey::PageUp, false, 4, 4}, {OptionKey::Up, false, 3, 3},
-        {OptionKey::Down, true, 3, 4},    {OptionKey::Up, true, 3, 3},         {OptionKey::Home, false, 0, 0},
-        {OptionKey::End, false, 14, 4},   {OptionKey::Home, false, 0, 0},      {OptionKey::PageUp, false, 0, 0},
-        {OptionKey::End, false, 14, 4},   {OptionKey::PageDown, false, 14, 4}, {OptionKey::End, false, 14, 4},
-        {OptionKey::Down, false, 14, 4},
+        {Up, false, 0, 0},      {PageDown, false, 10, 0}, {Down, false, 11, 1},  {PageDown, false, 14, 4},
+        {PageUp, false, 4, 4},  {Up, false, 3, 3},        {Down, true, 3, 4},    {Up, true, 3, 3},
+        {Home, false, 0, 0},    {PageUp, false, 0, 0},    {End, false, 14, 4},   {PageDown, false, 14, 4},
+        {End, false, 14, 4},    {Down, false, 14, 4},
     };
     for (size_t i = 0; i < std::size(steps); ++i) {
         SCOPED_TRACE(i);
@@ -81,6 +65,17 @@ TEST(OptionTreeModelTest, APartlyShownRowIsNeitherHitNorDrawnAndKeysKeepTheCurso
     EXPECT_EQ(tree.KeyDown(OptionKey::Space, false), (Changes{{14, 1}}));
     EXPECT_EQ(tree.HitTest(QPoint(30, 1)), -1) << "above the view once scrolled";
     EXPECT_EQ(tree.HitTest(On(tree, 4)), 4);
+
+    // Clicks: a radio going on switches the one that was on off first, above it or below.
+    EXPECT_EQ(tree.Click(On(tree, 10)), Changes{}) << "the radio that is on";
+    EXPECT_EQ(tree.Click(On(tree, 8)), (Changes{{10, 0}, {8, 1}}));
+    EXPECT_EQ(tree.Click(On(tree, 11)), (Changes{{8, 0}, {11, 1}}));
+    EXPECT_EQ(tree.Click(On(tree, 13)), (Changes{{13, 0}}));
+    EXPECT_EQ(tree.Click(On(tree, 6)), Changes{}) << "a group changes nothing";
+    EXPECT_EQ(tree.Current(), 6) << "but takes the cursor";
+    COptionTreeModel runs = Tree(u"RrcRgRr", 10); // runs separated by a check or a group are independent
+    EXPECT_EQ(runs.Click(On(runs, 1)), (Changes{{0, 0}, {1, 1}}));
+    EXPECT_EQ(runs.Click(On(runs, 6)), (Changes{{5, 0}, {6, 1}}));
 }
 
 } // namespace

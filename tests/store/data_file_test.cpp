@@ -50,13 +50,11 @@ QByteArray FileWithSlot(int slot, int count, qint32 month, qint32 day)
 
 class DataFileTest : public ::testing::Test {
 protected:
-    static QString Path() { return CDataFile::GetFilePath(); }
+    QString Path() const { return dir.calendarPath(); }
     // The calendar and the hive in a folder another user may pass through, and a saved calendar.
     void SetUp() override
     {
         ::chmod(QFile::encodeName(dir.path()).constData(), 0711);
-        env.set("ORVANE_DATA_DIR", QFile::encodeName(dir.path() + u"/data"_s));
-        env.set("XDG_CONFIG_HOME", QFile::encodeName(dir.path() + u"/config"_s));
         ASSERT_EQ(doc.Save(), 1);
     }
     void ExpectTheSaveRefusedWith(const QString &reason, bool unprivileged = false)
@@ -75,8 +73,7 @@ protected:
         messages.texts.clear();
     }
 
-    test::ScopedEnv env;
-    QTemporaryDir dir;
+    test::SandboxDirs dir;
     test::MessageRecorder messages;
     CRegistryStore registry;
     COptionFlags options{registry};
@@ -112,24 +109,10 @@ TEST_F(DataFileTest, HeadersSlotCountsAndDatesAreChecked)
         EXPECT_EQ(parsed.Parse(c.bytes, kMay10).failure, c.failure);
         if (c.failure == LoadFailure::None) {
             EXPECT_EQ(std::pair(parsed.m_nScale, parsed.m_bLarge), std::pair(c.scale, c.large));
+            const QByteArray sizeWord = ByteBuilder().u16(static_cast<quint16>(c.large ? c.scale | 0x10 : c.scale));
+            EXPECT_EQ(parsed.Serialize(COptionFlags::kDefaultOptions).mid(19, 2), sizeWord) << "written back";
         }
     }
-}
-
-// Every field of the file is read back as written, and written again byte for byte.
-TEST_F(DataFileTest, FilledStoreRoundTripsByteForByte)
-{
-    doc.m_nScale = 6;
-    doc.m_bLarge = true;
-    doc.m_aReserved = {1, -2, 3, 0x7FFFFFFF};
-    doc.m_user.SetCategories({u"День рождения"_s, QString(300, u'к')});
-    doc.m_user.m_strPassword = u"секрет"_s;
-    doc.m_user.m_nRights = -7;
-    const QByteArray first = doc.Serialize(COptionFlags::kDefaultOptions);
-    CDataFile loaded(options);
-    ASSERT_TRUE(loaded.Parse(first, kMay10).ok());
-    EXPECT_TRUE(loaded.m_user == doc.m_user);
-    EXPECT_EQ(loaded.Serialize(COptionFlags::kDefaultOptions), first);
 }
 
 // Saves the file system refuses, half way or at once: the old calendar stays whole with its mode,
