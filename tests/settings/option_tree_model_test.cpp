@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 using namespace orvane;
 using namespace Qt::Literals::StringLiterals;
 
@@ -18,12 +16,12 @@ COptionTreeModel Tree(QStringView spec, int rows, int extra = 0)
 {
     COptionTreeModel tree;
     for (int i = 0; i < spec.size(); ++i) {
-        const int on = spec[i].isUpper() ? 1 : 0;
         if (spec[i] == u'g')
             tree.AddGroup(u"group"_s, 0, 0);
+        else if (spec[i].toLower() == u'c')
+            tree.AddCheck(u"item"_s, spec[i].isUpper(), 1, i);
         else
-            std::invoke(spec[i].toLower() == u'c' ? &COptionTreeModel::AddCheck : &COptionTreeModel::AddRadio, tree,
-                        u"item"_s, on, 1, i);
+            tree.AddRadio(u"item"_s, spec[i].isUpper(), 1, i);
     }
     tree.SetScrollBarWidth(16);
     tree.SetClientSize(QSize(300, 2 * COptionTreeModel::kBorder + rows * COptionTreeModel::kRowHeight + extra));

@@ -33,7 +33,6 @@ protected:
 
 TEST_F(RegistryStoreTest, WritesCreateTheKeyAndDeletesRemoveOnlyTheValue)
 {
-    EXPECT_EQ(m_store.KeyExists(kRootCurrentUser, u"SOFTWARE\\Orvane\\OptionsFlag"_s), 0);
     ASSERT_EQ(m_store.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, 13335), 1);
     // Names ignore case: the value keeps its first spelling.
     ASSERT_EQ(m_store.SetIntValue(kRootCurrentUser, u"software\\ORVANE\\optionsflag"_s, 2), 1);
@@ -104,8 +103,6 @@ TEST_F(RegistryStoreTest, ADamagedHiveKeepsItsGoodValuesAndIsWrittenAnewOnTheNex
                                                       "\"Run\"=\"C:\\Program Files\"\n" // an unescaped backslash
                                                       "\"OrvanePositionX\"=\"120\"\n";
     test::writeFile(m_dirs.hivePath(), damaged);
-    m_store.DeleteValue(u"Orvane"_s, u"Missing"_s);
-    EXPECT_EQ(Hive(), damaged) << "deleting nothing writes nothing";
 
     ASSERT_EQ(m_store.WriteInt(u"Orvane"_s, u"PositionY"_s, 7), 1);
     EXPECT_EQ(Hive(), kHeader + kOrvaneKey + "\"OptionsFlag\"=\"13333\"\n\"OrvanePositionX\"=\"120\"\n\"PositionY\"=\"7\"\n");

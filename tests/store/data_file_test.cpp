@@ -68,9 +68,8 @@ protected:
         EXPECT_TRUE(test::readFile(Path()) == old) << "the old calendar is whole";
         EXPECT_EQ(ModeOf(Path()), mode) << "and has its mode again";
         const QString text = u"Невозможно сохранить календарь\n%1\n\n%2"_s.arg(QDir::toNativeSeparators(Path()), reason);
-        EXPECT_EQ(messages.texts, QStringList{text});
+        EXPECT_EQ(std::exchange(messages.texts, {}), QStringList{text});
         EXPECT_EQ(QFileInfo(Path()).dir().entryList(QDir::Files), QStringList{u"orvane.orvd"_s}) << "nothing is left";
-        messages.texts.clear();
     }
 
     test::SandboxDirs dir;
