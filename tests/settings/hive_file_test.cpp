@@ -16,17 +16,18 @@ TEST(HiveFileTest, PassesOverMalformedLinesAndKeepsTheRest)
                             "\"Value\"=-", "\"Value\"=dword:123456789", "\"Value\"=dword:", "\"Value\"=hex:1,2g",
                             "\"Value\"=hex:100", "\"Value\"=hex(x):00", "Value=\"unquoted name\"",
                             "\"Value\"=\"\xFF\xFE invalid UTF-8\""}) {
-        const HiveFile hive = HiveFile::Parse(kHeader + kKeyLine + "\"Before\"=dword:1\n" + bad + "\n\"After\"=\"2\"\n");
+        const HiveFile hive = HiveFile::Parse(kHeader + kKeyLine + "\"A\"=dword:1\n" + bad + "\n\"B\"=\"2\"\n");
         EXPECT_EQ(hive.SkippedLines(), 1) << bad;
-        EXPECT_TRUE(hive.Find(kKey, u"Before"_s) && hive.Find(kKey, u"After"_s) && !hive.Find(kKey, u"Value"_s)) << bad;
+        EXPECT_TRUE(hive.Find(kKey, u"A"_s) && hive.Find(kKey, u"B"_s) && !hive.Find(kKey, u"Value"_s)) << bad;
         EXPECT_EQ(HiveFile::Parse(hive.Serialize()).SkippedLines(), 0) << "written anew, cleanly";
     }
     // The values of a key whose line cannot be read go with it; the next key is read again.
     for (const char *badKey : {"[HKEY_CURRENT_USER\\SOFTWARE\\Orvane", "[-HKEY_CURRENT_USER\\SOFTWARE\\Orvane]",
                                "[HKEY_CURRENT_USER\\\\Orvane]"}) {
-        const HiveFile hive = HiveFile::Parse(kHeader + badKey + "\n\"Lost\"=\"1\"\n[HKEY_CURRENT_USER\\SOFTWARE\\Other]\n\"Kept\"=\"yes\"\n");
+        const HiveFile hive = HiveFile::Parse(kHeader + badKey + "\n\"Lost\"=\"1\"\n"
+                                              "[HKEY_CURRENT_USER\\Other]\n\"Kept\"=\"1\"\n");
         EXPECT_EQ(hive.SkippedLines(), 2) << badKey;
-        EXPECT_TRUE(hive.Find(u"HKEY_CURRENT_USER\\SOFTWARE\\Other"_s, u"Kept"_s)) << badKey;
+        EXPECT_TRUE(hive.Find(u"HKEY_CURRENT_USER\\Other"_s, u"Kept"_s)) << badKey;
     }
     const HiveFile withoutHeader = HiveFile::Parse("REGEDIT4\n\n" + kKeyLine + "\"A\"=\"1\"\n");
     EXPECT_EQ(withoutHeader.SkippedLines(), 2) << "the line in its place, and the header missing";
@@ -47,14 +48,12 @@ TEST(HiveFileTest, EveryValueSurvivesSerializeAndParseAndNamesTheSyntaxCannotHol
     HiveFile hive;
     for (const auto &[name, value] : entries)
         ASSERT_TRUE(hive.Set(kKey, name, value)) << qPrintable(name);
-    for (const auto &[key, name] : {std::pair{kKey, u"two\nlines"_s}, std::pair{u"HKEY_CURRENT_USER\\\\Orvane"_s, u"x"_s},
+    for (const auto &[key, name] : {std::pair{kKey, u"two\nlines"_s}, std::pair{u"HKEY_CURRENT_USER\\\\x"_s, u"x"_s},
                                     std::pair{u"HKEY_CURRENT_USER\\Orvane\\"_s, u"x"_s}})
         EXPECT_FALSE(hive.Set(key, name, RegistryValue::Dword(1))) << qPrintable(key);
     EXPECT_FALSE(hive.HasKey(u"HKEY_CURRENT_USER\\Orvane"_s));
 
-    const QByteArray text = hive.Serialize();
-    const HiveFile reread = HiveFile::Parse(text);
+    const HiveFile reread = HiveFile::Parse(hive.Serialize());
     for (const auto &[name, value] : entries)
         EXPECT_TRUE(reread.Find(kKey, name) && *reread.Find(kKey, name) == value) << qPrintable(name);
-    EXPECT_EQ(reread.Serialize(), text);
 }

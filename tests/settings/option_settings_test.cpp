@@ -11,13 +11,6 @@
 using namespace orvane;
 using namespace Qt::Literals::StringLiterals;
 
-TEST(OptionFlagsTest, TheFirstSpanBitDecidesTheNoticeDays)
-{
-    const std::pair<quint32, int> spans[] = {{0x0180, 1}, {0x0300, 3}, {0x0E00, 5}, {0x0C00, 7}, {0x0800, 10}, {0, 7}, {0x307F, 7}};
-    for (const auto &[options, days] : spans)
-        EXPECT_EQ(COptionFlags::MonitorDaysOf(options), days) << options;
-}
-
 // Autostart switched on writes the Run value and a desktop entry whose Exec line quotes any path;
 // switched off, twice, it takes both away and leaves the other bits as they were.
 TEST(OptionSettingsTest, AutostartQuotesAnyPathAndSwitchedOffLeavesNothing)

@@ -5,14 +5,12 @@
 using namespace orvane;
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
 using Changes = std::vector<OptionChange>;
 
 // A tree from a spec, a letter a row: g a group, c a check, r a radio, upper case for one that is
 // on; each row's identifier is its index. Laid out with every text 100 pixels wide and room for
 // `rows` whole rows and `extra` pixels.
-COptionTreeModel Tree(QStringView spec, int rows, int extra = 0)
+static COptionTreeModel Tree(QStringView spec, int rows, int extra = 0)
 {
     COptionTreeModel tree;
     for (int i = 0; i < spec.size(); ++i) {
@@ -32,7 +30,7 @@ COptionTreeModel Tree(QStringView spec, int rows, int extra = 0)
 // Fifteen rows as in the settings: a group, five checks, a group with a run of five radios, a group and two checks.
 constexpr QStringView kSettingsLike = u"gcccccgrrrRrgCc";
 
-QPoint On(const COptionTreeModel &tree, int index)
+static QPoint On(const COptionTreeModel &tree, int index)
 {
     return tree.RowRect(index).center();
 }
@@ -75,5 +73,3 @@ TEST(OptionTreeModelTest, KeysKeepTheCursorInViewAndClicksSwitchRadiosOffFirstBu
     EXPECT_EQ(runs.Click(On(runs, 1)), (Changes{{0, 0}, {1, 1}}));
     EXPECT_EQ(runs.Click(On(runs, 6)), (Changes{{5, 0}, {6, 1}}));
 }
-
-} // namespace

@@ -20,9 +20,7 @@ using namespace Qt::Literals::StringLiterals;
 using orvane::test::ByteBuilder;
 using orvane::test::DefaultCalendar;
 
-namespace {
-
-mode_t ModeOf(const QString &path)
+static mode_t ModeOf(const QString &path)
 {
     struct stat st {};
     ::stat(QFile::encodeName(path).constData(), &st);
@@ -39,7 +37,7 @@ struct UnprivilegedScope {
 const ReadContext kMay10{QDate(2026, 5, 10), 7};
 
 // A file whose slot `slot` holds `count` events of the given date; other slots are empty.
-QByteArray FileWithSlot(int slot, int count, qint32 month, qint32 day)
+static QByteArray FileWithSlot(int slot, int count, qint32 month, qint32 day)
 {
     ByteBuilder b;
     b.header().defaultUserFields().emptySlots(slot).i32(count);
@@ -78,8 +76,6 @@ protected:
     COptionFlags options{registry};
     CDataFile doc{options};
 };
-
-} // namespace
 
 TEST_F(DataFileTest, HeadersSlotCountsAndDatesAreChecked)
 {

@@ -8,15 +8,11 @@
 using namespace orvane;
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
 // Puts an event on its own date in the numbering of `year`, as loading does.
-CEventRecord &Add(CUser &user, int year, int month, int day, const QString &name)
+static CEventRecord &Add(CUser &user, int year, int month, int day, const QString &name)
 {
     return *user.Slot(CUser::SlotIndex(month, day, year)).AddTail(test::MakeEvent(month, day, name));
 }
-
-} // namespace
 
 TEST(UpcomingDays, AYearAheadSharesTheEndOfFebruaryByTheEventsOwnDatesInHeadingsWithPlurals)
 {

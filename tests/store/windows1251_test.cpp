@@ -11,7 +11,6 @@ using namespace orvane;
 TEST(Windows1251, TheTableAgreesWithTheSystemConverterAndWhatItLacksBecomesAQuestionMark)
 {
     QStringDecoder decoder("windows-1251", QStringConverter::Flag::Stateless);
-    ASSERT_TRUE(decoder.isValid());
     for (int b = 0; b < 0x100; ++b) {
         const QByteArray byte(1, static_cast<char>(b));
         EXPECT_EQ(DecodeCp1251(byte), decoder.decode(byte)) << b;
