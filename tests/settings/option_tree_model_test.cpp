@@ -7,19 +7,19 @@ using namespace Qt::Literals::StringLiterals;
 
 using Changes = std::vector<OptionChange>;
 
-// A tree from a spec, a letter a row: g a group, c a check, r a radio, upper case for one that is
+// A tree written as letters, one a row: g a group, c a check, r a radio, upper case for one that is
 // on; each row's identifier is its index. Laid out with every text 100 pixels wide and room for
 // `rows` whole rows and `extra` pixels.
-static COptionTreeModel Tree(QStringView spec, int rows, int extra = 0)
+static COptionTreeModel Tree(QStringView letters, int rows, int extra = 0)
 {
     COptionTreeModel tree;
-    for (int i = 0; i < spec.size(); ++i) {
-        if (spec[i] == u'g')
+    for (int i = 0; i < letters.size(); ++i) {
+        if (letters[i] == u'g')
             tree.AddGroup(u"group"_s, 0, 0);
-        else if (spec[i].toLower() == u'c')
-            tree.AddCheck(u"item"_s, spec[i].isUpper(), 1, i);
+        else if (letters[i].toLower() == u'c')
+            tree.AddCheck(u"item"_s, letters[i].isUpper(), 1, i);
         else
-            tree.AddRadio(u"item"_s, spec[i].isUpper(), 1, i);
+            tree.AddRadio(u"item"_s, letters[i].isUpper(), 1, i);
     }
     tree.SetScrollBarWidth(16);
     tree.SetClientSize(QSize(300, 2 * COptionTreeModel::kBorder + rows * COptionTreeModel::kRowHeight + extra));

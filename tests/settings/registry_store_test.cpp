@@ -104,7 +104,6 @@ TEST_F(RegistryStoreTest, ADamagedHiveKeepsItsGoodValuesAndIsWrittenAnewOnTheNex
                                                       "\"Run\"=\"C:\\Program Files\"\n" // an unescaped backslash
                                                       "\"OrvanePositionX\"=\"120\"\n";
     test::writeFile(m_dirs.hivePath(), damaged);
-
     ASSERT_EQ(m_store.WriteInt(u"Orvane"_s, u"PositionY"_s, 7), 1);
     EXPECT_EQ(Hive(), kHeader + kOrvaneKey
                           + "\"OptionsFlag\"=\"13333\"\n\"OrvanePositionX\"=\"120\"\n\"PositionY\"=\"7\"\n");

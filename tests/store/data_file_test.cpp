@@ -14,6 +14,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 using namespace orvane;
 using namespace Qt::Literals::StringLiterals;
