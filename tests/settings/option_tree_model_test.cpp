@@ -2,100 +2,55 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
+using namespace orvane;
 using namespace Qt::Literals::StringLiterals;
-
-namespace orvane {
-
-void PrintTo(const OptionChange &change, std::ostream *os)
-{
-    *os << "{" << change.nId << ", " << change.nState << "}";
-}
-
-namespace {
 
 using Changes = std::vector<OptionChange>;
 
-// Lays the tree out with every text 100 pixels wide and room for `rows` whole rows and `extra` pixels.
-void LayOut(COptionTreeModel &tree, int rows, int extra = 0)
+// A tree written as letters, one a row: g a group, c a check, r a radio, upper case for one that is
+// on; each row's identifier is its index. Laid out with every text 100 pixels wide and room for
+// `rows` whole rows and `extra` pixels.
+static COptionTreeModel Tree(QStringView letters, int rows, int extra = 0)
 {
+    COptionTreeModel tree;
+    for (int i = 0; i < letters.size(); ++i) {
+        if (letters[i] == u'g')
+            tree.AddGroup(u"group"_s, 0, 0);
+        else if (letters[i].toLower() == u'c')
+            tree.AddCheck(u"item"_s, letters[i].isUpper(), 1, i);
+        else
+            tree.AddRadio(u"item"_s, letters[i].isUpper(), 1, i);
+    }
     tree.SetScrollBarWidth(16);
     tree.SetClientSize(QSize(300, 2 * COptionTreeModel::kBorder + rows * COptionTreeModel::kRowHeight + extra));
     tree.Layout([](const QString &) { return 100; });
-}
-
-// A laid-out tree from a spec, a letter a row: g a group, c a check, r a radio, upper case for one
-// that is on. Each row's identifier is its index.
-COptionTreeModel Tree(QStringView spec, int rows)
-{
-    COptionTreeModel tree;
-    for (int i = 0; i < spec.size(); ++i) {
-        const int on = spec[i].isUpper() ? 1 : 0;
-        if (spec[i] == u'g')
-            tree.AddGroup(u"group"_s, 0, 0);
-        else
-            std::invoke(spec[i].toLower() == u'c' ? &COptionTreeModel::AddCheck : &COptionTreeModel::AddRadio, tree, u"item"_s, on, 1, i);
-    }
-    LayOut(tree, rows);
     return tree;
 }
 
 // Fifteen rows as in the settings: a group, five checks, a group with a run of five radios, a group and two checks.
 constexpr QStringView kSettingsLike = u"gcccccgrrrRrgCc";
 
-QPoint On(const COptionTreeModel &tree, int index)
+static QPoint On(const COptionTreeModel &tree, int index)
 {
     return tree.RowRect(index).center();
 }
 
-TEST(OptionTreeModelTest, ClicksSwitchRadiosOffFirstAndFlipChecks)
+TEST(OptionTreeModelTest, KeysKeepTheCursorInViewAndClicksSwitchRadiosOffFirstButNotOnAPartlyShownRow)
 {
-    COptionTreeModel tree = Tree(kSettingsLike, 20);
-    EXPECT_EQ(tree.Click(On(tree, 10)), Changes{}) << "the radio that is on";
-    EXPECT_EQ(tree.Click(On(tree, 8)), (Changes{{10, 0}, {8, 1}}));
-    EXPECT_EQ(tree.Current(), 8);
-    EXPECT_EQ(tree.Click(On(tree, 11)), (Changes{{8, 0}, {11, 1}})) << "the radio going off comes first, above or below";
-    EXPECT_EQ(tree.Click(On(tree, 13)), (Changes{{13, 0}}));
-    EXPECT_EQ(tree.Click(On(tree, 13)), (Changes{{13, 1}}));
-    EXPECT_EQ(tree.Click(On(tree, 6)), Changes{}) << "a group changes nothing";
-    EXPECT_EQ(tree.Current(), 6) << "but takes the cursor";
-
-    COptionTreeModel runs = Tree(u"RrcRgRr", 10); // runs separated by a check or a group are independent
-    EXPECT_EQ(runs.Click(On(runs, 1)), (Changes{{0, 0}, {1, 1}}));
-    EXPECT_EQ(runs.Click(On(runs, 6)), (Changes{{5, 0}, {6, 1}}));
-    EXPECT_EQ(runs.Items()[3].nState, 1);
-}
-
-TEST(OptionTreeModelTest, APartlyShownRowIsNeitherHitNorDrawn)
-{
-    COptionTreeModel tree = Tree(kSettingsLike, 11);
-    LayOut(tree, 11, 10); // room for 11 rows and 10 pixels of the twelfth
+    COptionTreeModel tree = Tree(kSettingsLike, 11, 10); // room for 11 rows and 10 pixels of the twelfth
     EXPECT_EQ(tree.HitTest(On(tree, 10)), 10);
-    EXPECT_TRUE(tree.IsRowShown(10));
-    const QPoint partly(On(tree, 11).x(), tree.RowRect(11).top() + 3);
-    EXPECT_EQ(tree.HitTest(partly), -1);
-    EXPECT_FALSE(tree.IsRowShown(11));
-    EXPECT_EQ(tree.Click(partly), Changes{});
-    EXPECT_EQ(tree.Current(), 0);
-    // Beside a row's text, or above the view once scrolled, nothing is hit either.
+    EXPECT_EQ(std::pair(tree.IsRowShown(10), tree.IsRowShown(11)), std::pair(true, false));
+    EXPECT_EQ(tree.Click(QPoint(On(tree, 11).x(), tree.RowRect(11).top() + 3)), Changes{});
+    // Beside a row's text nothing is hit either.
     EXPECT_EQ(tree.HitTest(QPoint(tree.RowRect(1).right() + 5, On(tree, 1).y())), -1);
-    tree.ScrollTo(2);
-    EXPECT_EQ(tree.HitTest(QPoint(30, 1)), -1);
-    EXPECT_EQ(tree.HitTest(On(tree, 2)), 2);
-}
 
-TEST(OptionTreeModelTest, KeysMoveTheCursorAndKeepItInView)
-{
-    COptionTreeModel tree = Tree(kSettingsLike, 11);
     // Each key with the cursor and scroll position it leaves.
+    using enum OptionKey;
     const std::tuple<OptionKey, bool, int, int> steps[] = {
-        {OptionKey::Up, false, 0, 0},     {OptionKey::PageDown, false, 10, 0}, {OptionKey::Down, false, 11, 1},
-        {OptionKey::PageDown, false, 14, 4}, {OptionKey::PageUp, false, 4, 4}, {OptionKey::Up, false, 3, 3},
-        {OptionKey::Down, true, 3, 4},    {OptionKey::Up, true, 3, 3},         {OptionKey::Home, false, 0, 0},
-        {OptionKey::End, false, 14, 4},   {OptionKey::Home, false, 0, 0},      {OptionKey::PageUp, false, 0, 0},
-        {OptionKey::End, false, 14, 4},   {OptionKey::PageDown, false, 14, 4}, {OptionKey::End, false, 14, 4},
-        {OptionKey::Down, false, 14, 4},
+        {Up, false, 0, 0},      {PageDown, false, 10, 0}, {Down, false, 11, 1},  {PageDown, false, 14, 4},
+        {PageUp, false, 4, 4},  {Up, false, 3, 3},        {Down, true, 3, 4},    {Up, true, 3, 3},
+        {Home, false, 0, 0},    {PageUp, false, 0, 0},    {End, false, 14, 4},   {PageDown, false, 14, 4},
+        {End, false, 14, 4},    {Down, false, 14, 4},
     };
     for (size_t i = 0; i < std::size(steps); ++i) {
         SCOPED_TRACE(i);
@@ -104,7 +59,17 @@ TEST(OptionTreeModelTest, KeysMoveTheCursorAndKeepItInView)
         EXPECT_EQ(std::pair(tree.Current(), tree.ScrollPosition()), std::pair(current, scroll));
     }
     EXPECT_EQ(tree.KeyDown(OptionKey::Space, false), (Changes{{14, 1}}));
-}
+    EXPECT_EQ(tree.HitTest(QPoint(30, 1)), -1) << "above the view once scrolled";
+    EXPECT_EQ(tree.HitTest(On(tree, 4)), 4);
 
-} // namespace
-} // namespace orvane
+    // Clicks: a radio going on switches the one that was on off first, above it or below.
+    EXPECT_EQ(tree.Click(On(tree, 10)), Changes{}) << "the radio that is on";
+    EXPECT_EQ(tree.Click(On(tree, 8)), (Changes{{10, 0}, {8, 1}}));
+    EXPECT_EQ(tree.Click(On(tree, 11)), (Changes{{8, 0}, {11, 1}}));
+    EXPECT_EQ(tree.Click(On(tree, 13)), (Changes{{13, 0}}));
+    EXPECT_EQ(tree.Click(On(tree, 6)), Changes{}) << "a group changes nothing";
+    EXPECT_EQ(tree.Current(), 6) << "but takes the cursor";
+    COptionTreeModel runs = Tree(u"RrcRgRr", 10); // runs separated by a check or a group are independent
+    EXPECT_EQ(runs.Click(On(runs, 1)), (Changes{{0, 0}, {1, 1}}));
+    EXPECT_EQ(runs.Click(On(runs, 6)), (Changes{{5, 0}, {6, 1}}));
+}

@@ -40,9 +40,9 @@ private:
 };
 
 // The calendar a new document writes: the default user and 366 empty slots.
-inline QByteArray DefaultCalendar(quint16 sizeWord = 2)
+inline QByteArray DefaultCalendar(quint16 sizeWord = 2, qint32 users = 1)
 {
-    return ByteBuilder().header(sizeWord).defaultUserFields().emptySlots(366);
+    return ByteBuilder().header(sizeWord, users).defaultUserFields().emptySlots(366);
 }
 
 // A full calendar, 4.6 MB: 366 days of 40 events with 40-letter names and 254-letter notes.
