@@ -6,6 +6,7 @@
 
 #include "hostile_documents.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -37,26 +38,18 @@ private:
     long m_peakBefore = PeakResidentKb();
 };
 
-// A TCP port on the loopback. The reader is synchronous: a connection it made is queued here
-// by the time it returns.
-struct Listener {
-    int socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
-    Listener()
-    {
-        socklen_t size = sizeof address;
-        EXPECT_EQ(::bind(socket, reinterpret_cast<sockaddr *>(&address), size), 0);
-        EXPECT_EQ(::listen(socket, 4), 0);
-        EXPECT_EQ(::getsockname(socket, reinterpret_cast<sockaddr *>(&address), &size), 0);
-    }
-    ~Listener() { ::close(socket); }
-    QByteArray Url() const { return "http://127.0.0.1:" + QByteArray::number(ntohs(address.sin_port)) + "/x.dtd"; }
-};
-
+// A listening TCP port on the loopback stands for the places the documents name: the reader is
+// synchronous, so a connection it made is queued there by the time it returns.
 TEST_F(HostileDocuments, DocumentTypesAreRefusedUnexpandedAndNothingIsFetched)
 {
-    const Listener listener;
-    const QByteArray url = listener.Url();
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    const auto guard = qScopeGuard([listener] { ::close(listener); });
+    sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+    socklen_t size = sizeof address;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr *>(&address), size), 0);
+    ASSERT_EQ(::listen(listener, 4), 0);
+    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &size), 0);
+    const QByteArray url = "http://127.0.0.1:" + QByteArray::number(ntohs(address.sin_port)) + "/x.dtd";
     const std::pair<QByteArray, ExchangeReadFailure> rows[] = {
         {test::EntityBomb(), ExchangeReadFailure::HasDoctype},
         {test::ExternalEntity(url), ExchangeReadFailure::HasDoctype},
@@ -74,11 +67,13 @@ TEST_F(HostileDocuments, DocumentTypesAreRefusedUnexpandedAndNothingIsFetched)
         EXPECT_EQ(ReadExchangeText(QString::fromUtf8(document), list).failure, failure);
         EXPECT_TRUE(list.IsEmpty());
     }
-    pollfd connection{listener.socket, POLLIN, 0};
+    pollfd connection{listener, POLLIN, 0};
     EXPECT_EQ(::poll(&connection, 1, 0), 0) << "something connected to the listener";
 }
 
-TEST_F(HostileDocuments, AFileOverTheCapIsRefusedWithNotAByteRead)
+// A file over the cap is refused with not a byte read; an endless stream is read no further
+// than the cap, and clipboard text over it is refused.
+TEST_F(HostileDocuments, TooLargeInputIsRefusedReadNoFurtherThanTheCap)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"huge.xml"_s);
@@ -86,10 +81,7 @@ TEST_F(HostileDocuments, AFileOverTheCapIsRefusedWithNotAByteRead)
     QByteArray bytes;
     EXPECT_EQ(ReadFileCapped(path, bytes).failure, ExchangeReadFailure::TooLarge);
     EXPECT_TRUE(bytes.isEmpty());
-}
 
-TEST_F(HostileDocuments, AnEndlessStreamIsReadNoFurtherThanTheCap)
-{
     test::EndlessDocument stream;
     CImportList list;
     ImportRead read;

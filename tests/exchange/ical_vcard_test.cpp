@@ -22,14 +22,9 @@ TEST(ICalendarDocument, ExportReadsBackToTheSameEventsWithStableUids)
     QDate today(2026, 5, 10);
     Clock::SetSource([&today] { return today; });
     CUser user;
-    const auto add = [&user](int month, int day, const QString &name, const QString &notes = {}, int category = 0) {
-        user.GetDayEvents(month, day).AddTail(test::MakeEvent(month, day, name, notes, category))->Selected = 1;
-    };
-    add(3, 8, u"Маша, Петя; и \\ все"_s, u"строка 1\r\nстрока 2\tтаб\x01"_s, 1);
-    add(1, 2, u"Близнец"_s);
-    add(1, 2, u"Близнец"_s);
-    add(2, 29, u"Касьян"_s);
-    add(6, 6, u"outside the list"_s, {}, 7); // travels under the first category
+    for (const auto &[month, day, name, category] : {std::tuple{3, 8, u"Маша, Петя; и \\ все"_s, 1}, {1, 2, u"Близнец"_s, 0},
+                                                     {1, 2, u"Близнец"_s, 0}, {2, 29, u"Касьян"_s, 0}, {6, 6, u"outside the list"_s, 7}})
+        user.GetDayEvents(month, day).AddTail(test::MakeEvent(month, day, name, u"строка 1\r\nстрока 2\tтаб\x01"_s, category))->Selected = 1;
     user.GetDayEvents(12, 31).AddTail(test::MakeEvent(12, 31, u"unselected"_s));
 
     const ICalendarExport exported = BuildICalendar(user);
@@ -50,6 +45,7 @@ TEST(ICalendarDocument, ExportReadsBackToTheSameEventsWithStableUids)
     for (const QByteArray &uid : uids)
         EXPECT_TRUE(leap.contains(uid)) << "the same calendar gives the same UIDs in another year";
 
+    // Line breaks travel as LF, control characters as "?"; a category outside the list as the first.
     CImportList list;
     std::vector<MergeNote> skipped;
     ASSERT_TRUE(ReadICalendar(exported.text, list, skipped).ok());
@@ -58,8 +54,8 @@ TEST(ICalendarDocument, ExportReadsBackToTheSameEventsWithStableUids)
     for (int index = 0; index < kDaySlots; ++index)
         for (const CEventRecord &event : user.Slot(index))
             if (event.Selected)
-                expected.push_back({test::MakeEvent(event.Month, event.Day, event.Name, event.Notes), user.GetCategory(event.Category == 1 ? 1 : 0)});
-    expected[3].Notes = u"строка 1\nстрока 2\tтаб?"_s; // line breaks travel as LF; control characters as "?"
+                expected.push_back({test::MakeEvent(event.Month, event.Day, event.Name, u"строка 1\nстрока 2\tтаб?"_s),
+                                    user.GetCategory(event.Category == 1 ? 1 : 0)});
     EXPECT_EQ(std::vector<CImportedEvent>(list.begin(), list.end()), expected);
     Clock::SetSource({});
 }
