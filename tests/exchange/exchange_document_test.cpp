@@ -1,7 +1,6 @@
 // The exchange document: written by the export in its two forms, read back by the import.
 #include "exchange/exchange_document.h"
 #include "exchange/import_file.h"
-#include "store/clock.h"
 #include "store/user.h"
 #include "store/windows1251.h"
 
@@ -19,7 +18,6 @@ using namespace Qt::StringLiterals;
 
 TEST(ExchangeDocument, TextsComeBackUnchangedThroughBothFormsAcrossTheConvertersChunks)
 {
-    Clock::SetSource([] { return QDate(2026, 5, 10); });
     CUser user;
     const auto add = [&user](int month, int day, const QString &name, const QString &notes, int category) {
         user.GetDayEvents(month, day).AddTail(test::MakeEvent(month, day, name, notes, category))->Selected = 1;
@@ -47,16 +45,14 @@ TEST(ExchangeDocument, TextsComeBackUnchangedThroughBothFormsAcrossTheConverters
         EXPECT_TRUE(result.ok()) << result.detail.toStdString();
         EXPECT_EQ(test::RecordTexts(list), expected) << "clipboard form: " << clipboard;
     }
-    Clock::SetSource({});
 }
 
 TEST(ExchangeDocument, EveryEventBelowTheRootIsReadWithItsAttributes)
 {
     const std::pair<QByteArray, QStringList> rows[] = {
-        {"<Calendar><Event name=\"a\"/><group><Event name=\"b\"><Event name=\"c\"/></Event></group><event name=\"lower\"/>"
+        {"<Calendar><Event name=\"a\" date=\"1.1\"/><group><Event name=\"b\"><Event name=\"c\"/></Event></group><event name=\"lower\"/>"
          "<EVENT name=\"upper\"/><x:Event xmlns:x=\"urn:x\" name=\"prefixed\"/><Event name=\"d\"/></Calendar>",
          {u"a|||0/0"_s, u"b|||0/0"_s, u"c|||0/0"_s, u"d|||0/0"_s}},
-        {"<Orvane version=\"1, 9, 2, 0\"/>", {}},
         {"<Event name=\"root\" month=\"1\" day=\"1\"/>", {}},
         // Numbers as C's atol reads them, saturating.
         {"<Orvane><Event month=\"03\" day=\" 7x\"/><Event month=\"+12\" day=\"-5\"/><Event month=\"\" day=\"x1\"/>"
@@ -90,11 +86,10 @@ TEST(ExchangeDocument, MalformedInputIsRefusedAndKeepsWhatWasReadBefore)
     CImportList list;
     ImportRead read;
     ASSERT_TRUE(ReadExchangeDocument("<a><Event name=\"kept\"/></a>", list).ok());
-    for (const QByteArray &bad : {QByteArray(), QByteArray("   "), QByteArray("plain text"), QByteArray("<a><Event name=\"x\"/>"),
-                                 QByteArray("<a/><b/>"), QByteArray("<a b=\"&nbsp;\"/>"), QByteArray("<a><Event name=\"x\" name=\"y\"/></a>"),
-                                 QByteArray("<a>\x01</a>"), QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?><a n=\"\xff\"/>")}) {
+    for (const char *bad : {"", "   ", "plain text", "<a><Event name=\"x\"/>", "<a/><b/>", "<a b=\"&nbsp;\"/>",
+                            "<a><Event name=\"x\" name=\"y\"/></a>", "<a>\x01</a>", "<?xml version=\"1.0\" encoding=\"utf-8\"?><a n=\"\xff\"/>"}) {
         const ExchangeReadResult result = ReadExchangeDocument(bad, list);
-        EXPECT_EQ(result.failure, ExchangeReadFailure::NotWellFormed) << bad.constData();
+        EXPECT_EQ(result.failure, ExchangeReadFailure::NotWellFormed) << bad;
         EXPECT_FALSE(result.detail.isEmpty());
     }
     EXPECT_EQ(ReadExchangeText(u"Купить хлеба"_s, list).failure, ExchangeReadFailure::NotWellFormed);
