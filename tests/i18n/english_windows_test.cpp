@@ -33,12 +33,17 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// The texts a window shows of its own: titles, captions, tool tips, status tips, combo items
-// and actions. The rows of lists and trees show calendar data and are left out.
-void CollectTexts(QWidget &root, QStringList &texts)
+// Shows the window and adds the texts it shows of its own: titles, captions, tool tips, status
+// tips, combo items and actions (the rows of lists and trees show calendar data and are left
+// out). Saves its picture when ORVANE_TEST_SHOTS names a folder.
+void Visit(QWidget &window, QStringList &texts)
 {
-    QList<QWidget *> widgets = root.findChildren<QWidget *>();
-    for (const QWidget *w : widgets << &root) {
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window)) << window.metaObject()->className();
+    if (const QString shots = qEnvironmentVariable("ORVANE_TEST_SHOTS"); !shots.isEmpty())
+        window.grab().save(shots + u'/' + QLatin1StringView(window.metaObject()->className()) + window.windowTitle().left(8) + u".png"_s);
+    QList<QWidget *> widgets = window.findChildren<QWidget *>();
+    for (const QWidget *w : widgets << &window) {
         for (const char *property : {"windowTitle", "toolTip", "statusTip", "whatsThis", "text", "title", "placeholderText"})
             texts << w->property(property).toString();
         if (const auto *combo = qobject_cast<const QComboBox *>(w))
@@ -47,16 +52,6 @@ void CollectTexts(QWidget &root, QStringList &texts)
         for (const QAction *action : w->actions())
             texts << action->text() << action->toolTip() << action->statusTip();
     }
-}
-
-// Shows the window, adds its texts and saves its picture when ORVANE_TEST_SHOTS names a folder.
-void Visit(QWidget &window, QStringList &texts)
-{
-    window.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window)) << window.metaObject()->className();
-    if (const QString shots = qEnvironmentVariable("ORVANE_TEST_SHOTS"); !shots.isEmpty())
-        window.grab().save(shots + u'/' + QLatin1StringView(window.metaObject()->className()) + window.windowTitle().left(8) + u".png"_s);
-    CollectTexts(window, texts);
     window.hide();
 }
 
@@ -85,7 +80,7 @@ TEST(WindowTexts, RussianKeepsTheSourceTextsAndEnglishReachesEveryWindowMenuAndT
         Visit(*std::make_unique<CMergeDaysDialog>(document, 9, 12, 9, 14), texts);
         CEventTreeDialog tree(document);
         Visit(tree, texts);
-        CollectTexts(*tree.ContextMenuFor(nullptr), texts);
+        Visit(*tree.ContextMenuFor(nullptr), texts);
         CImportList imported;
         ImportRead read;
         for (const auto &wizard : {NewExportWizard(document.m_user, nullptr), NewImportWizard(imported, read, nullptr)}) {
