@@ -1,19 +1,11 @@
-// The language of the texts: how it is chosen, the texts composed from numbers, and the English
-// catalogue against the sources.
-#include "i18n/ui_language.h"
-#include "store/date_names.h"
-#include "store/upcoming_days.h"
-
-#include "event_maker.h"
+// The English catalogue of the texts against the sources.
 #include "test_env.h"
 
-#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -21,28 +13,6 @@ namespace orvane {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-// The separators of a locale name and an empty list of system languages, which the start-up
-// tests' sessions do not bring.
-TEST(UiLanguageChoice, AForcedLanguageWinsElseTheFirstSystemLanguageDecides)
-{
-    EXPECT_EQ(ChooseUiLanguage("ru@euro", {u"en"_s}), UiLanguage::Russian);
-    EXPECT_EQ(ChooseUiLanguage("en-GB", {u"ru"_s}), UiLanguage::English);
-    EXPECT_EQ(ChooseUiLanguage("en.UTF-8", {u"ru"_s}), UiLanguage::English);
-    EXPECT_EQ(ChooseUiLanguage({}, {u"de-DE"_s, u"ru-RU"_s}), UiLanguage::English);
-    EXPECT_EQ(ChooseUiLanguage({}, {}), UiLanguage::English);
-}
-
-// The Russian plurals are the upcoming days' own; English takes its own forms.
-TEST(UiLanguageChoice, HeadingsTakeEnglishPlurals)
-{
-    ASSERT_TRUE(InstallProgramTranslation(*QCoreApplication::instance(), UiLanguage::English));
-    EXPECT_EQ((QStringList{UpcomingHeading(2), UpcomingHeading(3), UpcomingHeading(11), UpcomingHeading(21),
-                           UpcomingDateLine(test::MakeEvent(5, 11, {}), 2026, {2026, 5, 11}), MonthName(13), WeekdayName(2024, 9, 1)}),
-              (QStringList{u"The day after tomorrow:"_s, u"In 3 days:"_s, u"In 11 days:"_s, u"In 21 days:"_s,
-                           u"May 11 (Monday)."_s, QString(), u"Sunday"_s}));
-    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
-}
 
 // Every Russian literal of the program stands in a translation call, and lupdate over the
 // sources leaves the committed catalogue as it is: every text a call names is in it, and
