@@ -37,13 +37,11 @@ using namespace Qt::StringLiterals;
 
 // Shows the window and adds the texts it shows of its own: titles, captions, tool tips, status
 // tips, combo items and actions (the rows of lists and trees show calendar data and are left
-// out). Saves its picture when ORVANE_TEST_SHOTS names a folder.
+// out).
 void Visit(QWidget &window, QStringList &texts)
 {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window)) << window.metaObject()->className();
-    if (const QString shots = qEnvironmentVariable("ORVANE_TEST_SHOTS"); !shots.isEmpty())
-        window.grab().save(shots + u'/' + QLatin1StringView(window.metaObject()->className()) + window.windowTitle().left(8) + u".png"_s);
     QList<QWidget *> widgets = window.findChildren<QWidget *>();
     for (const QWidget *w : widgets << &window) {
         for (const char *property : {"windowTitle", "toolTip", "statusTip", "whatsThis", "text", "title", "placeholderText"})
