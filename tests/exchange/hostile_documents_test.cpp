@@ -1,6 +1,6 @@
-// Hostile documents are refused with what they cost bounded: the bytes read stop at the cap,
-// and nothing is kept. A reader that
-// hangs is caught by the test's timeout; bench/hostile_documents_bench.cpp times the refusals.
+// Hostile documents are refused with what they cost bounded: the bytes read stop at the cap and
+// nothing is kept. A reader that hangs is caught by the test's timeout;
+// bench/hostile_documents_bench.cpp times the refusals.
 #include "exchange/capped_read.h"
 #include "exchange/import_file.h"
 
@@ -15,6 +15,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
+// Any document type declaration is refused before its entities are expanded or fetched.
 TEST(HostileDocuments, DocumentTypesAreRefusedUnexpandedAndNothingIsRead)
 {
     const QByteArray url = "http://127.0.0.1:9/x.dtd";
@@ -51,7 +52,6 @@ TEST(HostileDocuments, TooLargeInputIsRefusedReadNoFurtherThanTheCap)
     CImportList list;
     ImportRead read;
     EXPECT_EQ(ReadImportDevice(stream, list, read).failure, ExchangeReadFailure::TooLarge);
-    EXPECT_GT(stream.served, kMaxExchangeDocumentBytes);
     EXPECT_LE(stream.served, kMaxExchangeDocumentBytes + 64 * 1024) << "one read past the cap at most";
     EXPECT_EQ(ReadExchangeText(QString(kMaxExchangeDocumentBytes + 1, u' '), list).failure, ExchangeReadFailure::TooLarge);
     EXPECT_TRUE(list.IsEmpty());

@@ -129,7 +129,8 @@ TEST_F(ExchangeWizardTest, ExportTakesTheChosenEventsToTheChosenTargets)
     // clicked and a file named (one in a folder that is a file has its message); the clipboard
     // box clicked off, nowhere.
     const QString out = sandbox.path() + u"/out.xml"_s;
-    for (const auto &[box, path] : {std::pair{0, QString()}, {1072, QString()}, {1072, out}, {1072, out + u"/x.xml"_s}, {1071, QString()}}) {
+    for (const auto &[box, path] :
+         {std::pair{0, QString()}, {1072, QString()}, {1072, out}, {1072, out + u"/x.xml"_s}, {1071, QString()}}) {
         QGuiApplication::clipboard()->clear();
         ShowExport(true);
         if (box)
@@ -188,7 +189,6 @@ TEST_F(ExchangeWizardTest, TheMainWindowsImportAndExportCommands)
         Press(QWizard::FinishButton);
     });
     EXPECT_TRUE(user.GetDayEvents(4, 1).IsEmpty()) << "unchecked";
-    EXPECT_EQ(user.GetDayEvents(5, 20).GetCount(), 1);
     EXPECT_TRUE(document.Exists()) << "saved at once";
     EXPECT_EQ(messages.texts, QStringList{u"Добавлено событий: 1.\n\nНе добавлено событий: 2\n"
                                           "    у контакта не указан день рождения: 2"_s});
