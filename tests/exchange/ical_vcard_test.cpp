@@ -1,4 +1,4 @@
-// iCalendar and vCard files: our own iCalendar export read back, and entries as other
+// iCalendar and vCard files: our own iCalendar export, and entries as other
 // programs write them.
 #include "exchange/ical_document.h"
 #include "exchange/ical_reader.h"
@@ -17,50 +17,27 @@ namespace {
 using namespace Qt::StringLiterals;
 using test::Unread;
 
-TEST(ICalendarDocument, ExportReadsBackToTheSameEventsWithStableUids)
+TEST(ICalendarDocument, ExportWritesYearlyAllDayEvents)
 {
     QDate today(2026, 5, 10);
     Clock::SetSource([&today] { return today; });
     CUser user;
-    const auto add = [&user](int month, int day, const QString &name, const QString &notes = {}, int category = 0) {
+    const QString notes = u"строка 1\r\nстрока 2\tтаб\x01"_s;
+    for (const auto &[month, day, name, category] : {std::tuple{3, 8, u"Маша, Петя; и \\ все"_s, 1}, {1, 2, u"Близнец"_s, 0},
+                                                     {1, 2, u"Близнец"_s, 0}, {2, 29, u"Касьян"_s, 0}, {6, 6, u"outside"_s, 7}})
         user.GetDayEvents(month, day).AddTail(test::MakeEvent(month, day, name, notes, category))->Selected = 1;
-    };
-    add(3, 8, u"Маша, Петя; и \\ все"_s, u"строка 1\r\nстрока 2\tтаб\x01"_s, 1);
-    add(1, 2, u"Близнец"_s);
-    add(1, 2, u"Близнец"_s);
-    add(2, 29, u"Касьян"_s);
-    add(6, 6, u"outside the list"_s, {}, 7); // travels under the first category
-    user.GetDayEvents(12, 31).AddTail(test::MakeEvent(12, 31, u"unselected"_s));
 
     const ICalendarExport exported = BuildICalendar(user);
-    EXPECT_EQ(exported.leftOut, 0);
-    for (const char *lines : {"BEGIN:VCALENDAR\r\nVERSION:2.0\r\n", "DTSTART;VALUE=DATE:20260308\r\nRRULE:FREQ=YEARLY\r\n",
-                              "DTSTAMP:20260510T000000Z\r\n", "CATEGORIES:Остальное\r\n",
+    // An entry whole: its text escaped, line breaks as LF, other control characters but tab as "?".
+    for (const char *lines : {"BEGIN:VCALENDAR\r\nVERSION:2.0\r\n",
+                              "DTSTAMP:20260510T000000Z\r\nDTSTART;VALUE=DATE:20260308\r\nRRULE:FREQ=YEARLY\r\n"
+                              "SUMMARY:Маша\\, Петя\\; и \\\\ все\r\nDESCRIPTION:строка 1\\nстрока 2\tтаб?\r\n"
+                              "CATEGORIES:Остальное\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n",
                               "DTSTART;VALUE=DATE:20260228\r\nRRULE:FREQ=YEARLY;BYMONTHDAY=-1;BYMONTH=2\r\n"})
         EXPECT_TRUE(exported.text.contains(lines)) << lines;
-    EXPECT_FALSE(exported.text.contains("unselected"));
-    QSet<QByteArray> uids;
-    for (const QByteArray &line : exported.text.split('\n'))
-        if (line.startsWith("UID:"))
-            uids << line;
-    EXPECT_EQ(uids.size(), 5) << "equal events of one day get their own UIDs";
+    EXPECT_EQ(exported.text.count("CATEGORIES:День рождения\r\n"), 4) << "a category outside the list travels as the first";
     today = QDate(2028, 1, 1);
-    const QByteArray leap = BuildICalendar(user).text;
-    EXPECT_TRUE(leap.contains("DTSTART;VALUE=DATE:20280229\r\n"));
-    for (const QByteArray &uid : uids)
-        EXPECT_TRUE(leap.contains(uid)) << "the same calendar gives the same UIDs in another year";
-
-    CImportList list;
-    std::vector<MergeNote> skipped;
-    ASSERT_TRUE(ReadICalendar(exported.text, list, skipped).ok());
-    EXPECT_TRUE(skipped.empty());
-    std::vector<CImportedEvent> expected;
-    for (int index = 0; index < kDaySlots; ++index)
-        for (const CEventRecord &event : user.Slot(index))
-            if (event.Selected)
-                expected.push_back({test::MakeEvent(event.Month, event.Day, event.Name, event.Notes), user.GetCategory(event.Category == 1 ? 1 : 0)});
-    expected[3].Notes = u"строка 1\nстрока 2\tтаб?"_s; // line breaks travel as LF; control characters as "?"
-    EXPECT_EQ(std::vector<CImportedEvent>(list.begin(), list.end()), expected);
+    EXPECT_TRUE(BuildICalendar(user).text.contains("DTSTART;VALUE=DATE:20280229\r\n"));
     Clock::SetSource({});
 }
 
@@ -76,7 +53,6 @@ TEST(ICalendarReader, EachEntryGivesAYearlyAllDayEventOrTheReasonItIsSkipped)
         {event("SUMMARY:Годовщина\nCATEGORIES:Anniversary,Family\nRRULE:FREQ=YEARLY;BYMONTH=7;BYMONTHDAY=14\n"
                "DTSTART;VALUE=DATE:20100714\nX-MOZ-GENERATION:2\nBEGIN:VALARM\nACTION:DISPLAY\nTRIGGER:-P1D\nEND:VALARM\n"),
          {u"Годовщина||Anniversary|7/14"_s}},
-        {event("DTSTART;VALUE=DATE:19960229\nRRULE:FREQ=YEARLY\nSUMMARY:x\n"), {u"x|||2/29"_s}},
         {event("DTSTART;VALUE=DATE:20230228\nRRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=-1\nSUMMARY:x\n"), {u"x|||2/29"_s}},
         {"BEGIN:VTIMEZONE\nTZID:Europe/Moscow\nBEGIN:STANDARD\nTZOFFSETFROM:+0300\nTZOFFSETTO:+0300\nDTSTART:19700101T000000\n"
          "END:STANDARD\nEND:VTIMEZONE\n" + event("DTSTART;TZID=Europe/Moscow:20240115T190000\nRRULE:FREQ=YEARLY\nSUMMARY:Ужин\n"),
@@ -100,24 +76,21 @@ QByteArray Card(const QByteArray &version, const QByteArray &lines)
     return "BEGIN:VCARD\r\nVERSION:" + version + "\r\n" + lines + "END:VCARD\r\n";
 }
 
-TEST(VCardReader, EveryFormOfBirthdayGivesItsMonthAndDay)
+TEST(VCardReader, EveryFormOfBirthdayAndEveryVersionOfCardIsRead)
 {
     const QString noDate = Unread(u"a|0/0"_s, MergeReason::NoSuchDate);
     const std::pair<QByteArray, QString> forms[] = {
         {"BDAY:19800315", u"a||B|3/15"_s},         {"BDAY:1980-03-15", u"a||B|3/15"_s},
         {"BDAY;VALUE=date:--0315", u"a||B|3/15"_s}, {"BDAY:--03-15", u"a||B|3/15"_s},
         {"BDAY:--0229", u"a||B|2/29"_s},           {"BDAY:1980-03-15T00:00:00Z", u"a||B|3/15"_s},
-        {"BDAY:19800315T123000", u"a||B|3/15"_s},  {"bday: 1604-12-01 ", u"a||B|12/1"_s},
-        {"item1.BDAY:2001-01-31", u"a||B|1/31"_s}, {"BDAY;VALUE=text:circa 1800", noDate},
-        {"BDAY:---15", noDate},                    {"BDAY:1980-03", noDate},
-        {"BDAY:", noDate},                         {"BDAY:--1315x", noDate},
+        {"bday: 1604-12-01 ", u"a||B|12/1"_s},     {"item1.BDAY:2001-01-31", u"a||B|1/31"_s},
+        {"BDAY;VALUE=text:circa 1800", noDate},    {"BDAY:---15", noDate},
+        {"BDAY:1980-03", noDate},                  {"BDAY:--1315x", noDate},
     };
     for (const auto &[line, expected] : forms)
         EXPECT_EQ(test::ReadTexts(Card("4.0", "FN:a\r\n" + line + "\r\n")), QStringList{expected}) << line.constData();
-}
 
-TEST(VCardReader, AnAddressBookOfThreeVersionsWithFoldedAndEncodedNames)
-{
+    // An address book of three versions with folded and encoded names.
     const QByteArray book =
         // A 2.1 phone export: quoted-printable UTF-8 with a soft line break, N before FN.
         Card("2.1", "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=D0=98=D0=B2=D0=B0=D0=BD=D0=BE=D0=B2;=D0=98=D0=B2=D0=B0=D0=BD;;;\r\n"
@@ -142,23 +115,25 @@ TEST(VCardReader, AnAddressBookOfThreeVersionsWithFoldedAndEncodedNames)
 // A broken file is refused whole: what was read before stays, nothing is added.
 TEST(ICalendarAndVCardReaders, BrokenOrHostileFilesAreRefusedWithNothingRead)
 {
+    const CImportedEvent kept{test::MakeEvent(1, 1, u"already there"_s), {}};
     CImportList list;
-    list.AddTail({test::MakeEvent(1, 1, u"already there"_s), {}});
+    list.AddTail(kept);
     std::vector<MergeNote> skipped;
     const QByteArray event = "BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:20100101\r\nRRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n";
     const QByteArray calendar = "BEGIN:VCALENDAR\r\n" + event + "END:VCALENDAR\r\n";
-    for (const QByteArray &text : {"BEGIN:VCALENDAR\r\n" + event, calendar + "END:VCALENDAR\r\n", QByteArray("<Orvane/>"), QByteArray(),
-                                   "BEGIN:VCALENDAR\r\n" + event + QByteArray("BEGIN:X\r\n").repeated(100000) + QByteArray("END:X\r\n").repeated(100000) + "END:VCALENDAR\r\n",
-                                   "BEGIN:VCALENDAR\r\n" + QByteArray(kMaxExchangeDocumentBytes, 'x')}) {
-        const ExchangeReadResult result = ReadICalendar(text, list, skipped);
+    const QByteArray nested = QByteArray("BEGIN:X\r\n").repeated(100000) + QByteArray("END:X\r\n").repeated(100000);
+    const std::pair<QByteArray, bool> rows[] = { // the text, whether it is read as vCards
+        {"BEGIN:VCALENDAR\r\n" + event, false}, {calendar + "END:VCALENDAR\r\n", false}, {"<Orvane/>", false}, {{}, false},
+        {"BEGIN:VCALENDAR\r\n" + event + nested + "END:VCALENDAR\r\n", false},
+        {"BEGIN:VCALENDAR\r\n" + QByteArray(kMaxExchangeDocumentBytes, 'x'), false},
+        {"BEGIN:VCARD\r\nFN:a\r\nBDAY:--0101\r\n", true}, {Card("3.0", "FN:a\r\n") + "BEGIN:VCARD\r\nFN:b\r\n", true},
+        {"FN:a\r\n", true}, {"BEGIN:VCARD\r\n" + QByteArray(kMaxExchangeDocumentBytes, 'x'), true},
+    };
+    for (const auto &[text, vCards] : rows) {
+        const ExchangeReadResult result = vCards ? ReadVCards(text, u"x"_s, list, skipped) : ReadICalendar(text, list, skipped);
         EXPECT_FALSE(result.ok() || result.detail.isEmpty()) << text.left(80).constData();
     }
-    for (const QByteArray &text : {QByteArray("BEGIN:VCARD\r\nFN:a\r\nBDAY:--0101\r\n"), Card("3.0", "FN:a\r\nBDAY:--0101\r\n") + "BEGIN:VCARD\r\nFN:b\r\n",
-                                   QByteArray("FN:a\r\n"), "BEGIN:VCARD\r\n" + QByteArray(kMaxExchangeDocumentBytes, 'x')}) {
-        const ExchangeReadResult result = ReadVCards(text, u"x"_s, list, skipped);
-        EXPECT_FALSE(result.ok() || result.detail.isEmpty()) << text.left(60).constData();
-    }
-    EXPECT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(std::vector<CImportedEvent>(list.begin(), list.end()), std::vector{kept});
     EXPECT_TRUE(skipped.empty());
     ASSERT_TRUE(ReadICalendar(calendar + calendar, list, skipped).ok()) << "two calendars in one file are both read";
     EXPECT_EQ(list.GetCount(), 3);
@@ -173,7 +148,6 @@ TEST(ImportFormat, TheFirstLineTellsThenTheExtension)
         {"<?xml version=\"1.0\"?><Orvane/>", u"x.ics"_s, ImportFormat::ICalendar},
         {"garbage", u"/tmp/Contacts.VCF"_s, ImportFormat::VCard},
         {"garbage", u"x.vcard"_s, ImportFormat::VCard},
-        {"<Orvane/>", u"orvane.xml"_s, ImportFormat::Exchange},
         {"", {}, ImportFormat::Exchange},
     };
     for (const auto &[bytes, name, format] : rows)

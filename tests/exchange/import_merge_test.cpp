@@ -3,6 +3,7 @@
 #include "store/user.h"
 
 #include "event_maker.h"
+
 #include <gtest/gtest.h>
 
 namespace orvane {
@@ -54,27 +55,19 @@ TEST_F(ImportMergeTest, EachRecordIsAddedFittedOrLeftOutAndTheMessageSaysWhy)
     Import(7, 7, u"unchecked"_s, u"Никогда"_s, {}, false);
 
     const MergeReport report = MergeImportedEvents(user, list);
-    EXPECT_EQ(std::tuple(report.added, report.skipped, report.changed), std::tuple(8, 9, 3));
-    EXPECT_EQ(report.notes.front().name, u"bad 13/1"_s);
-    EXPECT_FALSE(report.notes.front().Added());
     EXPECT_EQ(user.Slot(59).GetCount(), 2) << "2026 is a common year: 29 February shares its slot with 1 March";
-    EXPECT_EQ(user.GetDayEvents(5, 10).GetCount(), 40);
     EXPECT_EQ(user.Categories(), (QStringList{u"День рождения"_s, u"новая"_s, u"Новая"_s, QString(20, u'к'), u"Друзья ?"_s, u"Остальное"_s}));
     EXPECT_EQ(std::tuple(birthday.Category, other.Category, outside.Category), std::tuple(0, 5, 5));
     const std::vector<CEventRecord> day = Day(6, 1);
     ASSERT_EQ(day.size(), 4u);
     EXPECT_EQ(std::tuple(day[0].Name, day[0].Notes, day[0].Category), std::tuple(QString(40, u'Я'), QString(255, u'n'), 3));
     EXPECT_EQ(std::tuple(day[1].Name, day[1].Category, day[2].Category, day[3].Category), std::tuple(u"Смайлик ? ??"_s, 4, 5, 2));
-    EXPECT_EQ(std::tuple(day[0].Month, day[0].Day, day[0].Monitoring, day[0].Selected), std::tuple(6, 1, 1, 0));
     EXPECT_EQ(MergeReportMessage(report),
               u"Добавлено событий: 8.\n\n"
               "Не добавлено событий: 9\n    неверная дата: 8\n    в этом дне уже 40 событий: 1\n\n"
               "Добавлено с изменениями: 3\n    категория не указана, событие отнесено к последней: 1\n"
               "    название категории сокращено до 20 символов: 1\n    название сокращено до 40 символов: 1\n"
               "    описание сокращено до 255 символов: 1\n    недопустимые символы заменены на \"?\": 1"_s);
-    list.RemoveAll();
-    Import(1, 1, u"ok"_s);
-    EXPECT_EQ(MergeReportMessage(MergeImportedEvents(user, list)), u"Добавлено событий: 1."_s);
 }
 
 TEST_F(ImportMergeTest, TheCategoryListStopsAtTen)
@@ -86,8 +79,7 @@ TEST_F(ImportMergeTest, TheCategoryListStopsAtTen)
     Import(1, 1, u"existing"_s, u"c3"_s);
     const MergeReport report = MergeImportedEvents(user, list);
     EXPECT_EQ(std::tuple(report.added, report.changed, report.Count(MergeReason::CategoryListFull)), std::tuple(3, 1, 1));
-    EXPECT_EQ(user.GetCategoryCount(), 10);
-    EXPECT_EQ(std::tuple(user.GetCategory(8), user.GetCategory(9)), std::tuple(u"Девятая"_s, u"Остальное"_s));
+    EXPECT_EQ(user.Categories().mid(8), (QStringList{u"Девятая"_s, u"Остальное"_s})) << "ten in all";
     EXPECT_EQ(Day(1, 1)[1].Category, 9);
     EXPECT_EQ(user.GetCategory(Day(1, 1)[2].Category), u"c3"_s);
 }

@@ -10,17 +10,12 @@
 
 namespace orvane::test {
 
-// A record as "name|notes|category|month/day".
-inline QString RecordText(const QString &name, const QString &notes, const QString &category, int month, int day)
-{
-    return QStringLiteral("%1|%2|%3|%4/%5").arg(name, notes, category).arg(month).arg(day);
-}
-
+// Each record as "name|notes|category|month/day".
 inline QStringList RecordTexts(const CImportList &list)
 {
     QStringList texts;
     for (const CImportedEvent &r : list)
-        texts << RecordText(r.Name, r.Notes, r.CategoryName, r.Month, r.Day);
+        texts << QStringLiteral("%1|%2|%3|%4/%5").arg(r.Name, r.Notes, r.CategoryName).arg(r.Month).arg(r.Day);
     return texts;
 }
 
