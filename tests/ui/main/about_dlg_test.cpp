@@ -24,10 +24,8 @@ TEST(AboutDlgTest, ShowsThePictureTheVersionAndTheTwoLinks)
     const QImage picture = LoadPicture(res::IDB_ABOUT_PICTURE).toImage().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(shot.copy(15, 10, 64, 77), picture);
     EXPECT_TRUE(dialog.findChild<QLabel *>(QString::number(CAboutDlg::IDC_VERSION))->text().endsWith(u"1, 9, 2, 0"_s));
-    EXPECT_EQ(QStringList({dialog.WebLink().text(), dialog.WebLink().GetLinkTarget()}), QStringList(2, CAboutDlg::kWebAddress));
+    EXPECT_EQ(dialog.WebLink().GetLinkTarget(), CAboutDlg::kWebAddress);
     EXPECT_EQ(dialog.MailLink().GetLinkTarget(), u"mailto:"_s + CAboutDlg::kMailAddress);
-    EXPECT_GT(dialog.MailLink().x(), 15 + 64);
-    EXPECT_LE(dialog.WebLink().geometry().right(), dialog.width());
     QTest::mouseClick(dialog.findChild<QPushButton *>(u"1"_s), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }

@@ -84,15 +84,14 @@ protected:
         ASSERT_TRUE(timer.isActive());
         QMetaObject::invokeMethod(const_cast<QTimer *>(&timer), "timeout");
     }
-    // Runs `act` on the next menu or modal dialog as soon as it is up (from within the event loop
-    // it runs), then closes it; the test fails when it is not one of `Up`.
+    // Runs `act` on the next modal dialog as soon as it is up (from within the event loop it runs),
+    // then closes it; the test fails when it is not one of `Up`.
     template <typename Up>
-    static void WhenUp(std::function<void(Up &)> act)
+    static void OnNextDialog(std::function<void(Up &)> act)
     {
         auto *poll = new QTimer;
         QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-            QWidget *up = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                            : QApplication::activeModalWidget();
+            QWidget *up = QApplication::activeModalWidget();
             if (!up)
                 return;
             poll->deleteLater();
