@@ -13,8 +13,9 @@ namespace orvane {
 namespace {
 
 // Right of the cell, 2 px away, level with its top; else left of it, 4 px away, or above it,
-// its bottom 2 px over the cell's top; never off the left or top edge of the cell's screen.
-TEST(DayPopupLayout, PlacedBesideTheCellAndKeptOnItsScreen)
+// its bottom 2 px over the cell's top; never off the left or top edge of the cell's screen. As
+// wide as the widest name, a line high for each; gone once the pointer comes onto it.
+TEST(DayPopup, PlacedBesideTheCellKeptOnItsScreenAndHiddenByThePointer)
 {
     const QRect screen(0, 0, 1280, 1000);
     EXPECT_EQ(DayPopupPosition({1150, 950, 28, 28}, {100, 50}, screen), QPoint(1180, 950)) << "just fits";
@@ -23,10 +24,7 @@ TEST(DayPopupLayout, PlacedBesideTheCellAndKeptOnItsScreen)
     EXPECT_EQ(DayPopupPosition({300, 500, 28, 28}, {100, 700}, screen), QPoint(330, 0));
     EXPECT_EQ(DayPopupPosition({60, 200, 28, 28}, {1250, 50}, screen), QPoint(0, 200));
     EXPECT_EQ(DayPopupPosition({3100, 1040, 28, 28}, {100, 60}, {1280, 30, 1920, 1050}), QPoint(2996, 978));
-}
 
-TEST(DayPopupTest, ListsTheDayBesideItsCellAndHidesWhenThePointerComesOntoIt)
-{
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     QWidget owner;
     CDayPopup popup(&owner);
@@ -40,10 +38,6 @@ TEST(DayPopupTest, ListsTheDayBesideItsCellAndHidesWhenThePointerComesOntoIt)
     EXPECT_EQ(popup.geometry(), QRect(cell.topLeft() + QPoint(30, 0),
                                       QSize(metrics.horizontalAdvance(QStringLiteral("День рождения Маши")) + 5,
                                             2 * metrics.height() + 3)));
-    const QImage image = popup.grab().toImage();
-    EXPECT_EQ(std::pair(image.pixelColor(0, 0), image.pixelColor(1, 1)),
-              std::pair(QColor(Qt::black), QColor(180, 255, 100)));
-
     QTest::mouseMove(&popup, QPoint(10, 5));
     EXPECT_FALSE(popup.isVisible());
 }

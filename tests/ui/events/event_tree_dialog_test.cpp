@@ -1,13 +1,10 @@
-#include "settings/option_flags.h"
-#include "settings/registry_store.h"
-#include "store/data_file.h"
+#include "sandbox_calendar.h"
 #include "ui/events/event_clipboard_text.h"
 #include "ui/events/event_tree_dialog.h"
 #include "ui/events/event_tree_rules.h"
 #include "ui/main/qt_print.h"
 
 #include "event_maker.h"
-#include "test_env.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -16,8 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -40,7 +35,7 @@ TEST(EventTreeRules, LabelsNewNamesAndClipboardText)
         EXPECT_EQ(ParseEventClipboardText(whole).name + ParseEventClipboardText(whole).notes, whole);
 }
 
-class EventTreeDialogTest : public ::testing::Test {
+class EventTreeDialogTest : public test::SandboxCalendar {
 protected:
     void Add(const QString &name, int category, const QString &notes = {}, int month = 3)
     {
@@ -56,21 +51,22 @@ protected:
         dialog = std::make_unique<CEventTreeDialog>(document);
         dialog->show();
     }
+    void Delete(QTreeWidgetItem *item)
+    {
+        dialog->Tree()->setCurrentItem(item);
+        dialog->DeleteSelected();
+    }
     QTreeWidgetItem *Category(int i) const { return dialog->Tree()->topLevelItem(i); }
     bool Enabled(int button) const { return dialog->findChild<QPushButton *>(QString::number(button))->isEnabled(); }
     QPlainTextEdit *Notes() const { return dialog->findChild<QPlainTextEdit *>(QString::number(CEventTreeDialog::IDC_NOTES)); }
     QLineEdit *Editor() const { return dialog->Tree()->viewport()->findChild<QLineEdit *>(); }
-    const CEventList &Day() { return document.m_user.GetDayEvents(3, 5); }
 
-    test::SandboxDirs sandbox;
-    test::MessageRecorder messages{MessageAnswer::Yes};
-    CRegistryStore registry;
-    COptionFlags options{registry};
-    CDataFile document{options};
     std::unique_ptr<CEventTreeDialog> dialog;
 };
 
-TEST_F(EventTreeDialogTest, ALabelIsCheckedOnceItsEditorHasClosed)
+// A label is checked once its editor has closed. The first and the last category stay; there
+// are at most ten categories and 31 events.
+TEST_F(EventTreeDialogTest, LabelsAreCheckedAndCategoriesAndEventsLimited)
 {
     Add(u"встреча"_s, 1);
     Open();
@@ -86,71 +82,40 @@ TEST_F(EventTreeDialogTest, ALabelIsCheckedOnceItsEditorHasClosed)
     }
     EXPECT_EQ(messages.texts.last(), u"Необходимо указать название события"_s);
     EXPECT_TRUE(Editor() && Editor()->isVisible()) << "the same item is edited again";
-}
 
-TEST_F(EventTreeDialogTest, CategoryAndEventLimits)
-{
-    Open();
-    for (int fixed : {0, 2}) { // the first and the last category stay
-        EXPECT_FALSE(Category(fixed)->flags() & Qt::ItemIsEditable);
-        dialog->Tree()->setCurrentItem(Category(fixed));
-        dialog->DeleteSelected();
-    }
+    for (int fixed : {0, 2})
+        Delete(Category(fixed));
     for (int i = 0; i < 8; ++i)
         dialog->NewCategory();
     EXPECT_EQ(Category(9)->text(0), u"Остальное"_s) << "new categories go before the last";
     EXPECT_FALSE(Enabled(CEventTreeDialog::IDC_NEW_CATEGORY));
-    dialog->Tree()->setCurrentItem(Category(3));
-    dialog->DeleteSelected();
-    EXPECT_EQ(messages.texts, QStringList{u"Действительно хотите удалить категорию 'Новая категория' ?"_s});
+    Delete(Category(3));
+    EXPECT_EQ(messages.texts.last(), u"Действительно хотите удалить категорию 'Новая категория' ?"_s);
     EXPECT_TRUE(Enabled(CEventTreeDialog::IDC_NEW_CATEGORY));
 
     dialog->Tree()->setCurrentItem(Category(0));
-    for (int i = 0; i < 31; ++i)
+    for (int i = 0; i < 30; ++i)
         ASSERT_NE(dialog->AddEvent({}, {}), nullptr) << i;
     EXPECT_EQ(dialog->AddEvent(u"one too many"_s, {}), nullptr);
     EXPECT_FALSE(Enabled(CEventTreeDialog::IDC_NEW_EVENT));
-    EXPECT_EQ(Category(0)->childCount(), 31) << "with an event selected, new ones join its category";
+    EXPECT_EQ(Category(0)->childCount(), 30) << "with an event selected, new ones join its category";
     dialog->DeleteSelected();
     EXPECT_TRUE(Enabled(CEventTreeDialog::IDC_NEW_EVENT));
 }
 
-TEST_F(EventTreeDialogTest, OkStoresTheDayAndCancelForgetsIt)
+// Entries of the context menu read "<command><+ when enabled, - when not>". Notes take at most
+// 255 characters, all in the calendar's code page.
+TEST_F(EventTreeDialogTest, CancelForgetsOkStoresAndTheClipboardCarriesNameAndNotes)
 {
-    Add(u"отчёт"_s, 1);
     Add(u"торт"_s, 0);
+    Add(u"Отпуск"_s, 7, u"море@пляж"_s); // a category past the list's end: shown under the second
     Add(u"прочее"_s, 2, {}, 1);
     Open();
-    dialog->Tree()->setCurrentItem(Category(1));
-    dialog->DeleteSelected();
+    Delete(Category(1));
     dialog->reject();
-    EXPECT_EQ(std::pair(Day().GetCount(), document.m_user.GetCategoryCount()), std::pair(2, 3)) << "Cancel keeps all";
+    EXPECT_EQ(std::pair(document.m_user.GetDayEvents(3, 5).GetCount(), document.m_user.GetCategoryCount()),
+              std::pair(2, 3)) << "Cancel keeps all";
 
-    Open();
-    dialog->Tree()->setCurrentItem(Category(1));
-    dialog->DeleteSelected();
-    dialog->Tree()->setCurrentItem(Category(0)->child(0));
-    Notes()->insertPlainText(u"🌊"_s);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.texts.contains(UnsupportedCharactersMessage()); }, 10000));
-    Notes()->insertPlainText(QString(300, u'ю'));
-    EXPECT_TRUE(Notes()->toPlainText().isEmpty()) << "at most 255 characters, all in the calendar's code page";
-    Notes()->setFocus();
-    for (const QChar ch : u"к чаю"_s)
-        QTest::sendKeyEvent(QTest::Click, Notes(), Qt::Key_unknown, QString(ch), {});
-    QTest::keyClick(Notes(), Qt::Key_Return); // OK
-
-    CDataFile saved(options);
-    ASSERT_EQ(saved.Load(), 1);
-    EXPECT_EQ(saved.m_user.Categories(), (QStringList{u"День рождения"_s, u"Остальное"_s}));
-    ASSERT_EQ(saved.m_user.GetDayEvents(3, 5).GetCount(), 1);
-    EXPECT_EQ(saved.m_user.GetDayEvents(3, 5).begin()->Notes, u"к чаю"_s) << "typed just before Enter";
-    EXPECT_EQ(saved.m_user.GetDayEvents(1, 5).begin()->Category, 1) << "other days keep their category";
-}
-
-// The context menu's entries, as "<command><+ when enabled, - when not>".
-TEST_F(EventTreeDialogTest, ClipboardAndContextMenuFollowTheItem)
-{
-    Add(u"Отпуск"_s, 7, u"море@пляж"_s); // a category past the list's end: shown under the second
     QApplication::clipboard()->clear();
     Open();
     const auto entries = [&](const QTreeWidgetItem *item) {
@@ -168,14 +133,30 @@ TEST_F(EventTreeDialogTest, ClipboardAndContextMenuFollowTheItem)
     EXPECT_EQ(QApplication::clipboard()->text(), u"Отпуск@море@пляж"_s);
     dialog->Tree()->setCurrentItem(Category(0));
     dialog->PasteEvent();
-    EXPECT_EQ(entries(Category(0)->child(0)), u"32773+ 32775+ 32785+ 32786+ 32787+ 57670+"_s);
+    EXPECT_EQ(entries(dialog->Tree()->currentItem()), u"32773+ 32775+ 32785+ 32786+ 32787+ 57670+"_s);
     QApplication::clipboard()->setText(u"😀@x"_s);
     dialog->PasteEvent();
-    EXPECT_EQ(messages.texts, QStringList{UnsupportedCharactersMessage()});
-    dialog->accept();
-    ASSERT_EQ(Day().GetCount(), 1);
-    const CEventRecord &pasted = *Day().begin();
-    EXPECT_EQ(std::tuple(pasted.Name, pasted.Notes, pasted.Category), std::tuple(u"Отпуск"_s, u"море@пляж"_s, 0));
+    EXPECT_EQ(messages.texts.last(), UnsupportedCharactersMessage());
+
+    Delete(Category(1));
+    dialog->Tree()->setCurrentItem(Category(0)->child(0));
+    Notes()->insertPlainText(u"🌊"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.texts.count(UnsupportedCharactersMessage()) == 2; }, 10000));
+    Notes()->insertPlainText(QString(300, u'ю'));
+    EXPECT_TRUE(Notes()->toPlainText().isEmpty());
+    Notes()->setFocus();
+    for (const QChar ch : u"к чаю"_s)
+        QTest::sendKeyEvent(QTest::Click, Notes(), Qt::Key_unknown, QString(ch), {});
+    QTest::keyClick(Notes(), Qt::Key_Return); // OK
+
+    CDataFile saved(flags);
+    ASSERT_EQ(saved.Load(), 1);
+    EXPECT_EQ(saved.m_user.Categories(), (QStringList{u"День рождения"_s, u"Остальное"_s}));
+    QStringList day;
+    for (const CEventRecord &e : saved.m_user.GetDayEvents(3, 5))
+        day << u"%1 %2 %3"_s.arg(e.Name, e.Notes).arg(e.Category);
+    EXPECT_EQ(day, (QStringList{u"торт к чаю 0"_s, u"Отпуск море@пляж 0"_s})) << "typed just before Enter";
+    EXPECT_EQ(saved.m_user.GetDayEvents(1, 5).begin()->Category, 1) << "other days keep their category";
 }
 
 } // namespace
