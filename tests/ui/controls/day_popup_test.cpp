@@ -26,8 +26,7 @@ TEST(DayPopup, PlacedBesideTheCellKeptOnItsScreenAndHiddenByThePointer)
     EXPECT_EQ(DayPopupPosition({3100, 1040, 28, 28}, {100, 60}, {1280, 30, 1920, 1050}), QPoint(2996, 978));
 
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    QWidget owner;
-    CDayPopup popup(&owner);
+    CDayPopup popup(nullptr);
     CEventList day;
     for (const char *name : {"День рождения Маши", "Свадьба"})
         day.AddTail(test::MakeEvent(1, 1, QString::fromUtf8(name)));

@@ -46,7 +46,6 @@ TEST(HyperLinkTest, OpensOnClickOrSpaceOrSaysWhyNot)
     env.set("BROWSER", "/bin/true");
     test::MessageRecorder messages;
     QWidget window;
-    window.resize(300, 100);
     auto *link = new CHyperLink(&window);
     link->setGeometry(20, 20, 250, 30);
     link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
