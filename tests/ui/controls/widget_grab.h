@@ -3,8 +3,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include <gtest/gtest.h>
-
 namespace orvane::test {
 
 // The widget as drawn, as ARGB32 at one device pixel per logical pixel.

@@ -1,15 +1,11 @@
-#include "settings/option_flags.h"
-#include "settings/registry_store.h"
-#include "store/data_file.h"
+#include "sandbox_calendar.h"
 #include "ui/events/event_clipboard_text.h"
 #include "ui/events/event_tree_dialog.h"
 #include "ui/events/event_tree_rules.h"
 #include "ui/main/qt_print.h"
 
 #include "event_maker.h"
-#include "test_env.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,15 +14,10 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include <gtest/gtest.h>
-
 using namespace Qt::StringLiterals;
 
 namespace orvane {
 namespace {
-
-const QString kUnsupported = u"Текст содержит символы, которые календарь не может сохранить\n"
-                             u"(например, значки или иероглифы). Уберите их, пожалуйста."_s;
 
 TEST(EventTreeRules, LabelsNewNamesAndClipboardText)
 {
@@ -34,70 +25,49 @@ TEST(EventTreeRules, LabelsNewNamesAndClipboardText)
         const LabelCheck label = CheckLabel(typed, u"было"_s, category);
         return std::tuple(label.text, label.message, label.editAgain);
     };
-    EXPECT_EQ(check(QString(45, u'ы'), false), std::tuple(QString(40, u'ы'),
-              u"Количество символов в названии события\nне может превышать 40 символов."_s, false));
     EXPECT_EQ(check(QString(25, u'к'), true), std::tuple(QString(20, u'к'),
               u"Количество символов в названии категории\nне может превышать 20 символов."_s, false));
-    EXPECT_EQ(check({}, false), std::tuple(u"было"_s, u"Необходимо указать название события"_s, true));
     EXPECT_EQ(check({}, true), std::tuple(u"было"_s, u"Необходимо указать название категории"_s, true));
-    EXPECT_EQ(check(u"Смайлик 😀"_s, false), std::tuple(u"было"_s, kUnsupported, true));
-    EXPECT_EQ(check(u"Встреча"_s, false), std::tuple(u"Встреча"_s, QString(), false));
+    EXPECT_EQ(check(u"Смайлик 😀"_s, false), std::tuple(u"было"_s, UnsupportedCharactersMessage(), true));
     EXPECT_EQ(NameForNewEvent({}, u"Остальное"_s, true), u"Без названия"_s);
     EXPECT_EQ(NameForNewEvent({}, u"Слово (пояснение)"_s, false), u"Слово"_s);
-    EXPECT_EQ(NameForNewEvent(u"(a"_s, {}, false), QString());
     for (const QString &whole : {u"просто текст"_s, u"@начало"_s})
         EXPECT_EQ(ParseEventClipboardText(whole).name + ParseEventClipboardText(whole).notes, whole);
 }
 
-// The editor of 5 March with the categories "День рождения", "Работа", "Остальное".
-class EventTreeDialogTest : public ::testing::Test {
+class EventTreeDialogTest : public test::SandboxCalendar {
 protected:
-    void SetUp() override
+    void Add(const QString &name, int category, const QString &notes = {}, int month = 3)
+    {
+        document.m_user.GetDayEvents(month, 5).AddTail(test::MakeEvent(month, 5, name, notes, category));
+    }
+    // The editor of 5 March with the categories "День рождения", "Работа", "Остальное".
+    void Open()
     {
         document.m_user.m_selected = {3, 5};
         document.m_user.SetCategories({u"День рождения"_s, u"Работа"_s, u"Остальное"_s});
-    }
-    void Add(const QString &name, int category, const QString &notes = {}, int month = 3)
-    {
-        CEventRecord event = test::MakeEvent(month, 5, name, notes, category);
-        event.Monitoring = 0;
-        document.m_user.GetDayEvents(month, 5).AddTail(event);
-    }
-    void Open()
-    {
         dialog = std::make_unique<CEventTreeDialog>(document);
         dialog->show();
     }
+    void Delete(QTreeWidgetItem *item)
+    {
+        dialog->Tree()->setCurrentItem(item);
+        dialog->DeleteSelected();
+    }
     QTreeWidgetItem *Category(int i) const { return dialog->Tree()->topLevelItem(i); }
-    QPushButton *Button(int id) const { return dialog->findChild<QPushButton *>(QString::number(id)); }
+    bool Enabled(int button) const { return dialog->findChild<QPushButton *>(QString::number(button))->isEnabled(); }
     QPlainTextEdit *Notes() const { return dialog->findChild<QPlainTextEdit *>(QString::number(CEventTreeDialog::IDC_NOTES)); }
-    QLineEdit *Editor() const
-    {
-        for (QLineEdit *editor : dialog->Tree()->viewport()->findChildren<QLineEdit *>())
-            if (editor->isVisible())
-                return editor;
-        return nullptr;
-    }
-    // Waits for a message after the `shown` ones.
-    void WaitForMessage(qsizetype shown)
-    {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return messages.texts.size() > shown; }, 10000));
-    }
-    const CEventList &Day() { return document.m_user.GetDayEvents(3, 5); }
+    QLineEdit *Editor() const { return dialog->Tree()->viewport()->findChild<QLineEdit *>(); }
 
-    test::SandboxDirs sandbox;
-    test::MessageRecorder messages{MessageAnswer::Yes};
-    CRegistryStore registry;
-    COptionFlags options{registry};
-    CDataFile document{options};
     std::unique_ptr<CEventTreeDialog> dialog;
 };
 
-TEST_F(EventTreeDialogTest, ALabelIsCheckedOnceItsEditorHasClosed)
+// A label is checked once its editor has closed. The first and the last category stay; there
+// are at most ten categories and 31 events.
+TEST_F(EventTreeDialogTest, LabelsAreCheckedAndCategoriesAndEventsLimited)
 {
     Add(u"встреча"_s, 1);
     Open();
-    EXPECT_EQ(dialog->windowTitle(), u"День 05, Март"_s);
     QTreeWidgetItem *event = Category(1)->child(0);
     for (const QString &typed : {QString(45, u'ы'), QString()}) {
         dialog->Tree()->editItem(event);
@@ -105,105 +75,43 @@ TEST_F(EventTreeDialogTest, ALabelIsCheckedOnceItsEditorHasClosed)
         Editor()->setText(typed);
         const qsizetype shown = messages.texts.size();
         QTest::keyClick(Editor(), Qt::Key_Return);
-        WaitForMessage(shown);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return messages.texts.size() > shown; }, 10000));
         EXPECT_EQ(event->text(0), QString(40, u'ы'));
     }
     EXPECT_EQ(messages.texts.last(), u"Необходимо указать название события"_s);
-    EXPECT_NE(Editor(), nullptr) << "the same item is edited again";
-}
+    EXPECT_TRUE(Editor() && Editor()->isVisible()) << "the same item is edited again";
 
-TEST_F(EventTreeDialogTest, CategoryAndEventLimits)
-{
-    Open();
-    for (int fixed : {0, 2}) { // the first and the last category stay
-        EXPECT_FALSE(Category(fixed)->flags() & Qt::ItemIsEditable);
-        dialog->Tree()->setCurrentItem(Category(fixed));
-        EXPECT_FALSE(Button(CEventTreeDialog::IDC_DELETE)->isEnabled());
-        dialog->DeleteSelected();
-    }
-    QPushButton *newCategory = Button(CEventTreeDialog::IDC_NEW_CATEGORY);
+    for (int fixed : {0, 2})
+        Delete(Category(fixed));
     for (int i = 0; i < 8; ++i)
         dialog->NewCategory();
-    EXPECT_EQ(dialog->Tree()->topLevelItemCount(), 10);
     EXPECT_EQ(Category(9)->text(0), u"Остальное"_s) << "new categories go before the last";
-    EXPECT_FALSE(newCategory->isEnabled());
-    dialog->Tree()->setCurrentItem(Category(3));
-    dialog->DeleteSelected();
-    EXPECT_EQ(messages.texts, QStringList{u"Действительно хотите удалить категорию 'Новая категория' ?"_s});
-    EXPECT_EQ(dialog->Tree()->topLevelItemCount(), 9);
-    EXPECT_TRUE(newCategory->isEnabled());
+    EXPECT_FALSE(Enabled(CEventTreeDialog::IDC_NEW_CATEGORY));
+    Delete(Category(3));
+    EXPECT_EQ(messages.texts.last(), u"Действительно хотите удалить категорию 'Новая категория' ?"_s);
+    EXPECT_TRUE(Enabled(CEventTreeDialog::IDC_NEW_CATEGORY));
 
     dialog->Tree()->setCurrentItem(Category(0));
-    EXPECT_EQ(dialog->AddEvent({}, {})->text(0), u"День рождения"_s) << "named after its category";
-    for (int i = 1; i < 31; ++i)
-        ASSERT_NE(dialog->AddEvent(u"e%1"_s.arg(i), {}), nullptr) << i;
+    for (int i = 0; i < 30; ++i)
+        ASSERT_NE(dialog->AddEvent({}, {}), nullptr) << i;
     EXPECT_EQ(dialog->AddEvent(u"one too many"_s, {}), nullptr);
-    EXPECT_FALSE(Button(CEventTreeDialog::IDC_NEW_EVENT)->isEnabled());
-    EXPECT_EQ(Category(0)->childCount(), 31) << "with an event selected, new ones join its category";
-    dialog->DeleteSelected();
-    EXPECT_TRUE(Button(CEventTreeDialog::IDC_NEW_EVENT)->isEnabled());
+    EXPECT_FALSE(Enabled(CEventTreeDialog::IDC_NEW_EVENT));
+    EXPECT_EQ(Category(0)->childCount(), 30) << "with an event selected, new ones join its category";
 }
 
-TEST_F(EventTreeDialogTest, OkStoresTheDayAndCancelForgetsIt)
+// Entries of the context menu read "<command><+ when enabled, - when not>". Notes take at most
+// 255 characters, all in the calendar's code page.
+TEST_F(EventTreeDialogTest, CancelForgetsOkStoresAndTheClipboardCarriesNameAndNotes)
 {
-    Add(u"отчёт"_s, 1);
     Add(u"торт"_s, 0);
+    Add(u"Отпуск"_s, 7, u"море@пляж"_s); // a category past the list's end: shown under the second
     Add(u"прочее"_s, 2, {}, 1);
     Open();
-    dialog->Tree()->setCurrentItem(Category(1));
-    dialog->DeleteSelected();
+    Delete(Category(1));
     dialog->reject();
-    EXPECT_EQ(Day().GetCount(), 2) << "Cancel keeps the day";
-    EXPECT_EQ(document.m_user.GetCategoryCount(), 3);
+    EXPECT_EQ(std::pair(document.m_user.GetDayEvents(3, 5).GetCount(), document.m_user.GetCategoryCount()),
+              std::pair(2, 3)) << "Cancel keeps all";
 
-    Open();
-    dialog->Tree()->setCurrentItem(Category(1));
-    dialog->DeleteSelected();
-    dialog->Tree()->setCurrentItem(Category(0)->child(0));
-    const qsizetype shown = messages.texts.size();
-    Notes()->insertPlainText(u"🌊"_s);
-    WaitForMessage(shown);
-    EXPECT_EQ(messages.texts.last(), kUnsupported);
-    Notes()->insertPlainText(QString(300, u'ю'));
-    EXPECT_TRUE(Notes()->toPlainText().isEmpty()) << "at most 255 characters, all in the calendar's code page";
-    Notes()->setFocus();
-    for (const QChar ch : u"к чаю"_s)
-        QTest::sendKeyEvent(QTest::Click, Notes(), Qt::Key_unknown, QString(ch), {});
-    QTest::keyClick(Notes(), Qt::Key_Return);
-    EXPECT_EQ(dialog->result(), QDialog::Accepted) << "Enter in the notes box is OK";
-
-    EXPECT_EQ(document.m_user.Categories(), (QStringList{u"День рождения"_s, u"Остальное"_s}));
-    ASSERT_EQ(Day().GetCount(), 1);
-    EXPECT_EQ(Day().begin()->Notes, u"к чаю"_s) << "typed just before Enter";
-    EXPECT_EQ(document.m_user.GetDayEvents(1, 5).begin()->Category, 1) << "other days keep their category";
-    CDataFile saved(options);
-    ASSERT_EQ(saved.Load(), 1);
-    EXPECT_EQ(saved.m_user.GetDayEvents(3, 5).begin()->Notes, u"к чаю"_s);
-}
-
-TEST_F(EventTreeDialogTest, ClipboardCarriesNameAndNotes)
-{
-    Add(u"Отпуск"_s, 1, u"море@пляж"_s);
-    Open();
-    dialog->Tree()->setCurrentItem(Category(1)->child(0));
-    dialog->CutEvent();
-    EXPECT_EQ(Category(1)->childCount(), 0);
-    EXPECT_EQ(QApplication::clipboard()->text(), u"Отпуск@море@пляж"_s);
-    dialog->Tree()->setCurrentItem(Category(0));
-    dialog->PasteEvent();
-    QApplication::clipboard()->setText(u"😀@x"_s);
-    dialog->PasteEvent();
-    EXPECT_EQ(messages.texts, QStringList{kUnsupported});
-    dialog->accept();
-    ASSERT_EQ(Day().GetCount(), 1);
-    const CEventRecord &pasted = *Day().begin();
-    EXPECT_EQ(std::tuple(pasted.Name, pasted.Notes, pasted.Category), std::tuple(u"Отпуск"_s, u"море@пляж"_s, 0));
-}
-
-// An event of a category past the list's end shows under the second category.
-TEST_F(EventTreeDialogTest, ContextMenuEntriesFollowTheItem)
-{
-    Add(u"событие"_s, 7);
     QApplication::clipboard()->clear();
     Open();
     const auto entries = [&](const QTreeWidgetItem *item) {
@@ -212,14 +120,39 @@ TEST_F(EventTreeDialogTest, ContextMenuEntriesFollowTheItem)
         for (const QAction *action : menu->actions())
             if (!action->isSeparator())
                 shown << u"%1%2"_s.arg(action->data().toInt()).arg(action->isEnabled() ? u"+"_s : u"-"_s);
-        return shown;
+        return shown.join(u' ');
     };
-    EXPECT_EQ(entries(nullptr), (QStringList{u"1053+"_s, u"32775-"_s, u"32785-"_s, u"32786-"_s, u"32787-"_s, u"57670+"_s}));
-    EXPECT_EQ(dialog->ContextMenuFor(nullptr)->actions().first()->text(), u"Новая категория"_s);
-    EXPECT_EQ(entries(Category(0)), (QStringList{u"32773+"_s, u"32775-"_s, u"32785-"_s, u"32786-"_s, u"32787-"_s, u"57670+"_s}));
-    QApplication::clipboard()->setText(u"x"_s);
-    EXPECT_EQ(entries(Category(1)->child(0)),
-              (QStringList{u"32773+"_s, u"32775+"_s, u"32785+"_s, u"32786+"_s, u"32787+"_s, u"57670+"_s}));
+    EXPECT_EQ(entries(nullptr), u"1053+ 32775- 32785- 32786- 32787- 57670+"_s);
+    EXPECT_EQ(entries(Category(0)), u"32773+ 32775- 32785- 32786- 32787- 57670+"_s);
+    dialog->Tree()->setCurrentItem(Category(1)->child(0));
+    dialog->CutEvent();
+    EXPECT_EQ(QApplication::clipboard()->text(), u"Отпуск@море@пляж"_s);
+    dialog->Tree()->setCurrentItem(Category(0));
+    dialog->PasteEvent();
+    EXPECT_EQ(entries(dialog->Tree()->currentItem()), u"32773+ 32775+ 32785+ 32786+ 32787+ 57670+"_s);
+    QApplication::clipboard()->setText(u"😀@x"_s);
+    dialog->PasteEvent();
+    EXPECT_EQ(messages.texts.last(), UnsupportedCharactersMessage());
+
+    Delete(Category(1));
+    dialog->Tree()->setCurrentItem(Category(0)->child(0));
+    Notes()->insertPlainText(u"🌊"_s);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.texts.count(UnsupportedCharactersMessage()) == 2; }, 10000));
+    Notes()->insertPlainText(QString(300, u'ю'));
+    EXPECT_TRUE(Notes()->toPlainText().isEmpty());
+    Notes()->setFocus();
+    for (const QChar ch : u"к чаю"_s)
+        QTest::sendKeyEvent(QTest::Click, Notes(), Qt::Key_unknown, QString(ch), {});
+    QTest::keyClick(Notes(), Qt::Key_Return); // OK
+
+    CDataFile saved(flags);
+    ASSERT_EQ(saved.Load(), 1);
+    EXPECT_EQ(saved.m_user.Categories(), (QStringList{u"День рождения"_s, u"Остальное"_s}));
+    QStringList day;
+    for (const CEventRecord &e : saved.m_user.GetDayEvents(3, 5))
+        day << u"%1 %2 %3"_s.arg(e.Name, e.Notes).arg(e.Category);
+    EXPECT_EQ(day, (QStringList{u"торт к чаю 0"_s, u"Отпуск море@пляж 0"_s})) << "typed just before Enter";
+    EXPECT_EQ(saved.m_user.GetDayEvents(1, 5).begin()->Category, 1) << "other days keep their category";
 }
 
 } // namespace

@@ -1,18 +1,12 @@
-#include "settings/option_flags.h"
-#include "settings/registry_store.h"
-#include "store/data_file.h"
+#include "sandbox_calendar.h"
 #include "ui/events/merge_days_dialog.h"
-#include "ui/events/merge_days_model.h"
 #include "ui/main/qt_print.h"
 
 #include "event_maker.h"
-#include "test_env.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
@@ -28,23 +22,12 @@ QStringList Names(const CEventList &day)
     return names;
 }
 
-// Equal names: the newcomer goes after the one already there; a row outside a side moves nothing.
-TEST(MergeDaysModelTest, RowsFollowTheNameOrder)
-{
-    CEventList source;
-    CEventList target;
-    source.AddTail(test::MakeEvent(1, 2, u"A"_s));
-    target.AddTail(test::MakeEvent(5, 6, u"a"_s));
-    CMergeDaysModel model(source, 1, 2, target, 5, 6);
-    EXPECT_EQ(model.MoveOne(CMergeDaysModel::kUpper, 1).status, CMergeDaysModel::MoveStatus::NothingToMove);
-    EXPECT_FALSE(model.HasMoved());
-    EXPECT_EQ(model.MoveOne(CMergeDaysModel::kUpper, 0).row, 1);
-    EXPECT_EQ(model.Names(CMergeDaysModel::kLower), (QStringList{u"a"_s, u"A"_s}));
-    EXPECT_EQ(Names(target), (QStringList{u"A 5/6"_s, u"a 5/6"_s}));
-}
+constexpr int kUpper = CMergeDaysDialog::IDC_SOURCE_LIST; // 5 March
+constexpr int kLower = CMergeDaysDialog::IDC_TARGET_LIST; // 7 March
 
-// The dialog for a drop of 5 March onto 7 March; the upper list shows 5 March.
-class MergeDaysTest : public ::testing::Test {
+// The dialog for a drop of 5 March onto 7 March. The lists show their days sorted by name, so a
+// list out of step with its day would move another event than the one selected.
+class MergeDaysTest : public test::SandboxCalendar {
 protected:
     void Fill(int day, const QStringList &names)
     {
@@ -54,33 +37,19 @@ protected:
             document.m_user.GetDayEvents(3, day).AddTail(event);
         }
     }
-    void Open()
-    {
-        dialog = std::make_unique<CMergeDaysDialog>(document, 3, 5, 3, 7);
-        dialog->show();
-    }
     QListWidget &List(int id) const { return *dialog->findChild<QListWidget *>(QString::number(id)); }
-    QListWidget &Upper() const { return List(CMergeDaysDialog::IDC_SOURCE_LIST); }
-    QListWidget &Lower() const { return List(CMergeDaysDialog::IDC_TARGET_LIST); }
-    static QStringList Items(const QListWidget &list)
+    QListWidgetItem *Item(int list, const QString &name) const
     {
-        QStringList names;
-        for (int row = 0; row < list.count(); ++row)
-            names << list.item(row)->text();
-        return names;
-    }
-    static QListWidgetItem *Item(const QListWidget &list, const QString &name)
-    {
-        return list.findItems(name, Qt::MatchExactly).value(0);
+        return List(list).findItems(name, Qt::MatchExactly).value(0);
     }
     void Click(int id) { QTest::mouseClick(dialog->findChild<QAbstractButton *>(QString::number(id)), Qt::LeftButton); }
+    void Move(int list, const QString &name, int button)
+    {
+        List(list).setCurrentItem(Item(list, name));
+        Click(button);
+    }
     QStringList Day(int day) { return Names(document.m_user.GetDayEvents(3, day)); }
 
-    test::SandboxDirs sandbox;
-    test::MessageRecorder messages;
-    CRegistryStore registry;
-    COptionFlags flags{registry};
-    CDataFile document{flags};
     std::unique_ptr<CMergeDaysDialog> dialog;
 };
 
@@ -88,42 +57,32 @@ TEST_F(MergeDaysTest, MovesKeepTheListsAndTheDaysInStepAndEscapeSavesThem)
 {
     Fill(5, {u"B"_s, u"C"_s, u"A"_s});
     Fill(7, {u"Y"_s, u"X"_s});
-    Open();
+    dialog = std::make_unique<CMergeDaysDialog>(document, 3, 5, 3, 7);
+    dialog->show();
     Click(CMergeDaysDialog::IDC_MOVE_ONE_DOWN); // nothing selected: nothing moves
-    EXPECT_EQ(Day(5).size(), 3);
-    Upper().setCurrentItem(Item(Upper(), u"A"_s));
-    Click(CMergeDaysDialog::IDC_MOVE_ONE_DOWN);
-    EXPECT_EQ(Items(Upper()), (QStringList{u"B"_s, u"C"_s}));
-    EXPECT_EQ(Items(Lower()), (QStringList{u"A"_s, u"X"_s, u"Y"_s}));
+    Move(kUpper, u"A"_s, CMergeDaysDialog::IDC_MOVE_ONE_DOWN);
     EXPECT_EQ(Day(7), (QStringList{u"A 3/7"_s, u"Y 3/7"_s, u"X 3/7"_s}));
-    Lower().setCurrentItem(Item(Lower(), u"A"_s));
-    Click(CMergeDaysDialog::IDC_MOVE_ONE_UP);
-    EXPECT_EQ(Day(5), (QStringList{u"A 3/5"_s, u"B 3/5"_s, u"C 3/5"_s})) << "back at the head of its day";
+    Move(kLower, u"X"_s, CMergeDaysDialog::IDC_MOVE_ONE_UP); // the second of A, X, Y
+    EXPECT_EQ(Day(5), (QStringList{u"X 3/5"_s, u"B 3/5"_s, u"C 3/5"_s})) << "at the head of its new day";
 
     // All at once: to the head of the other day in reverse name order; only the date changes.
     Click(CMergeDaysDialog::IDC_MOVE_ALL_DOWN);
-    EXPECT_EQ(Upper().count(), 0);
-    EXPECT_EQ(Items(Lower()), (QStringList{u"A"_s, u"B"_s, u"C"_s, u"X"_s, u"Y"_s}));
-    EXPECT_EQ(Day(7), (QStringList{u"C 3/7"_s, u"B 3/7"_s, u"A 3/7"_s, u"Y 3/7"_s, u"X 3/7"_s}));
+    EXPECT_EQ(Day(7), (QStringList{u"X 3/7"_s, u"C 3/7"_s, u"B 3/7"_s, u"A 3/7"_s, u"Y 3/7"_s}));
     const CEventRecord &moved = *document.m_user.GetDayEvents(3, 7).begin();
-    EXPECT_EQ(std::tuple(moved.Notes, moved.Category, moved.Monitoring), std::tuple(u"заметки C"_s, 1, 0));
+    EXPECT_EQ(std::tuple(moved.Notes, moved.Category, moved.Monitoring), std::tuple(u"заметки X"_s, 1, 0));
     Click(CMergeDaysDialog::IDC_MOVE_ALL_UP);
     Click(CMergeDaysDialog::IDC_MOVE_ALL_UP); // nothing left below
-    EXPECT_EQ(Items(Upper()), (QStringList{u"A"_s, u"B"_s, u"C"_s, u"X"_s, u"Y"_s}));
     EXPECT_EQ(Day(5), (QStringList{u"Y 3/5"_s, u"X 3/5"_s, u"C 3/5"_s, u"B 3/5"_s, u"A 3/5"_s}));
 
-    Q_EMIT Upper().itemDoubleClicked(Item(Upper(), u"B"_s));
+    Q_EMIT List(kUpper).itemDoubleClicked(Item(kUpper, u"B"_s));
     EXPECT_EQ(Day(7), QStringList{u"B 3/7"_s});
-    Q_EMIT Lower().itemDoubleClicked(Item(Lower(), u"B"_s));
+    Q_EMIT List(kLower).itemDoubleClicked(Item(kLower, u"B"_s));
     EXPECT_EQ(Day(5).first(), u"B 3/5"_s);
-    EXPECT_TRUE(messages.texts.isEmpty());
 
     Click(CMergeDaysDialog::IDC_MOVE_ALL_DOWN);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
-    EXPECT_FALSE(dialog->isVisible());
     CDataFile saved(flags);
     ASSERT_TRUE(saved.Read(sandbox.calendarPath(), {QDate(2025, 3, 10), 7}).ok());
-    EXPECT_EQ(Names(saved.m_user.GetDayEvents(3, 5)), QStringList());
     EXPECT_EQ(Names(saved.m_user.GetDayEvents(3, 7)), Day(7));
 }
 
@@ -132,19 +91,15 @@ TEST_F(MergeDaysTest, NoMoveTakesADayPastFortyEvents)
     Fill(5, {u"Первое"_s, u"Второе"_s, u"Третье"_s});
     for (int i = 1; i <= 38; ++i)
         Fill(7, {u"Событие %1"_s.arg(i)});
-    Open();
-    const CUser before = document.m_user;
+    CMergeDaysModel model(document.m_user.GetDayEvents(3, 5), 3, 5, document.m_user.GetDayEvents(3, 7), 3, 7);
+    for (const int row : {-1, 3}) // a row outside its side moves nothing
+        EXPECT_EQ(model.MoveOne(CMergeDaysModel::kUpper, row).status, CMergeDaysModel::MoveStatus::NothingToMove);
+    dialog = std::make_unique<CMergeDaysDialog>(document, 3, 5, 3, 7);
     Click(CMergeDaysDialog::IDC_MOVE_ALL_DOWN); // 38 + 3: nothing moves
-    EXPECT_EQ(document.m_user, before);
-    EXPECT_EQ(std::pair(Upper().count(), Lower().count()), std::pair(3, 38));
-    for (const QString &name : {u"Первое"_s, u"Второе"_s, u"Третье"_s}) {
-        Upper().setCurrentItem(Item(Upper(), name));
-        Click(CMergeDaysDialog::IDC_MOVE_ONE_DOWN); // the third would be the 41st
-    }
+    for (const QString &name : {u"Первое"_s, u"Второе"_s, u"Третье"_s}) // the third would be the 41st
+        Move(kUpper, name, CMergeDaysDialog::IDC_MOVE_ONE_DOWN);
     EXPECT_EQ(Day(5), QStringList{u"Третье 3/5"_s});
-    EXPECT_EQ(std::pair(Upper().count(), Lower().count()), std::pair(1, 40));
     Click(CMergeDaysDialog::IDC_MOVE_ALL_UP); // 1 + 40
-    EXPECT_EQ(Day(5).size(), 1);
     const QString text = u": на один день может приходиться не более 40 событий, а на день 7 (Март) их пришлось бы 41."_s;
     EXPECT_EQ(messages.texts, (QStringList{u"События не перенесены"_s + text, u"Событие не перенесено"_s + text,
                                            u"События не перенесены: на один день может приходиться не более 40 "

@@ -1,0 +1,142 @@
+#include "app/app_context.h"
+#include "res/menus.h"
+#include "res/pictures.h"
+#include "res/resource_ids.h"
+#include "store/clock.h"
+#include "ui/main/qt_print.h"
+#include "ui/reminders/monitor_dialog.h"
+#include "ui/reminders/monitor_geometry.h"
+#include "ui/reminders/monitor_list_box.h"
+#include "ui/reminders/system_tray.h"
+
+#include "../controls/widget_grab.h"
+#include "../events/sandbox_calendar.h"
+#include "event_maker.h"
+
+#include <QMenu>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace orvane {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// A double click runs the default entry of the menu, the first unless set by command id; a
+// removed icon takes its menu with it and hiding or showing it then does nothing.
+TEST(SystemTray, MenuDefaultEntryDoubleClickAndRemoval)
+{
+    CSystemTray tray;
+    EXPECT_FALSE(tray.SetTrayTip(u"x"_s)) << "nothing added yet";
+    EXPECT_FALSE(tray.AddTrayIcon(u"Your Orvane"_s, LoadIcon(res::IDI_TRAY), 999)) << "no menu 999";
+    ASSERT_TRUE(tray.AddTrayIcon(u"Your Orvane"_s, LoadIcon(res::IDI_TRAY), res::MenuId::Tray));
+
+    QSignalSpy commands(&tray, &CSystemTray::command);
+    Q_EMIT tray.Icon()->activated(QSystemTrayIcon::Trigger);
+    Q_EMIT tray.Icon()->activated(QSystemTrayIcon::DoubleClick);
+    tray.Menu()->actions().last()->trigger();
+    EXPECT_TRUE(tray.SetDefaultMenuItem(res::CommandId::TrayClose, false));
+    Q_EMIT tray.Icon()->activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_EQ(commands, (QList<QVariantList>{{res::CommandId::TrayShow}, {res::CommandId::TrayClose},
+                                             {res::CommandId::TrayClose}})) << "a single click sends nothing";
+
+    tray.RemoveTrayIcon();
+    tray.HideTrayIcon();
+    tray.ShowTrayIcon();
+    EXPECT_FALSE(tray.CanRestoreWindow());
+}
+
+// 10 May 2026, a monitor that keeps its position unless told otherwise.
+class MonitorTest : public test::SandboxCalendar {
+protected:
+    void SetUp() override { Clock::SetSource([] { return QDate(2026, 5, 10); }); }
+    void TearDown() override { Clock::SetSource({}); }
+
+    void Add(int day, const QString &name)
+    {
+        document.m_user.GetDayEvents(5, day).AddTail(test::MakeEvent(5, day, name));
+    }
+    CMonitorDialog &Open(quint32 options = COptionFlags::kDefaultOptions)
+    {
+        registry.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, static_cast<qint32>(options));
+        monitor = std::make_unique<CMonitorDialog>(context);
+        return *monitor;
+    }
+    void Press(int command) { monitor->findChild<QAction *>(QString::number(command))->trigger(); }
+    QByteArray Hive() const { return test::readFile(sandbox.hivePath()); }
+
+    AppContext context{document, registry, flags, false};
+    std::unique_ptr<CMonitorDialog> monitor;
+};
+
+TEST_F(MonitorTest, TheButtonsOpenTheCalendarOrCloseAndThePositionIsKept)
+{
+    EXPECT_EQ(Open().exec(), QDialog::Rejected) << "nothing due: ends at once";
+    EXPECT_FALSE(Hive().contains("PositionX")) << "a window never shown keeps no position";
+    const QPoint standard =
+        DefaultMonitorPosition(QGuiApplication::primaryScreen()->availableGeometry(), MonitorWindowSize());
+
+    Add(12, u"Иван"_s);
+    EXPECT_EQ(Open().pos(), standard);
+    Press(res::CommandId::MonitorOpenCalendar);
+
+    registry.WriteInt(u"Orvane"_s, u"PositionX"_s, 40);
+    registry.WriteInt(u"Orvane"_s, u"PositionY"_s, 60);
+    EXPECT_EQ(Open().pos(), QPoint(40, 60));
+    monitor->move(120, 130);
+    Press(res::CommandId::MonitorClose);
+    EXPECT_TRUE(Hive().contains("\"PositionX\"=\"120\""));
+
+    // Without the option the stored place is neither used nor written.
+    EXPECT_EQ(Open(COptionFlags::kDefaultOptions & ~OptionBit::SaveMonitorPosition).pos(), standard);
+    monitor->move(300, 300);
+    Press(res::CommandId::MonitorClose);
+    EXPECT_TRUE(Hive().contains("\"PositionX\"=\"120\""));
+    registry.WriteInt(u"Orvane"_s, u"PositionY"_s, -1);
+    EXPECT_EQ(Open().pos(), standard) << "a negative stored value is no place";
+}
+
+// Dragging the list moves the window, which is put flush with an edge of its screen it comes
+// within 10 px of. Wide, a day's date stands right of its heading; narrow, under it. Long names
+// wrap.
+TEST_F(MonitorTest, TheListDragsTheWindowSnappingToTheScreensEdgesAndWrapsLongNames)
+{
+    const QSize size = MonitorWindowSize();
+    const QRect screen(0, 0, 1280, 1024);
+    EXPECT_EQ(SnapMonitorPosition(QRect(QPoint(9, 9), size), screen), QPoint(0, 0));
+    EXPECT_EQ(SnapMonitorPosition(QRect(QPoint(10, 10), size), screen), QPoint(10, 10));
+    EXPECT_EQ(SnapMonitorPosition(QRect(QPoint(1004, 1000), size), screen), QPoint(1013, 1024 - 237));
+    EXPECT_EQ(SnapMonitorPosition(QRect(QPoint(1285, 5), size), QRect(1280, 0, 1024, 768)), QPoint(1280, 0));
+
+    Add(10, u"Иван Петрович"_s);
+    Add(13, u"Очень длинное название события, которое никак не помещается в одну строку"_s);
+    CMonitorDialog &m = Open();
+    m.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
+    auto *list = m.findChild<CMonitorListBox *>();
+    const auto send = [list](QEvent::Type type, QPoint global, Qt::MouseButton button) {
+        QMouseEvent event(type, QPointF(list->viewport()->mapFromGlobal(global)), QPointF(global), button,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    };
+    const QPoint pressed = list->viewport()->mapToGlobal(QPoint(40, 40));
+    send(QEvent::MouseButtonPress, pressed, Qt::LeftButton);
+    send(QEvent::MouseMove, pressed - m.pos() + QPoint(6, 120), Qt::NoButton); // 6 px from the left
+    EXPECT_EQ(m.pos(), QPoint(0, 120));
+
+    const UpcomingDay &wrapped = list->Days()[1];
+    const QFontMetrics metrics(list->font());
+    const auto laidOut = [list] {
+        list->doItemsLayout();
+        return list->visualItemRect(list->item(1)).height();
+    };
+    EXPECT_GT(laidOut(), 23 + 7 + metrics.height()) << "the long name takes more than one line";
+    list->resize(120, list->height());
+    EXPECT_GT(CMonitorListBox::EventsTop(wrapped, metrics, list->viewport()->width()), 23);
+    EXPECT_EQ(laidOut(), CMonitorListBox::ItemHeight(wrapped, metrics, list->viewport()->width()));
+    EXPECT_GT(test::CountColor(test::Grab(m), QColor(192, 192, 192)), 30) << "grey date lines";
+}
+
+} // namespace
+} // namespace orvane
