@@ -101,6 +101,16 @@ void CalendarSandbox::setOptions(quint32 options) const
                           "\"OptionsFlag\"=\"" + QByteArray::number(options) + "\"\n");
 }
 
+QProcessEnvironment sessionLocale(const QString &lang, const QString &forced)
+{
+    QProcessEnvironment env;
+    for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANGUAGE"_s})
+        env.insert(name, QString());
+    env.insert(u"LANG"_s, lang);
+    env.insert(u"ORVANE_LANG"_s, forced);
+    return env;
+}
+
 bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
 {
     for (QDeadlineTimer deadline(timeoutMs); !deadline.hasExpired(); QThread::msleep(20)) {

@@ -45,6 +45,8 @@ private:
     QProcessEnvironment m_extra;
 };
 
+// The locale of a desktop session in `lang`, with ORVANE_LANG `forced` (empty: not set).
+QProcessEnvironment sessionLocale(const QString &lang, const QString &forced);
 // Polls `condition` until it holds; false after `timeoutMs`.
 bool waitUntil(const std::function<bool()> &condition, int timeoutMs = 30000);
 // Waits until the file exists and has content.

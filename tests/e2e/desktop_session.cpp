@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <gtest/gtest.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace orvane::test {
@@ -149,9 +151,16 @@ QString DesktopSession::waitForWindow(qint64 pid, const QString &title) const
     return found;
 }
 
-bool DesktopSession::waitForMoreWindows(qint64 pid, qsizetype before) const
+void DesktopSession::pickFromMenu(qint64 pid, int downs, const std::function<void()> &open) const
 {
-    return waitUntil([&] { return windowsOf(pid).size() > before; });
+    const qsizetype before = windowsOf(pid).size();
+    bool shown = false;
+    for (int attempt = 0; attempt < 5 && !shown; ++attempt) {
+        open();
+        shown = waitUntil([&] { return windowsOf(pid).size() > before; }, 10000);
+    }
+    EXPECT_TRUE(shown) << "no menu opened";
+    keys({}, QStringList(downs, u"Down"_s) << u"Return"_s);
 }
 
 QRect DesktopSession::geometry(const QString &window) const

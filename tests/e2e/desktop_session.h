@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -45,8 +46,10 @@ public:
     QString window(qint64 pid, const QString &title) const;
     // The same once one shows; empty when none does within the time.
     QString waitForWindow(qint64 pid, const QString &title) const;
-    // Waits until process `pid` shows more visible windows than `before` (a menu opened).
-    bool waitForMoreWindows(qint64 pid, qsizetype before) const;
+    // Opens a menu of process `pid` with `open` and picks the entry `downs` steps down with the
+    // keyboard. A click that finds its target not yet ready (an icon just docked) may be lost:
+    // `open` is done again until the menu shows.
+    void pickFromMenu(qint64 pid, int downs, const std::function<void()> &open) const;
     QRect geometry(const QString &window) const;
     // A click of `button` at a point of the window.
     void click(const QString &window, QPoint point, int button = 1) const;

@@ -1,5 +1,6 @@
-// The calendar on a real X desktop: the monitor, its notification through a real notification
-// daemon, and the tray icon docked in a real notification-area host.
+// The calendar on a private X desktop with a real notification daemon and tray host: each dialog
+// reached as a user reaches it, the monitor and its notification, the tray icon, the picture of
+// the window, and the calendar saved (or the failure told) whenever it is ended.
 #include "calendar_process.h"
 #include "calendar_writer.h"
 #include "desktop_session.h"
@@ -7,6 +8,8 @@
 
 #include <QFile>
 #include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -30,8 +33,15 @@ protected:
     {
         if (!desktop.failure().isEmpty())
             GTEST_SKIP() << desktop.failure().toStdString();
-        sandbox.setEnvironment(desktop.environment());
-        ASSERT_TRUE(TestCalendar({{5, 10, u"Иван Петрович"_s}, {5, 11, u"Мария"_s}}).write(sandbox.calendarPath()));
+        // A desktop whose opener notes what it is asked to open.
+        for (const QString &name : {u"xdg-open"_s, u"browser"_s}) {
+            writeFile(bin.filePath(name), "#!/bin/sh\necho \"$@\" >> '" + bin.filePath(u"opened"_s).toUtf8() + "'\n");
+            QFile::setPermissions(bin.filePath(name), QFile::ReadOwner | QFile::ExeOwner);
+        }
+        QProcessEnvironment env = desktop.environment();
+        env.insert(u"PATH"_s, bin.path() + u":/usr/bin:/bin"_s);
+        env.insert(u"BROWSER"_s, bin.filePath(u"browser"_s));
+        sandbox.setEnvironment(env);
     }
     void TearDown() override
     {
@@ -39,59 +49,122 @@ protected:
             terminate(process);
     }
 
-    // Starts the calendar for the monitor, as at log-on; the monitor's window.
-    QString StartMonitoring(quint32 options)
+    // Starts the calendar on a calendar of two May days, 10 and 11 (the monitor's first one
+    // with `arguments` /monitoring); the window that comes first.
+    QString Start(quint32 options, const QStringList &arguments = {})
     {
-        // Writable, as a calendar is only while it is being saved: a save leaves it read-only.
-        QFile::setPermissions(sandbox.calendarPath(), QFile::ReadOwner | QFile::WriteOwner);
+        EXPECT_TRUE(TestCalendar({{5, 10, u"Иван Петрович"_s}, {5, 11, u"Мария"_s}}).write(sandbox.calendarPath()));
         sandbox.setOptions(options);
-        sandbox.start(process, {u"/monitoring"_s});
-        const QString monitor = desktop.waitForWindow(process.processId(), kMonitor);
-        EXPECT_FALSE(monitor.isEmpty()) << process.readAllStandardError().constData();
-        return monitor;
+        sandbox.start(process, arguments);
+        window = desktop.waitForWindow(process.processId(), arguments.isEmpty() ? kCalendar : kMonitor);
+        EXPECT_FALSE(window.isEmpty()) << process.readAllStandardError().constData();
+        frame = desktop.geometry(window);
+        return window;
     }
-    QString Calendar() const { return desktop.waitForWindow(process.processId(), kCalendar); }
+    // The cell of a May day: May is the first month shown, its first day a Friday; square
+    // cells, seven rows of them and 152 pixels of frame make the height.
+    QPoint MayDay(int day) const
+    {
+        const int cell = (frame.height() - 152) / 7, k = day - 1 + 4;
+        return {41 + 20 + (k / 7) * cell + cell / 2, 60 + (k % 7) * cell + cell / 2};
+    }
+    QString WaitFor(const QString &title) const { return desktop.waitForWindow(process.processId(), title); }
     bool Shown(const QString &title) const { return !desktop.window(process.processId(), title).isEmpty(); }
-    // Right-clicks the tray icon and picks the menu entry `downs` steps down with the keyboard. An
-    // icon just docked in a new host may miss the first click: it is clicked again until the
-    // menu shows.
     void TrayMenu(int downs) const
     {
-        const qsizetype before = desktop.windowsOf(process.processId()).size();
-        bool shown = false;
-        for (int attempt = 0; attempt < 5 && !shown; ++attempt) {
+        desktop.pickFromMenu(process.processId(), downs, [&] {
             const QPoint icon = desktop.trayIconPosition();
             desktop.xdo({u"mousemove"_s, QString::number(icon.x()), QString::number(icon.y()), u"click"_s, u"3"_s});
-            shown = waitUntil([&] { return desktop.windowsOf(process.processId()).size() > before; }, 5000);
-        }
-        ASSERT_TRUE(shown);
-        desktop.keys({}, QStringList(downs, u"Down"_s) << u"Return"_s);
+        });
     }
     bool WaitTrayIcon(bool docked) const
     {
         return waitUntil([&] { return desktop.trayIconPosition().isNull() != docked; });
     }
-    bool Saved() const { return !(QFile::permissions(sandbox.calendarPath()) & QFile::WriteOwner); }
-    void EndsSaved(int exitCode)
+    // Ends after saving, the file read-only: `byItself` (a window's close), or by SIGTERM, the
+    // size option switched off meanwhile (the saved size word shows the save was made then).
+    void EndsSaved(bool byItself = false)
     {
-        ASSERT_TRUE(process.waitForFinished(30000));
-        EXPECT_EQ(process.exitCode(), exitCode);
-        EXPECT_TRUE(Saved());
+        if (byItself) {
+            ASSERT_TRUE(process.waitForFinished(30000));
+            EXPECT_EQ(process.exitCode(), 0);
+        } else {
+            sandbox.setOptions(13333);
+            EXPECT_EQ(terminate(process), 0) << process.readAllStandardError().constData();
+            EXPECT_EQ(readFile(sandbox.calendarPath()).mid(21, 2), QByteArray(2, '\0'));
+        }
+        EXPECT_FALSE(QFile::permissions(sandbox.calendarPath()) & QFile::WriteOwner);
     }
 
     DesktopSession desktop{DesktopSession::Notifications | DesktopSession::TrayHost};
+    QTemporaryDir bin;
     CalendarSandbox sandbox;
     QProcess process;
+    QString window;
+    QRect frame;
 };
 
 } // namespace
 
+TEST_F(DesktopTest, EachDialogOpensAsAUserOpensItAndTheCalendarIsSavedWhenEndedAboveIt)
+{
+    const auto menu = [&](QPoint button, int downs) {
+        desktop.pickFromMenu(process.processId(), downs, [&] { desktop.click(window, button); });
+    };
+    const struct {
+        const char *title;
+        std::function<void()> open;
+    } dialogs[] = {
+        {"Настройки", [&] { desktop.click(window, QPoint(100, 50), 3); }},
+        {"О программе", [&] { menu(QPoint(frame.width() - 88, 17), 2); }},
+        {"День 10, Май",
+         [&] {
+             menu(QPoint(50, 18), 1);
+             desktop.keys(WaitFor(u"Просмотреть день"_s), {u"Return"_s});
+         }},
+        // "Событие" adds an event to the working copy and opens its name for editing; it is not
+        // committed, so the saved calendar does not have it.
+        {"День 07, Май",
+         [&] {
+             desktop.click(window, MayDay(7));
+             desktop.keys(WaitFor(u"День 07, Май"_s), {u"Tab"_s, u"Tab"_s, u"space"_s});
+         }},
+        {"Объединение",
+         [&] {
+             const QPoint from = MayDay(10), to = MayDay(11);
+             desktop.xdo({u"mousemove"_s, u"--window"_s, window, QString::number(from.x()), QString::number(from.y()),
+                          u"mousedown"_s, u"1"_s, u"mousemove"_s, u"--window"_s, window, QString::number(from.x() + 4),
+                          QString::number(from.y() + 4), u"mousemove"_s, u"--window"_s, window,
+                          QString::number(to.x()), QString::number(to.y()), u"mouseup"_s, u"1"_s});
+         }},
+    };
+    for (const auto &dialog : dialogs) {
+        SCOPED_TRACE(dialog.title);
+        ASSERT_FALSE(Start(13335).isEmpty());
+        dialog.open();
+        ASSERT_FALSE(WaitFor(QString::fromUtf8(dialog.title)).isEmpty());
+        EndsSaved();
+    }
+
+    // "?", "Содержание": the user guide, through the desktop's opener.
+    ASSERT_FALSE(Start(13335).isEmpty());
+    menu(QPoint(frame.width() - 88, 17), 1);
+    ASSERT_TRUE(waitForFile(bin.filePath(u"opened"_s)));
+    const QString page = QStringLiteral(ORVANE_BINARY_DIR "/orvane-help.html");
+    EXPECT_EQ(readFile(bin.filePath(u"opened"_s)).trimmed(), QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()).toEncoded());
+    EXPECT_TRUE(QString::fromUtf8(readFile(page)).contains(u"Руководство пользователя"_s));
+
+    // The picture the software-centre description shows, whole and drawn.
+    const QString shot = QStringLiteral(ORVANE_BINARY_DIR "/screenshots/orvane-main-window.png");
+    EXPECT_TRUE(desktop.photograph(shot, frame)) << "a blank or half-painted window has a handful of colours";
+    EXPECT_EQ(desktop.run(u"identify"_s, {u"-format"_s, u"%wx%h"_s, shot}), u"%1x%2"_s.arg(frame.width()).arg(frame.height()));
+    EndsSaved();
+}
+
 TEST_F(DesktopTest, TheMonitorNotifiesItsOpenButtonBringsTheCalendarItsCloseButtonEnds)
 {
-    const QString monitor = StartMonitoring(13335);
-    ASSERT_FALSE(monitor.isEmpty());
-    ASSERT_TRUE(waitUntil([&] { return desktop.recordedNotifications().contains(u"Мария"_s); }))
-        << desktop.recordedNotifications().toStdString();
+    const QString monitor = Start(13335, {u"/monitoring"_s});
+    ASSERT_TRUE(waitUntil([&] { return desktop.recordedNotifications().contains(u"Мария"_s); }));
     const QString call = desktop.recordedNotifications();
     EXPECT_TRUE(call.contains(u"string \"Монитор\""_s));
     EXPECT_TRUE(call.contains(u"Сегодня: 10, Май (Воскресенье).\n  Иван Петрович\nЗавтра: 11, Май (Понедельник).\n  Мария"_s))
@@ -99,15 +172,14 @@ TEST_F(DesktopTest, TheMonitorNotifiesItsOpenButtonBringsTheCalendarItsCloseButt
     EXPECT_EQ(call.count(u"member=Notify"_s), 1);
     EXPECT_FALSE(Shown(kCalendar));
     desktop.click(monitor, kOpenButton);
-    ASSERT_FALSE(Calendar().isEmpty());
+    ASSERT_FALSE(WaitFor(kCalendar).isEmpty());
     EXPECT_TRUE(waitUntil([&] { return !Shown(kMonitor); }));
-    EXPECT_EQ(terminate(process), 0);
-    EXPECT_TRUE(Saved());
+    EndsSaved();
 
     // Closed without the tray option, the monitor ends the program after saving and keeps its
     // position (option 0x0001): the default, 5 pixels from the top right.
-    desktop.click(StartMonitoring(13335), kCloseButton);
-    EndsSaved(0);
+    desktop.click(Start(13335, {u"/monitoring"_s}), kCloseButton);
+    EndsSaved(true);
     EXPECT_TRUE(readFile(sandbox.hivePath()).contains("\"PositionX\"=\"1008\""));
     EXPECT_TRUE(readFile(sandbox.hivePath()).contains("\"PositionY\"=\"5\""));
 }
@@ -115,14 +187,12 @@ TEST_F(DesktopTest, TheMonitorNotifiesItsOpenButtonBringsTheCalendarItsCloseButt
 TEST_F(DesktopTest, BehindTheTrayIconTheWindowHidesShowsSurvivesAHostRestartAndCloses)
 {
     desktop.startTrayHost();
-    desktop.keys(StartMonitoring(13335 | 0x40), {u"Escape"_s});
+    desktop.keys(Start(13335 | 0x40, {u"/monitoring"_s}), {u"Escape"_s});
     ASSERT_TRUE(WaitTrayIcon(true)) << "cancelled with the tray option: the calendar runs behind its icon";
     EXPECT_EQ(process.state(), QProcess::Running);
 
     ASSERT_NO_FATAL_FAILURE(TrayMenu(1)); // "Показать"
-    const QString calendar = Calendar();
-    ASSERT_FALSE(calendar.isEmpty());
-    desktop.keys(calendar, {u"Escape"_s});
+    desktop.keys(WaitFor(kCalendar), {u"Escape"_s});
     ASSERT_TRUE(waitUntil([&] { return !Shown(kCalendar); })) << "Esc hides it while the icon can bring it back";
     EXPECT_EQ(process.state(), QProcess::Running) << "hidden, not ended";
 
@@ -130,15 +200,13 @@ TEST_F(DesktopTest, BehindTheTrayIconTheWindowHidesShowsSurvivesAHostRestartAndC
     ASSERT_TRUE(WaitTrayIcon(false));
     desktop.startTrayHost();
     EXPECT_TRUE(WaitTrayIcon(true)) << "the icon is back in the new host";
-
     ASSERT_NO_FATAL_FAILURE(TrayMenu(2)); // "Закрыть"
-    EndsSaved(0);
+    EndsSaved(true);
 
     // Hidden behind the icon, the calendar still ends in order on SIGTERM.
-    desktop.keys(StartMonitoring(13335 | 0x40), {u"Escape"_s});
+    desktop.keys(Start(13335 | 0x40, {u"/monitoring"_s}), {u"Escape"_s});
     ASSERT_TRUE(WaitTrayIcon(true));
-    EXPECT_EQ(terminate(process), 0);
-    EXPECT_TRUE(Saved());
+    EndsSaved();
 }
 
 // The disk fills while the calendar runs; ended from outside, its save fails with nobody to
@@ -149,10 +217,8 @@ TEST_F(DesktopTest, AFailedSaveAtTheEndIsToldAndEndsWithItsOwnStatus)
     if (::geteuid() != 0 || ::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=256k") != 0)
         GTEST_SKIP() << "a small file system of its own needs root to mount";
     const auto unmount = qScopeGuard([&] { ::umount2(folder.constData(), MNT_DETACH); });
-    ASSERT_TRUE(TestCalendar({{5, 11, u"Мария"_s}}).write(sandbox.calendarPath()));
+    ASSERT_FALSE(Start(13335).isEmpty());
     const QByteArray before = readFile(sandbox.calendarPath());
-    sandbox.start(process);
-    ASSERT_TRUE(waitUntil([&] { return catchesTerm(process.processId()); }));
     QFile filler(sandbox.dataDir() + u"/filler"_s);
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (filler.write(QByteArray(4096, 'f')) > 0) {

@@ -85,12 +85,7 @@ TEST(OrvaneStartup, ABrokenCalendarIsReplacedOnlyWhenTheUserSaysSoAndAskedInTheS
         CalendarSandbox sandbox;
         const QByteArray broken = DefaultCalendar().left(700);
         writeFile(sandbox.calendarPath(), broken);
-        QProcessEnvironment locale;
-        locale.insert(u"LANG"_s, c.lang);
-        for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANGUAGE"_s})
-            locale.insert(name, QString());
-        locale.insert(u"ORVANE_LANG"_s, c.forced);
-        sandbox.setEnvironment(locale);
+        sandbox.setEnvironment(sessionLocale(c.lang, c.forced));
         QProcess process;
         sandbox.start(process, {}, c.answer);
         if (c.exitCode == 0) {

@@ -47,16 +47,6 @@ void Expect(CalendarSandbox &sandbox, const QList<Run> &runs)
     }
 }
 
-QProcessEnvironment Locale(const QString &lang, const QString &forced)
-{
-    QProcessEnvironment env;
-    env.insert(u"LANG"_s, lang);
-    for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANGUAGE"_s})
-        env.insert(name, QString());
-    env.insert(u"ORVANE_LANG"_s, forced);
-    return env;
-}
-
 const QByteArray kCannotRead = "orvanectl: cannot read calendar: ";
 
 } // namespace
@@ -112,9 +102,9 @@ TEST(Orvanectl, ReadingCommandsPrintTheCalendarAndNeverWriteIt)
         {{u"--help"_s}, 0, "Usage: orvanectl COMMAND", {}, {}, true},
         // The headings stay Russian in an English session unless English is asked for.
         {{u"upcoming"_s, u"--days"_s, u"1"_s}, 0, u"Завтра: 11, Май (Понедельник).\n  Иван\n  Мария\n"_s.toUtf8(),
-         {}, {}, false, Locale(u"en_US.UTF-8"_s, {})},
+         {}, {}, false, sessionLocale(u"en_US.UTF-8"_s, {})},
         {{u"upcoming"_s, u"--days"_s, u"1"_s}, 0, "Tomorrow: May 11 (Monday).\n  Иван\n  Мария\n", {}, {}, false,
-         Locale(u"ru_RU.UTF-8"_s, u"en"_s)},
+         sessionLocale(u"ru_RU.UTF-8"_s, u"en"_s)},
     });
     // The options' notice span of 1 day (0x0080) still reaches tomorrow.
     sandbox.setOptions(129);
