@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -84,12 +85,17 @@ QProcessEnvironment DesktopSession::environment() const
     return env;
 }
 
+QProcessEnvironment DesktopSession::systemEnvironment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(environment());
+    return env;
+}
+
 QProcess *DesktopSession::spawn(const QString &program, const QStringList &arguments)
 {
     auto process = std::make_unique<QProcess>();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(environment());
-    process->setProcessEnvironment(env);
+    process->setProcessEnvironment(systemEnvironment());
     process->start(program, arguments);
     process->waitForStarted();
     m_processes.push_back(std::move(process));
@@ -121,9 +127,7 @@ QString DesktopSession::recordedNotifications()
 QString DesktopSession::run(const QString &program, const QStringList &arguments) const
 {
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(environment());
-    process.setProcessEnvironment(env);
+    process.setProcessEnvironment(systemEnvironment());
     process.start(program, arguments);
     if (!process.waitForFinished(30000))
         process.kill();
@@ -165,19 +169,10 @@ void DesktopSession::pickFromMenu(qint64 pid, int downs, const std::function<voi
 
 QRect DesktopSession::geometry(const QString &window) const
 {
-    QRect r;
-    for (const QString &line : xdo({u"getwindowgeometry"_s, u"--shell"_s, window}).split(u'\n')) {
-        const int value = line.section(u'=', 1).toInt();
-        if (line.startsWith(u"X="_s))
-            r.moveLeft(value);
-        else if (line.startsWith(u"Y="_s))
-            r.moveTop(value);
-        else if (line.startsWith(u"WIDTH="_s))
-            r.setWidth(value);
-        else if (line.startsWith(u"HEIGHT="_s))
-            r.setHeight(value);
-    }
-    return r;
+    QHash<QString, int> values; // X=, Y=, WIDTH=, HEIGHT=, a line each
+    for (const QString &line : xdo({u"getwindowgeometry"_s, u"--shell"_s, window}).split(u'\n'))
+        values.insert(line.section(u'=', 0, 0), line.section(u'=', 1).toInt());
+    return {values[u"X"_s], values[u"Y"_s], values[u"WIDTH"_s], values[u"HEIGHT"_s]};
 }
 
 void DesktopSession::click(const QString &window, QPoint point, int button) const

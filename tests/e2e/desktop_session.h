@@ -62,6 +62,8 @@ public:
     bool photograph(const QString &file, const QRect &crop = {}) const;
 
 private:
+    // This machine's environment with the desktop's own: for the desktop's tools.
+    QProcessEnvironment systemEnvironment() const;
     QProcess *spawn(const QString &program, const QStringList &arguments);
 
     QString m_failure;
