@@ -161,7 +161,7 @@ void DesktopSession::pickFromMenu(qint64 pid, int downs, const std::function<voi
     bool shown = false;
     for (int attempt = 0; attempt < 5 && !shown; ++attempt) {
         open();
-        shown = waitUntil([&] { return windowsOf(pid).size() > before; }, 10000);
+        shown = waitUntil([&] { return windowsOf(pid).size() > before; }, 5000);
     }
     EXPECT_TRUE(shown) << "no menu opened";
     keys({}, QStringList(downs, u"Down"_s) << u"Return"_s);
@@ -191,21 +191,23 @@ void DesktopSession::keys(const QString &window, const QStringList &keys) const
 
 QPoint DesktopSession::trayIconPosition() const
 {
-    // The host's panel holds the docked icons: a small window of the program's class lying
+    // The host's panel holds the docked icons: a small mapped window of the program's class lying
     // within it (an icon whose host has gone is left on the root window, elsewhere).
     const QString tree = run(u"xwininfo"_s, {u"-root"_s, u"-tree"_s});
+    const QStringList mapped = xdo({u"search"_s, u"--onlyvisible"_s, u"--classname"_s, u"^orvane$"_s}).split(u'\n');
     static const QRegularExpression window(
-        QStringLiteral(R"re(\("(\w+)" "(\w+)"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))re"));
+        QStringLiteral(R"re((0x[0-9a-f]+) .*\("(\w+)" "(\w+)"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+))re"));
     QRect panel;
     QList<QRect> icons;
     for (const QString &line : tree.split(u'\n')) {
         const QRegularExpressionMatch m = window.match(line);
         if (!m.hasMatch())
             continue;
-        const QRect rect(m.captured(5).toInt(), m.captured(6).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
-        if (m.captured(1) == u"panel"_s && m.captured(2) == u"trayer"_s)
+        const QRect rect(m.captured(6).toInt(), m.captured(7).toInt(), m.captured(4).toInt(), m.captured(5).toInt());
+        if (m.captured(2) == u"panel"_s && m.captured(3) == u"trayer"_s)
             panel = rect;
-        else if (m.captured(1) == u"orvane"_s && rect.width() <= 48)
+        else if (m.captured(2) == u"orvane"_s && rect.width() <= 48
+                 && mapped.contains(QString::number(m.captured(1).toLongLong(nullptr, 16))))
             icons.append(rect);
     }
     for (const QRect &icon : icons) {
