@@ -184,14 +184,12 @@ TEST(Orvanectl, ImportMergesEveryFormatTellsWhatItSkippedAndRefusesBrokenDocumen
                                 "skipped: \"Дело\": not an event\nadded 1, skipped 2, changed 0\n"},
         {{u"import"_s, vcf}, 0, u"skipped: \"Без дня\": no birthday\nadded 2, skipped 1, changed 0\n"_s.toUtf8()},
     });
+    // Saved: the new category, and the contacts' birthdays in the first one.
     const CUser user = TestCalendar::read(sandbox.calendarPath());
-    EXPECT_EQ(namesOn(user, 5, 20).size(), 40);
-    EXPECT_EQ(namesOn(user, 5, 20).back(), u"one"_s);
-    EXPECT_EQ(namesOn(user, 9, 11), QStringList{u"Годовщина"_s});
-    EXPECT_EQ(namesOn(user, 5, 21), QStringList{u"Иван Петров"_s});
-    EXPECT_EQ(namesOn(user, 12, 31), QStringList{u"Я"_s});
-    EXPECT_EQ(user.Slot(CUser::SlotIndex(5, 21, 2026)).begin()->Category, 0) << "contacts go to the first category";
     EXPECT_EQ(user.Categories(), (QStringList{u"День рождения"_s, u"Семья"_s, u"Остальное"_s}));
+    EXPECT_EQ(namesOn(user, 5, 20).size(), 40);
+    EXPECT_EQ(namesOn(user, 12, 31), QStringList{u"Я"_s});
+    EXPECT_EQ(user.Slot(CUser::SlotIndex(12, 31, 2026)).begin()->Category, 0);
 }
 
 TEST(Orvanectl, ExportedDocumentsImportIntoAnotherCalendarWithEveryText)
