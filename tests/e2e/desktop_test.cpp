@@ -146,18 +146,18 @@ TEST_F(DesktopTest, EachDialogOpensAsAUserOpensItAndTheCalendarIsSavedWhenEndedA
         EndsSaved();
     }
 
-    // "?", "Содержание": the user guide, through the desktop's opener.
+    // The picture the software-centre description shows, whole and drawn.
     ASSERT_FALSE(Start(13335).isEmpty());
+    const QString shot = QStringLiteral(ORVANE_BINARY_DIR "/screenshots/orvane-main-window.png");
+    EXPECT_TRUE(desktop.photograph(shot, frame)) << "a blank or half-painted window has a handful of colours";
+    EXPECT_EQ(desktop.run(u"identify"_s, {u"-format"_s, u"%wx%h"_s, shot}), u"%1x%2"_s.arg(frame.width()).arg(frame.height()));
+
+    // "?", "Содержание": the user guide, through the desktop's opener.
     menu(QPoint(frame.width() - 88, 17), 1);
     ASSERT_TRUE(waitForFile(bin.filePath(u"opened"_s)));
     const QString page = QStringLiteral(ORVANE_BINARY_DIR "/orvane-help.html");
     EXPECT_EQ(readFile(bin.filePath(u"opened"_s)).trimmed(), QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()).toEncoded());
     EXPECT_TRUE(QString::fromUtf8(readFile(page)).contains(u"Руководство пользователя"_s));
-
-    // The picture the software-centre description shows, whole and drawn.
-    const QString shot = QStringLiteral(ORVANE_BINARY_DIR "/screenshots/orvane-main-window.png");
-    EXPECT_TRUE(desktop.photograph(shot, frame)) << "a blank or half-painted window has a handful of colours";
-    EXPECT_EQ(desktop.run(u"identify"_s, {u"-format"_s, u"%wx%h"_s, shot}), u"%1x%2"_s.arg(frame.width()).arg(frame.height()));
     EndsSaved();
 }
 
