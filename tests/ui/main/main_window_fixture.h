@@ -28,8 +28,6 @@ namespace orvane::test {
 
 using namespace Qt::StringLiterals;
 
-inline const QColor kBackColour(255, 255, 204), kEventsColour(0, 192, 0), kTodayColour(255, 0, 0);
-
 // A main window on the clock at `today`, a private home, the registry and the calendar. The
 // window goes before the clock is given back.
 class MainWindowTest : public ::testing::Test {
