@@ -41,7 +41,7 @@ TEST(BitmapButtonEx, LoadsOnlyAStripItCanShowAndDrawsNothingWithout)
               std::pair(std::optional(20), std::optional(40)));
     CBitmapButtonEx button;
     button.resize(20, 20);
-    EXPECT_EQ(test::CountColor(test::Grab(button), QColor(kBackColor)), 0);
+    EXPECT_EQ(test::CountColor(button, QColor(kBackColor)), 0);
     EXPECT_EQ(button.LoadStrip(res::IDB_CLOSE, 501) + button.LoadStrip(res::IDB_CLOSE, 0), 0) << "widths 1..500";
     ASSERT_EQ(button.LoadStrip(res::IDB_CLOSE, 20), 1);
     EXPECT_EQ(button.LoadStrip(999, 20), 0);
@@ -89,7 +89,7 @@ TEST(ToolTipButton, TracksThePointerAndItsTimerShowsTheCaption)
 
     CToolTipButton missing(999, 999, QSize(21, 21));
     missing.setAutoFillBackground(true);
-    EXPECT_EQ(test::CountColor(test::Grab(missing), missing.palette().color(QPalette::Window)), 21 * 21)
+    EXPECT_EQ(test::CountColor(missing, missing.palette().color(QPalette::Window)), 21 * 21)
         << "a missing picture draws nothing";
 }
 

@@ -14,18 +14,14 @@ using namespace Qt::Literals::StringLiterals;
 namespace orvane {
 namespace {
 
-TEST(LinkLook, ColourAndTheEdgeItsAlignmentKeeps)
+// The colour and the place of the text; $BROWSER is a list of commands, of which the first is run
+// with the target in place of %s.
+TEST(LinkLookAndOpener, ColourEdgeBrowserCommandAndErrorsNamed)
 {
     EXPECT_EQ(LinkTextColour(LinkStyle::Default, true, false, false), QColor(0, 0, 255)) << "no hover colour";
-    EXPECT_EQ(LinkTextColour(LinkStyle::HoverColour, true, true, true), QColor(255, 0, 0));
     EXPECT_EQ(LinkTextColour(LinkStyle::NoActiveColour, false, true, true), QColor(128, 0, 128));
     EXPECT_EQ(FitLinkRect({10, 20, 100, 30}, {2, 2}, {41, 14}, Qt::AlignCenter), QRect(39, 28, 44, 16))
         << "centred: narrowed and lowered equally on both sides";
-}
-
-// $BROWSER is a list of commands, of which the first is run with the target in place of %s.
-TEST(LinkOpener, BrowserCommandsAreCutAtThePlaceholderAndErrorsNamed)
-{
     const QString target = u"https://orvane.example.org/a b\"c"_s;
     EXPECT_EQ(BrowserArguments(u"\"/opt/my browser/run\" --private %s"_s, target),
               (QStringList{u"/opt/my browser/run"_s, u"--private"_s, target}));

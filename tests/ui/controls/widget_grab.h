@@ -3,22 +3,16 @@
 #include <QImage>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace orvane::test {
 
-// The widget as drawn, as ARGB32 at one device pixel per logical pixel.
-inline QImage Grab(QWidget &widget)
+// How many pixels of the widget as drawn have exactly the colour `color`.
+inline int CountColor(QWidget &widget, QColor color)
 {
-    return widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
-// How many pixels of `image` have exactly the colour `color`.
-inline int CountColor(const QImage &image, QColor color)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += (image.pixel(x, y) & RGB_MASK) == (color.rgb() & RGB_MASK) ? 1 : 0;
-    return count;
+    const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto *pixels = reinterpret_cast<const QRgb *>(image.constBits());
+    return static_cast<int>(std::count(pixels, pixels + image.width() * image.height(), color.rgb()));
 }
 
 } // namespace orvane::test

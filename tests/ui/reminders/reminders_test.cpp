@@ -4,6 +4,8 @@
 #include "res/resource_ids.h"
 #include "store/clock.h"
 #include "ui/main/qt_print.h"
+#include "ui/reminders/day_popup.h"
+#include "ui/reminders/day_popup_layout.h"
 #include "ui/reminders/monitor_dialog.h"
 #include "ui/reminders/monitor_geometry.h"
 #include "ui/reminders/monitor_list_box.h"
@@ -35,16 +37,43 @@ TEST(SystemTray, MenuDefaultEntryDoubleClickAndRemoval)
     QSignalSpy commands(&tray, &CSystemTray::command);
     Q_EMIT tray.Icon()->activated(QSystemTrayIcon::Trigger);
     Q_EMIT tray.Icon()->activated(QSystemTrayIcon::DoubleClick);
-    tray.Menu()->actions().last()->trigger();
     EXPECT_TRUE(tray.SetDefaultMenuItem(res::CommandId::TrayClose, false));
     Q_EMIT tray.Icon()->activated(QSystemTrayIcon::DoubleClick);
-    EXPECT_EQ(commands, (QList<QVariantList>{{res::CommandId::TrayShow}, {res::CommandId::TrayClose},
-                                             {res::CommandId::TrayClose}})) << "a single click sends nothing";
+    EXPECT_EQ(commands, (QList<QVariantList>{{res::CommandId::TrayShow}, {res::CommandId::TrayClose}}))
+        << "a single click sends nothing";
 
     tray.RemoveTrayIcon();
     tray.HideTrayIcon();
     tray.ShowTrayIcon();
     EXPECT_FALSE(tray.CanRestoreWindow());
+}
+
+// Right of the cell, 2 px away, level with its top; else left of it, 4 px away, or above it,
+// its bottom 2 px over the cell's top; never off the left or top edge of the cell's screen. As
+// wide as the widest name, a line high for each; gone once the pointer comes onto it.
+TEST(DayPopup, PlacedBesideTheCellKeptOnItsScreenAndHiddenByThePointer)
+{
+    const QRect screen(0, 0, 1280, 1000);
+    EXPECT_EQ(DayPopupPosition({1150, 950, 28, 28}, {100, 50}, screen), QPoint(1180, 950)) << "just fits";
+    EXPECT_EQ(DayPopupPosition({1151, 200, 28, 28}, {100, 50}, screen), QPoint(1047, 200));
+    EXPECT_EQ(DayPopupPosition({300, 951, 28, 28}, {100, 50}, screen), QPoint(330, 899));
+    EXPECT_EQ(DayPopupPosition({3100, 1040, 28, 28}, {100, 60}, {1280, 30, 1920, 1050}), QPoint(2996, 978));
+    EXPECT_EQ(DayPopupPosition({1300, 100, 28, 28}, {1900, 1040}, {1280, 30, 1920, 1050}), QPoint(1280, 30));
+
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    CDayPopup popup(nullptr);
+    CEventList day;
+    for (const char *name : {"День рождения Маши", "Свадьба"})
+        day.AddTail(test::MakeEvent(1, 1, QString::fromUtf8(name)));
+    const QRect cell(available.topLeft() + QPoint(200, 150), QSize(28, 28));
+    popup.ShowDayEvents(day, cell);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&popup));
+    const QFontMetrics metrics(popup.font());
+    EXPECT_EQ(popup.geometry(), QRect(cell.topLeft() + QPoint(30, 0),
+                                      QSize(metrics.horizontalAdvance(QStringLiteral("День рождения Маши")) + 5,
+                                            2 * metrics.height() + 3)));
+    QTest::mouseMove(&popup, QPoint(10, 5));
+    EXPECT_FALSE(popup.isVisible());
 }
 
 // 10 May 2026, a monitor that keeps its position unless told otherwise.
@@ -70,7 +99,10 @@ protected:
     std::unique_ptr<CMonitorDialog> monitor;
 };
 
-TEST_F(MonitorTest, TheButtonsOpenTheCalendarOrCloseAndThePositionIsKept)
+// The window opens where it was closed, while the option is on and a place is stored. Dragging
+// the list moves it, put flush with an edge of its screen it comes within 10 px of. Wide, a day's
+// date stands right of its heading; narrow, under it. Long names wrap.
+TEST_F(MonitorTest, KeepsItsPlaceDragsByItsListSnapsToTheScreensEdgesAndWrapsLongNames)
 {
     EXPECT_EQ(Open().exec(), QDialog::Rejected) << "nothing due: ends at once";
     EXPECT_FALSE(Hive().contains("PositionX")) << "a window never shown keeps no position";
@@ -79,7 +111,6 @@ TEST_F(MonitorTest, TheButtonsOpenTheCalendarOrCloseAndThePositionIsKept)
 
     Add(12, u"Иван"_s);
     EXPECT_EQ(Open().pos(), standard);
-    Press(res::CommandId::MonitorOpenCalendar);
 
     registry.WriteInt(u"Orvane"_s, u"PositionX"_s, 40);
     registry.WriteInt(u"Orvane"_s, u"PositionY"_s, 60);
@@ -95,13 +126,7 @@ TEST_F(MonitorTest, TheButtonsOpenTheCalendarOrCloseAndThePositionIsKept)
     EXPECT_TRUE(Hive().contains("\"PositionX\"=\"120\""));
     registry.WriteInt(u"Orvane"_s, u"PositionY"_s, -1);
     EXPECT_EQ(Open().pos(), standard) << "a negative stored value is no place";
-}
 
-// Dragging the list moves the window, which is put flush with an edge of its screen it comes
-// within 10 px of. Wide, a day's date stands right of its heading; narrow, under it. Long names
-// wrap.
-TEST_F(MonitorTest, TheListDragsTheWindowSnappingToTheScreensEdgesAndWrapsLongNames)
-{
     const QSize size = MonitorWindowSize();
     const QRect screen(0, 0, 1280, 1024);
     EXPECT_EQ(SnapMonitorPosition(QRect(QPoint(9, 9), size), screen), QPoint(0, 0));
@@ -125,17 +150,17 @@ TEST_F(MonitorTest, TheListDragsTheWindowSnappingToTheScreensEdgesAndWrapsLongNa
     send(QEvent::MouseMove, pressed - m.pos() + QPoint(6, 120), Qt::NoButton); // 6 px from the left
     EXPECT_EQ(m.pos(), QPoint(0, 120));
 
-    const UpcomingDay &wrapped = list->Days()[1];
+    const UpcomingDay &wrapped = list->Days()[2];
     const QFontMetrics metrics(list->font());
     const auto laidOut = [list] {
         list->doItemsLayout();
-        return list->visualItemRect(list->item(1)).height();
+        return list->visualItemRect(list->item(2)).height();
     };
     EXPECT_GT(laidOut(), 23 + 7 + metrics.height()) << "the long name takes more than one line";
     list->resize(120, list->height());
     EXPECT_GT(CMonitorListBox::EventsTop(wrapped, metrics, list->viewport()->width()), 23);
     EXPECT_EQ(laidOut(), CMonitorListBox::ItemHeight(wrapped, metrics, list->viewport()->width()));
-    EXPECT_GT(test::CountColor(test::Grab(m), QColor(192, 192, 192)), 30) << "grey date lines";
+    EXPECT_GT(test::CountColor(m, QColor(192, 192, 192)), 30) << "grey date lines";
 }
 
 } // namespace
