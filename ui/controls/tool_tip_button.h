@@ -32,9 +32,6 @@ public:
     virtual void SetHot(bool inside);
     bool IsHot() const { return m_bHot; }
     ToolTipButtonState State() const;
-    // The tooltip's text: the button's caption.
-    QString ToolTipText() const { return text(); }
-    int SecondBitmapId() const { return m_nSecondBitmapId; }
 
     QSize sizeHint() const override { return m_sizeImage; }
 

@@ -29,7 +29,6 @@ public:
     bool FillUpcomingDays(const CUser &user);
     bool HasUpcomingDays() const;
     const std::vector<UpcomingDay> &Days() const;
-    const QPixmap &BackgroundPicture() const { return m_bmpBack; }
 
     // Ends at once with Cancel, never shown, when no day is listed.
     int exec() override;
