@@ -57,7 +57,8 @@ protected:
     QTreeWidgetItem *Category(int i) const { return dialog->Tree()->topLevelItem(i); }
     bool Enabled(int button) const { return dialog->findChild<QPushButton *>(QString::number(button))->isEnabled(); }
     QPlainTextEdit *Notes() const { return dialog->findChild<QPlainTextEdit *>(QString::number(CEventTreeDialog::IDC_NOTES)); }
-    QLineEdit *Editor() const { return dialog->Tree()->viewport()->findChild<QLineEdit *>(); }
+    // The open editor of the first event: an editor just closed may still wait for its deletion.
+    QLineEdit *Editor() const { return qobject_cast<QLineEdit *>(dialog->Tree()->itemWidget(Category(1)->child(0), 0)); }
 
     std::unique_ptr<CEventTreeDialog> dialog;
 };
