@@ -5,6 +5,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <atomic>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -12,11 +13,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace orvane {
 
 namespace {
-
-bool SameName(QStringView a, QStringView b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
 
 // Text that survives a line of the UTF-8 file unchanged.
 bool IsWritableText(const QString &text)
@@ -177,13 +173,16 @@ std::optional<ParsedValue> ParseValueLine(QStringView line)
     return parsed;
 }
 
+std::atomic<int> g_nParses{0};
+
 } // namespace
 
 HiveFile HiveFile::Parse(const QByteArray &bytes)
 {
+    ++g_nParses;
     const QList<QByteArray> lines = bytes.split('\n');
     HiveFile hive;
-    qsizetype current = -1; // the key the value lines go to; -1 when its line could not be read
+    Values *current = nullptr; // where the value lines go; none when the key's line could not be read
     bool headerSeen = false;
     bool anyLine = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -204,13 +203,13 @@ HiveFile HiveFile::Parse(const QByteArray &bytes)
             headerSeen = true;
         } else if (line.startsWith(u'[')) {
             const QString path = line.mid(1, line.size() - 2);
-            current = -1;
+            current = nullptr;
             if (line.endsWith(u']') && IsWritableKeyPath(path))
-                current = &hive.KeyFor(path) - hive.m_keys.data();
+                current = &hive.m_keys.Get(path);
             else
                 ++hive.m_nSkippedLines;
-        } else if (const std::optional<ParsedValue> parsed = ParseValueLine(line); current >= 0 && parsed) {
-            Put(hive.m_keys[current], parsed->name, parsed->value);
+        } else if (const std::optional<ParsedValue> parsed = ParseValueLine(line); current && parsed) {
+            current->Get(parsed->name) = parsed->value;
         } else {
             ++hive.m_nSkippedLines;
         }
@@ -220,81 +219,49 @@ HiveFile HiveFile::Parse(const QByteArray &bytes)
     return hive;
 }
 
+int HiveFile::ParseCount()
+{
+    return g_nParses;
+}
+
 QByteArray HiveFile::Serialize() const
 {
     QString text = kHeader.toString() + u'\n';
-    for (const Key &key : m_keys) {
-        text += u"\n["_s + key.path + u"]\n"_s;
-        for (const Value &value : key.values)
-            text += (value.name.isEmpty() ? u"@"_s : Quote(value.name)) + u'=' + ValueData(value.value) + u'\n';
+    for (const auto &[path, values] : m_keys) {
+        text += u"\n["_s + path + u"]\n"_s;
+        for (const auto &[name, value] : values)
+            text += (name.isEmpty() ? u"@"_s : Quote(name)) + u'=' + ValueData(value) + u'\n';
     }
     return text.toUtf8();
 }
 
 const RegistryValue *HiveFile::Find(const QString &key, const QString &name) const
 {
-    const qsizetype index = IndexOf(key);
-    if (index < 0)
-        return nullptr;
-    const std::vector<Value> &values = m_keys[index].values;
-    const auto it = std::find_if(values.begin(), values.end(),
-                                 [&](const Value &value) { return SameName(value.name, name); });
-    return it == values.end() ? nullptr : &it->value;
+    const Values *values = m_keys.Find(key);
+    return values ? values->Find(name) : nullptr;
 }
 
 bool HiveFile::HasKey(const QString &key) const
 {
+    if (m_keys.Find(key))
+        return true;
     const QString below = key + u'\\';
-    return std::any_of(m_keys.begin(), m_keys.end(), [&](const Key &candidate) {
-        return SameName(candidate.path, key) || candidate.path.startsWith(below, Qt::CaseInsensitive);
-    });
+    return std::any_of(m_keys.begin(), m_keys.end(),
+                       [&](const auto &candidate) { return candidate.name.startsWith(below, Qt::CaseInsensitive); });
 }
 
 bool HiveFile::Set(const QString &key, const QString &name, const RegistryValue &value)
 {
     if (!IsWritableKeyPath(key) || !IsWritableText(name))
         return false;
-    Put(KeyFor(key), name, value);
+    m_keys.Get(key).Get(name) = value;
     return true;
 }
 
 bool HiveFile::Remove(const QString &key, const QString &name)
 {
-    const qsizetype index = IndexOf(key);
-    if (index < 0)
-        return false;
-    std::vector<Value> &values = m_keys[index].values;
-    const auto removed = std::remove_if(values.begin(), values.end(),
-                                        [&](const Value &value) { return SameName(value.name, name); });
-    const bool found = removed != values.end();
-    values.erase(removed, values.end());
-    return found;
-}
-
-qsizetype HiveFile::IndexOf(const QString &path) const
-{
-    const auto it = std::find_if(m_keys.begin(), m_keys.end(),
-                                 [&](const Key &key) { return SameName(key.path, path); });
-    return it == m_keys.end() ? -1 : it - m_keys.begin();
-}
-
-HiveFile::Key &HiveFile::KeyFor(const QString &path)
-{
-    const qsizetype index = IndexOf(path);
-    if (index >= 0)
-        return m_keys[index];
-    m_keys.push_back(Key{path, {}});
-    return m_keys.back();
-}
-
-void HiveFile::Put(Key &key, const QString &name, const RegistryValue &value)
-{
-    const auto it = std::find_if(key.values.begin(), key.values.end(),
-                                 [&](const Value &existing) { return SameName(existing.name, name); });
-    if (it != key.values.end())
-        it->value = value;
-    else
-        key.values.push_back(Value{name, value});
+    Values *values = m_keys.Find(key);
+    return values && values->Remove(name);
 }
 
 } // namespace orvane

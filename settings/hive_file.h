@@ -1,19 +1,19 @@
 #pragma once
 
+#include "settings/caseless_list.h"
 #include "settings/registry_value.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
 
-#include <vector>
-
 namespace orvane {
 
 // A registry hive kept as text in the .reg syntax: a header line, then each key in brackets by
 // its full path ("[HKEY_CURRENT_USER\SOFTWARE\Orvane]") followed by its values, one a line:
 // "name"="text", @=... for the default value, dword:0000000d, hex:.. and hex(<type>):.. for the
-// rest. Key paths and value names compare without regard to case, as in the registry.
+// rest. Key paths and value names compare without regard to case, as in the registry; both are
+// indexed as they are read, so that parsing and finding take time in proportion to the text.
 class HiveFile {
 public:
     static constexpr QStringView kHeader = u"Windows Registry Editor Version 5.00";
@@ -22,6 +22,8 @@ public:
     // passed over, and so are the values under a key line that is not; a missing header counts
     // as one such line. The hive holds everything else. Empty text is an empty hive.
     static HiveFile Parse(const QByteArray &bytes);
+    // How many times Parse has run in this process.
+    static int ParseCount();
     // The lines Parse passed over; Serialize writes the hive without them.
     int SkippedLines() const { return m_nSkippedLines; }
     QByteArray Serialize() const;
@@ -36,20 +38,9 @@ public:
     bool Remove(const QString &key, const QString &name);
 
 private:
-    struct Value {
-        QString name;
-        RegistryValue value;
-    };
-    struct Key {
-        QString path;
-        std::vector<Value> values;
-    };
+    using Values = CaselessList<RegistryValue>;
 
-    qsizetype IndexOf(const QString &path) const; // -1 when the key is not written down
-    Key &KeyFor(const QString &path);
-    static void Put(Key &key, const QString &name, const RegistryValue &value);
-
-    std::vector<Key> m_keys;
+    CaselessList<Values> m_keys; // by path, each with its values by name, in the order written
     int m_nSkippedLines = 0;
 };
 

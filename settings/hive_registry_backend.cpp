@@ -71,10 +71,18 @@ bool SaveHive(const QString &path, const HiveFile &hive)
     return WriteFileAtomically(path, hive.Serialize()).ok;
 }
 
-void WarnUnreadable(const QString &path)
+// Reads the hive, lets `change` change it, and saves it when it says it did; false when the hive
+// cannot be read or saved, or nothing changed.
+bool ChangeHive(const std::function<bool(HiveFile &)> &change)
 {
-    qWarning("The registry file %s cannot be read; it is left as it is and the change is not saved.",
-             qUtf8Printable(QDir::toNativeSeparators(path)));
+    const QString path = HiveRegistryBackend::HivePath();
+    std::optional<HiveFile> hive = LoadHive(path);
+    if (!hive) {
+        qWarning("The registry file %s cannot be read; it is left as it is and the change is not saved.",
+                 qUtf8Printable(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    return change(*hive) && SaveHive(path, *hive);
 }
 
 } // namespace
@@ -90,13 +98,7 @@ QString HiveRegistryBackend::HivePath()
 bool HiveRegistryBackend::WriteValue(RegistryRoot root, const QString &key, const QString &name,
                                      const RegistryValue &value)
 {
-    const QString path = HivePath();
-    std::optional<HiveFile> hive = LoadHive(path);
-    if (!hive) {
-        WarnUnreadable(path);
-        return false;
-    }
-    return hive->Set(FullKey(root, key), name, value) && SaveHive(path, *hive);
+    return ChangeHive([&](HiveFile &hive) { return hive.Set(FullKey(root, key), name, value); });
 }
 
 std::optional<RegistryValue> HiveRegistryBackend::ReadValue(RegistryRoot root, const QString &key,
@@ -119,14 +121,24 @@ bool HiveRegistryBackend::KeyExists(RegistryRoot root, const QString &key)
 
 void HiveRegistryBackend::DeleteValue(RegistryRoot root, const QString &key, const QString &name)
 {
-    const QString path = HivePath();
-    std::optional<HiveFile> hive = LoadHive(path);
-    if (!hive) {
-        WarnUnreadable(path);
-        return;
-    }
-    if (hive->Remove(FullKey(root, key), name))
-        SaveHive(path, *hive);
+    ChangeHive([&](HiveFile &hive) { return hive.Remove(FullKey(root, key), name); });
+}
+
+std::optional<RegistryValue> HiveRegistryBackend::ReadOrWriteValue(
+    RegistryRoot root, const QString &key, const QString &name,
+    const std::function<bool(const RegistryValue &)> &usable, const RegistryValue &fallback)
+{
+    std::optional<RegistryValue> read;
+    ChangeHive([&](HiveFile &hive) {
+        const QString fullKey = FullKey(root, key);
+        const RegistryValue *value = hive.Find(fullKey, name);
+        if (value && usable(*value)) {
+            read = *value;
+            return false;
+        }
+        return hive.Set(fullKey, name, fallback);
+    });
+    return read;
 }
 
 } // namespace orvane

@@ -11,12 +11,9 @@ namespace orvane {
 
 quint32 COptionFlags::GetOptions()
 {
-    m_nOptions = kDefaultOptions;
     qint32 stored = 0;
-    if (m_registry.ReadInt(u"Orvane"_s, u"OptionsFlag"_s, stored))
-        m_nOptions = static_cast<quint32>(stored);
-    else
-        WriteOptions(kDefaultOptions);
+    m_registry.ReadIntOrWrite(u"Orvane"_s, u"OptionsFlag"_s, static_cast<qint32>(kDefaultOptions), stored);
+    m_nOptions = static_cast<quint32>(stored);
     return m_nOptions;
 }
 

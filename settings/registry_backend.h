@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace orvane {
@@ -28,6 +29,18 @@ public:
     virtual std::optional<RegistryValue> ReadValue(RegistryRoot root, const QString &key,
                                                    const QString &name) = 0;
     virtual bool KeyExists(RegistryRoot root, const QString &key) = 0;
+    // Reads the value and, when there is none or `usable` refuses it, stores `fallback` in its
+    // place. The usable value, or nothing when the fallback was taken (and perhaps not stored).
+    virtual std::optional<RegistryValue> ReadOrWriteValue(RegistryRoot root, const QString &key, const QString &name,
+                                                          const std::function<bool(const RegistryValue &)> &usable,
+                                                          const RegistryValue &fallback)
+    {
+        std::optional<RegistryValue> value = ReadValue(root, key, name);
+        if (value && usable(*value))
+            return value;
+        WriteValue(root, key, name, fallback);
+        return std::nullopt;
+    }
     // Deletes the value when the key opens and holds it; the key itself stays.
     virtual void DeleteValue(RegistryRoot root, const QString &key, const QString &name) = 0;
 };

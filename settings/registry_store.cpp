@@ -78,6 +78,12 @@ qint32 LeadingNumber(const QString &text)
     return static_cast<qint32>(negative ? -magnitude : qMin(magnitude, kLimit - 1));
 }
 
+// The value as text, as it is read through the fixed buffer; 0 when it cannot be.
+int TextOf(const RegistryValue &value, QString &out)
+{
+    return value.NarrowSize() > kReadBufferSize ? 0 : value.ToText(out);
+}
+
 } // namespace
 
 CRegistryStore::CRegistryStore() : CRegistryStore(PlatformBackend()) {}
@@ -101,12 +107,24 @@ int CRegistryStore::ReadInt(const QString &section, const QString &name, qint32 
     return GetIntValue(kRootCurrentUser, AppPath(section, name), out);
 }
 
+int CRegistryStore::ReadIntOrWrite(const QString &section, const QString &name, qint32 fallback, qint32 &out)
+{
+    const ValuePlace place = *PlaceOf(kRootCurrentUser, AppPath(section, name));
+    const auto usable = [](const RegistryValue &value) {
+        QString text;
+        return TextOf(value, text) == 1;
+    };
+    const std::optional<RegistryValue> value = m_backend->ReadOrWriteValue(
+        place.root, place.key, place.name, usable, RegistryValue::String(QString::number(fallback)));
+    QString text;
+    out = value && TextOf(*value, text) ? LeadingNumber(text) : fallback;
+    return value ? 1 : 0;
+}
+
 void CRegistryStore::DeleteValue(const QString &section, const QString &name)
 {
-    QString key;
-    QString valueName;
-    SplitPath(AppPath(section, name), key, valueName);
-    m_backend->DeleteValue(RegistryRoot::CurrentUser, key, valueName);
+    const ValuePlace place = *PlaceOf(kRootCurrentUser, AppPath(section, name));
+    m_backend->DeleteValue(place.root, place.key, place.name);
 }
 
 void CRegistryStore::SplitPath(const QString &path, QString &key, QString &name)
@@ -136,9 +154,7 @@ int CRegistryStore::GetStringValue(int root, const QString &path, QString &out)
     if (!place)
         return 0;
     const std::optional<RegistryValue> value = m_backend->ReadValue(place->root, place->key, place->name);
-    if (!value || value->NarrowSize() > kReadBufferSize)
-        return 0;
-    return value->ToText(out);
+    return value ? TextOf(*value, out) : 0;
 }
 
 int CRegistryStore::GetIntValue(int root, const QString &path, qint32 &out)

@@ -15,8 +15,8 @@ enum RegistryRootSelector : int {
     kRootLocalMachine = 3,
 };
 
-// The one gateway to the registry: every call opens its key, does one read, write or delete,
-// and closes it again. Numbers are kept as decimal text values. Results are 1 / 0.
+// The one gateway to the registry: every call opens its key, does one read, write or delete (or
+// a read and the write it calls for), and closes it again. Numbers are kept as decimal text values. Results are 1 / 0.
 class CRegistryStore {
 public:
     // The platform's backend: the Windows registry on Windows, the hive file
@@ -31,6 +31,9 @@ public:
     int WriteString(const QString &section, const QString &name, const QString &text);
     int WriteInt(const QString &section, const QString &name, qint32 value);
     int ReadInt(const QString &section, const QString &name, qint32 &out);
+    // ReadInt, and when that fails, `fallback` is written in the value's place within the same
+    // call and given in `out`; 1 when the value was read.
+    int ReadIntOrWrite(const QString &section, const QString &name, qint32 fallback, qint32 &out);
     void DeleteValue(const QString &section, const QString &name);
 
     // Primitives.

@@ -1,4 +1,6 @@
+#include "settings/hive_file.h"
 #include "settings/hive_registry_backend.h"
+#include "settings/option_flags.h"
 #include "settings/registry_store.h"
 #include "test_env.h"
 
@@ -46,6 +48,19 @@ TEST_F(RegistryStoreTest, WritesCreateTheKeyAndDeletesRemoveOnlyTheValue)
     m_store.m_strCompany = u"Vendor"_s;
     ASSERT_EQ(m_store.WriteInt(u"Orvane"_s, u"OptionsFlag"_s, 1), 1);
     EXPECT_EQ(m_store.KeyExists(kRootCurrentUser, u"SOFTWARE\\Vendor\\Orvane\\x"_s), 1);
+
+    // One read of an option parses the hive once, in one pass however many keys and values it
+    // has, and the default written back keeps their order.
+    QByteArray hive = kHeader, values;
+    for (int i = 0; i < 100000; ++i) {
+        hive += "[HKEY_CURRENT_USER\\SOFTWARE\\Other\\" + QByteArray::number(i) + "]\n\n";
+        values += '"' + QByteArray::number(i) + "\"=\"1\"\n";
+    }
+    test::writeFile(m_dirs.hivePath(), hive += "[HKEY_CURRENT_USER\\SOFTWARE\\Vendor\\Orvane]\n" + values);
+    const int parses = HiveFile::ParseCount();
+    EXPECT_EQ(COptionFlags(m_store).GetOptions(), COptionFlags::kDefaultOptions);
+    EXPECT_EQ(HiveFile::ParseCount(), parses + 1);
+    EXPECT_EQ(Hive(), hive + "\"OptionsFlag\"=\"13335\"\n");
 }
 
 // Values are read as text into a 256-byte buffer, Windows-1251 for strings: larger ones cannot be
