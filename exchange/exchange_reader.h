@@ -12,7 +12,7 @@ inline constexpr qsizetype kMaxExchangeDocumentBytes = 16 * 1024 * 1024;
 
 enum class ExchangeReadFailure {
     None,
-    NoParser,      // the XML parser could not be set up (out of memory)
+    NoParser,      // the XML or iCalendar parser could not be set up (out of memory)
     CannotOpen,    // the file cannot be opened or read
     TooLarge,      // above kMaxExchangeDocumentBytes
     HasDoctype,    // a document type declaration: refused before anything else is read

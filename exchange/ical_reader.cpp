@@ -6,45 +6,75 @@
 
 #include <libical/ical.h>
 
+#include <cwctype>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace orvane {
 
 namespace {
 
 constexpr int kLeapYear = 2000;
-// Calendars nest three deep (calendar, event, alarm); a deeper one is refused before parsing,
-// as freeing a very deep tree would exhaust the stack.
+// Calendars nest three deep (calendar, event, alarm); a deeper one is refused before the parser
+// builds it, as freeing a very deep tree would exhaust the stack.
 constexpr int kMaxDepth = 16;
 
 struct FreeComponent {
     void operator()(icalcomponent *component) const { icalcomponent_free(component); }
 };
 
+struct FreeParser {
+    void operator()(icalparser *parser) const { icalparser_free(parser); }
+};
+
+using Component = std::unique_ptr<icalcomponent, FreeComponent>;
+
 ExchangeReadResult Broken(const QString &detail)
 {
     return {ExchangeReadFailure::NotWellFormed, detail};
 }
 
-bool HasName(const QByteArray &line, QByteArrayView name)
+enum class Marker { None, Begin, End };
+
+// Whether the parser takes a content line for the start or the end of a component: when its
+// name, the text before the first ';' or ':' without the blanks at its end, is BEGIN or END in
+// any case, whatever parameters and value follow.
+Marker MarkerOf(const QByteArray &line)
 {
-    return line.size() >= name.size() && line.first(name.size()).compare(name, Qt::CaseInsensitive) == 0;
+    qsizetype end = 0;
+    while (end < line.size() && line[end] != ';' && line[end] != ':')
+        ++end;
+    if (end == line.size())
+        return Marker::None;
+    while (end > 0 && std::iswspace(static_cast<wint_t>(line[end - 1]))) // the parser's own test
+        --end;
+    const QByteArrayView name = QByteArrayView(line).first(end);
+    if (name.compare("BEGIN", Qt::CaseInsensitive) == 0)
+        return Marker::Begin;
+    return name.compare("END", Qt::CaseInsensitive) == 0 ? Marker::End : Marker::None;
 }
 
-// Checks the BEGIN and END lines pair up and do not nest too deep.
-ExchangeReadResult CheckNesting(QByteArrayView bytes)
+// Parses the document into its top-level components. The parser is given the content lines as
+// ContentLines unfolds them, one at a time: it nests exactly the components counted here, which
+// are refused before they pass kMaxDepth, and its own line reader, which scans the rest of a
+// long line again for every 80 bytes of it, never runs.
+ExchangeReadResult Parse(QByteArrayView bytes, std::vector<Component> &components)
 {
+    const std::unique_ptr<icalparser, FreeParser> parser(icalparser_new());
+    if (!parser)
+        return {ExchangeReadFailure::NoParser, QStringLiteral("the iCalendar parser cannot be set up")};
     ContentLines lines(bytes);
     int depth = 0;
     while (!lines.AtEnd()) {
-        const QByteArray line = lines.Next();
-        if (HasName(line, "BEGIN:")) {
-            if (++depth > kMaxDepth)
-                return Broken(QStringLiteral("line %1: components nested deeper than %2").arg(lines.LineNumber()).arg(kMaxDepth));
-        } else if (HasName(line, "END:") && --depth < 0) {
+        QByteArray line = lines.Next();
+        const Marker marker = MarkerOf(line);
+        if (marker == Marker::Begin && ++depth > kMaxDepth)
+            return Broken(QStringLiteral("line %1: components nested deeper than %2").arg(lines.LineNumber()).arg(kMaxDepth));
+        if (marker == Marker::End && --depth < 0)
             return Broken(QStringLiteral("line %1: END without BEGIN").arg(lines.LineNumber()));
-        }
+        if (icalcomponent *component = icalparser_add_line(parser.get(), line.data()))
+            components.emplace_back(component);
     }
     if (depth != 0)
         return Broken(QStringLiteral("the document ends inside a component (an END line is missing)"));
@@ -149,21 +179,16 @@ ExchangeReadResult ReadICalendar(QByteArrayView bytes, CImportList &list, std::v
         return TooLargeDocument();
     if (!StartsWithLine(bytes, "BEGIN:VCALENDAR"))
         return Broken(QStringLiteral("not an iCalendar document: it does not begin with BEGIN:VCALENDAR"));
-    if (const ExchangeReadResult nesting = CheckNesting(bytes); !nesting.ok())
-        return nesting;
-    const QByteArray text = bytes.toByteArray(); // the parser wants a terminated string
-    const std::unique_ptr<icalcomponent, FreeComponent> root(icalparser_parse_string(text.constData()));
-    if (!root)
+    std::vector<Component> components;
+    if (const ExchangeReadResult parsed = Parse(bytes, components); !parsed.ok())
+        return parsed;
+    if (components.empty())
         return Broken(QStringLiteral("not a complete iCalendar document"));
     CImportList records;
     std::vector<MergeNote> notes;
-    if (icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
-        ReadCalendar(root.get(), records, notes);
-    } else {
-        for (icalcomponent *calendar = icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT);
-             calendar; calendar = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
-            ReadCalendar(calendar, records, notes);
-    }
+    for (const Component &component : components)
+        if (icalcomponent_isa(component.get()) == ICAL_VCALENDAR_COMPONENT)
+            ReadCalendar(component.get(), records, notes);
     list.AppendAll(std::move(records));
     skipped.insert(skipped.end(), notes.begin(), notes.end());
     return {};

@@ -216,8 +216,10 @@ ExchangeReadResult ReadVCards(QByteArrayView bytes, const QString &category, CIm
     while (!lines.AtEnd()) {
         QByteArray line = lines.Next();
         Property property = Parse(line);
-        // A quoted-printable value ending in "=" goes on in the next line.
-        while (property.QuotedPrintable() && property.value.endsWith('=') && !lines.AtEnd()) {
+        // A quoted-printable value ending in "=" goes on in the next line (the parameters are
+        // looked through once, not again for every line).
+        const bool quotedPrintable = property.QuotedPrintable();
+        while (quotedPrintable && property.value.endsWith('=') && !lines.AtEnd()) {
             property.value.chop(1);
             property.value += lines.Next();
         }

@@ -66,9 +66,12 @@ TEST(ICalendarReader, EachEntryGivesAYearlyAllDayEventOrTheReasonItIsSkipped)
         {event("RRULE:FREQ=YEARLY\nDTSTART;VALUE=DATE:2010xx01\nSUMMARY:x\n"), {Unread(u"x|0/0"_s, MergeReason::NoSuchDate)}},
         {"BEGIN:VTODO\nSUMMARY:Купить подарок\nEND:VTODO\nBEGIN:VJOURNAL\nUID:j\nEND:VJOURNAL\n",
          {Unread(u"Купить подарок|0/0"_s, MergeReason::NotAnEvent), Unread(u"VJOURNAL|0/0"_s, MergeReason::NotAnEvent)}},
+        // Bare CR line ends, and an attachment in one line of 15 MiB.
+        {event("DTSTART;VALUE=DATE:20100101\rRRULE:FREQ=YEARLY\rATTACH;ENCODING=BASE64;VALUE=BINARY:" + QByteArray(15 << 20, 'A')
+               + "\rSUMMARY:x\r"), {u"x|||1/1"_s}},
     };
     for (const auto &[entries, read] : rows)
-        EXPECT_EQ(test::ReadTexts("\xEF\xBB\xBF" "BEGIN:VCALENDAR\nVERSION:2.0\n" + entries + "END:VCALENDAR\n"), read) << entries.constData();
+        EXPECT_EQ(test::ReadTexts("\xEF\xBB\xBF" "BEGIN:VCALENDAR\nVERSION:2.0\n" + entries + "END:VCALENDAR\n"), read) << entries.left(200).constData();
 }
 
 QByteArray Card(const QByteArray &version, const QByteArray &lines)
@@ -86,9 +89,12 @@ TEST(VCardReader, EveryFormOfBirthdayAndEveryVersionOfCardIsRead)
         {"bday: 1604-12-01 ", u"a||B|12/1"_s},     {"item1.BDAY:2001-01-31", u"a||B|1/31"_s},
         {"BDAY;VALUE=text:circa 1800", noDate},    {"BDAY:---15", noDate},
         {"BDAY:1980-03", noDate},                  {"BDAY:--1315x", noDate},
+        // A quoted-printable name of many parameters, continued over many lines.
+        {"BDAY:--0315\r\nFN" + QByteArray(";X").repeated(300000) + ";QUOTED-PRINTABLE:=\r\n" + QByteArray("=\r\n").repeated(300000) + "a",
+         u"a||B|3/15"_s},
     };
     for (const auto &[line, expected] : forms)
-        EXPECT_EQ(test::ReadTexts(Card("4.0", "FN:a\r\n" + line + "\r\n")), QStringList{expected}) << line.constData();
+        EXPECT_EQ(test::ReadTexts(Card("4.0", "FN:a\r\n" + line + "\r\n")), QStringList{expected}) << line.left(80).constData();
 
     // An address book of three versions with folded and encoded names.
     const QByteArray book =
@@ -125,6 +131,7 @@ TEST(ICalendarAndVCardReaders, BrokenOrHostileFilesAreRefusedWithNothingRead)
     const std::pair<QByteArray, bool> rows[] = { // the text, whether it is read as vCards
         {"BEGIN:VCALENDAR\r\n" + event, false}, {calendar + "END:VCALENDAR\r\n", false}, {"<Orvane/>", false}, {{}, false},
         {"BEGIN:VCALENDAR\r\n" + event + nested + "END:VCALENDAR\r\n", false},
+        {"BEGIN:VCALENDAR\r\n" + event + QByteArray(nested).replace(":", " ;a:") + "END:VCALENDAR\r\n", false},
         {"BEGIN:VCALENDAR\r\n" + QByteArray(kMaxExchangeDocumentBytes, 'x'), false},
         {"BEGIN:VCARD\r\nFN:a\r\nBDAY:--0101\r\n", true}, {Card("3.0", "FN:a\r\n") + "BEGIN:VCARD\r\nFN:b\r\n", true},
         {"FN:a\r\n", true}, {"BEGIN:VCARD\r\n" + QByteArray(kMaxExchangeDocumentBytes, 'x'), true},
