@@ -68,14 +68,13 @@ QProcessEnvironment CalendarSandbox::environment(const QString &answer) const
 
 void CalendarSandbox::start(QProcess &process, const QStringList &arguments, const QString &answer) const
 {
-    process.setProcessEnvironment(environment(answer));
-    process.start(executable(u"orvane"_s), arguments);
-    process.waitForStarted();
+    startThrough(process, executable(u"orvane"_s), arguments, answer);
 }
 
-void CalendarSandbox::startThrough(QProcess &process, const QString &program, const QStringList &arguments) const
+void CalendarSandbox::startThrough(QProcess &process, const QString &program, const QStringList &arguments,
+                                   const QString &answer) const
 {
-    process.setProcessEnvironment(environment(u"ok"_s));
+    process.setProcessEnvironment(environment(answer));
     process.start(program, arguments);
     process.waitForStarted();
 }

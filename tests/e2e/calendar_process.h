@@ -25,7 +25,8 @@ public:
     // Starts build/orvane with the given arguments and automatic message answer.
     void start(QProcess &process, const QStringList &arguments = {}, const QString &answer = QStringLiteral("ok")) const;
     // Starts `program` (which goes on to build/orvane) in the same environment.
-    void startThrough(QProcess &process, const QString &program, const QStringList &arguments) const;
+    void startThrough(QProcess &process, const QString &program, const QStringList &arguments,
+                      const QString &answer = QStringLiteral("ok")) const;
     // Runs build/orvanectl to its end with `input` on its standard input; its exit status, -1
     // when it did not end normally.
     int runCtl(const QStringList &arguments, QByteArray *out = nullptr, QByteArray *err = nullptr,

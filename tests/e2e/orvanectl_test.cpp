@@ -18,16 +18,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 struct Run {
-    Run(const QStringList &a, int s, const QByteArray &o, const QByteArray &e = {}, const QByteArray &i = {},
-        bool p = false, const QProcessEnvironment &v = {})
-        : arguments(a), status(s), out(o), err(e), input(i), partial(p), env(v) {}
     QStringList arguments;
     int status;
-    QByteArray out;   // exact, unless `partial`: then it need only be contained
-    QByteArray err;   // the start of standard error
-    QByteArray input;
-    bool partial;
-    QProcessEnvironment env;
+    QByteArray out;      // exact, unless `partial`: then it need only be contained
+    QByteArray err = {}; // the start of standard error
+    QByteArray input = {};
+    bool partial = false;
+    QProcessEnvironment env = {};
 };
 
 void Expect(CalendarSandbox &sandbox, const QList<Run> &runs)
@@ -93,7 +90,6 @@ TEST(Orvanectl, ReadingCommandsPrintTheCalendarAndNeverWriteIt)
         {{u"upcoming"_s, u"--days"_s, u"0"_s, u"--json"_s}, 1, "{\"today\":\"2026-05-10\",\"days\":0,\"upcoming\":[]}\n"},
         {{u"upcoming"_s, u"--days"_s, u"366"_s}, 0, "Юбилей", {}, {}, true},
         {{u"upcoming"_s, u"--days"_s, u"367"_s}, 2, {}, "orvanectl: upcoming: --days"},
-        {{u"upcoming"_s, u"--days"_s, u"-1"_s}, 2, {}, "orvanectl: upcoming: --days"},
         {{u"upcoming"_s, u"--days"_s, u"7x"_s}, 2, {}, "orvanectl: upcoming: --days"},
         {{u"upcoming"_s, u"--days"_s}, 2, {}, "orvanectl: upcoming: unexpected argument"},
         {{u"upcoming"_s, u"--file"_s, none}, 2, {}, kCannotRead},
@@ -134,10 +130,9 @@ TEST(Orvanectl, DumpsTheCalendarAsJson)
     // Missing and broken calendars: one line, status 2, nothing written.
     writeFile(sandbox.calendarPath(), "short");
     CalendarSandbox empty;
-    Expect(sandbox, {{{u"dump"_s}, 2, {}, kCannotRead}, {{u"upcoming"_s}, 2, {}, kCannotRead},
-                     {{u"import"_s, u"-"_s}, 2, {}, kCannotRead, "<Orvane/>"}});
-    Expect(empty, {{{u"dump"_s}, 2, {}, kCannotRead}, {{u"upcoming"_s}, 2, {}, kCannotRead},
-                   {{u"import"_s, u"-"_s}, 2, {}, kCannotRead, "<Orvane/>"}});
+    for (CalendarSandbox *calendar : {&sandbox, &empty})
+        Expect(*calendar, {{{u"dump"_s}, 2, {}, kCannotRead}, {{u"upcoming"_s}, 2, {}, kCannotRead},
+                           {{u"import"_s, u"-"_s}, 2, {}, kCannotRead, "<Orvane/>"}});
     EXPECT_EQ(readFile(sandbox.calendarPath()), "short");
     EXPECT_FALSE(QFileInfo::exists(empty.hivePath())) << "the default options are not written back";
 }
