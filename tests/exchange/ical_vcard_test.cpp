@@ -150,12 +150,9 @@ TEST(ImportFormat, TheFirstLineTellsThenTheExtension)
 {
     const std::tuple<QByteArray, QString, ImportFormat> rows[] = {
         {"\xEF\xBB\xBF\r\n  begin:vcalendar \r\nX", u"a.xml"_s, ImportFormat::ICalendar},
-        {"BEGIN:VCARD\nVERSION:3.0", {}, ImportFormat::VCard},
-        {"BEGIN:VCARDS\n", {}, ImportFormat::Exchange},
-        {"<?xml version=\"1.0\"?><Orvane/>", u"x.ics"_s, ImportFormat::ICalendar},
-        {"garbage", u"/tmp/Contacts.VCF"_s, ImportFormat::VCard},
-        {"garbage", u"x.vcard"_s, ImportFormat::VCard},
-        {"", {}, ImportFormat::Exchange},
+        {"BEGIN:VCARD\nVERSION:3.0", {}, ImportFormat::VCard}, {"BEGIN:VCARDS\n", {}, ImportFormat::Exchange},
+        {"<?xml version=\"1.0\"?><Orvane/>", u"x.ics"_s, ImportFormat::ICalendar}, {"", {}, ImportFormat::Exchange},
+        {"garbage", u"/tmp/Contacts.VCF"_s, ImportFormat::VCard}, {"garbage", u"x.vcard"_s, ImportFormat::VCard},
     };
     for (const auto &[bytes, name, format] : rows)
         EXPECT_EQ(ImportFormatOf(bytes, name), format) << bytes.constData() << " " << name.toStdString();

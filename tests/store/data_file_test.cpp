@@ -1,6 +1,7 @@
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
 #include "store/data_file.h"
+#include "store/save_leftovers.h"
 
 #include "byte_builder.h"
 #include "test_env.h"
@@ -80,12 +81,7 @@ protected:
 
 TEST_F(DataFileTest, HeadersSlotCountsAndDatesAreChecked)
 {
-    struct Case {
-        QByteArray bytes;
-        LoadFailure failure;
-        quint16 scale = 2;
-        bool large = false;
-    };
+    struct Case { QByteArray bytes; LoadFailure failure; quint16 scale = 2; bool large = false; };
     const Case cases[] = {
         {DefaultCalendar().left(12), LoadFailure::TooShort}, {DefaultCalendar().left(13), LoadFailure::UnexpectedEnd},
         {QByteArray(DefaultCalendar()).replace(1, 6, "orvane"), LoadFailure::BadSignature},
@@ -147,4 +143,22 @@ TEST_F(DataFileTest, WhenTheFileMayGrowNoFurther)
     std::signal(SIGXFSZ, handler);
     EXPECT_EQ(doc.Save(), 1);
     EXPECT_TRUE(test::readFile(Path()) == test::FullCalendar());
+}
+
+// Only the temporary names a save of the same file leaves go: a user's own copies, names too long,
+// a broken copy, other files, a folder and a link stay (names tell case apart).
+TEST_F(DataFileTest, OnlyTheTemporaryNamesOfItsSavesAreCleanedAway)
+{
+    QStringList kept = {u"orvane.orvd"_s, u"orvane.orvd.backup"_s, u"orvane.orvd.BACKUP"_s, u"orvane.orvd.Copy01"_s,
+                        u"orvane.orvd.AbCdEfG"_s, u"orvane.orvd.broken-20260510-101010"_s, u"other.orvd.AbCdEf"_s,
+                        u"Orvane.orvd.AbCdEf"_s};
+    for (const QString &name : kept + QStringList{u"orvane.orvd.AbCdEf"_s, u"orvane.orvd.qwERty"_s})
+        test::writeFile(dir.dataDir() + u'/' + name, "x");
+    ASSERT_TRUE(QDir(dir.dataDir()).mkdir(u"orvane.orvd.FolDer"_s));
+    ASSERT_TRUE(QFile::link(Path(), Path() + u".LinKed"_s));
+    EXPECT_EQ(RemoveSaveLeftovers(Path()), 2);
+    kept << u"orvane.orvd.FolDer"_s << u"orvane.orvd.LinKed"_s;
+    kept.sort();
+    EXPECT_EQ(QDir(dir.dataDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name), kept);
+    EXPECT_EQ(RemoveSaveLeftovers(dir.dataDir() + u"/missing/orvane.orvd"_s), 0);
 }
