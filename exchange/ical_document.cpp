@@ -70,8 +70,45 @@ private:
     QHash<QByteArray, int> m_seen;
 };
 
-icalcomponent *NewEvent(const CEventRecord &event, const QString &category, const QByteArray &uid,
-                        int year, icaltimetype stamp)
+// The CATEGORIES line of a category name. libical writes a category's ',' and ';' as they are,
+// which every reader takes for separators between several categories; the line is written here
+// with them escaped, as in any text value, and folded after 75 octets as libical folds.
+QByteArray CategoriesLine(const QString &category)
+{
+    QByteArray line = "CATEGORIES:";
+    for (const char c : Text(category)) {
+        if (c == '\\' || c == ';' || c == ',')
+            line += '\\';
+        line += c == '\n' ? QByteArray("\\n") : QByteArray(1, c);
+    }
+    QByteArray folded;
+    qsizetype start = 0;
+    for (qsizetype limit = 75; line.size() - start > limit; limit = 74) {
+        qsizetype end = start + limit;
+        while ((line[end] & 0xC0) == 0x80) // not inside a UTF-8 sequence
+            --end;
+        folded += line.sliced(start, end - start) + "\r\n ";
+        start = end;
+    }
+    return folded + line.sliced(start) + "\r\n";
+}
+
+// The text of one event: written by libical, then its CATEGORIES line before its END line.
+QByteArray EventText(icalcomponent *event, const QString &category)
+{
+    QByteArray text;
+    if (char *written = icalcomponent_as_ical_string_r(event)) {
+        text = written;
+        icalmemory_free_buffer(written);
+    }
+    if (!category.isEmpty() && text.endsWith("END:VEVENT\r\n"))
+        text.insert(text.size() - qsizetype(sizeof "END:VEVENT\r\n") + 1, CategoriesLine(category));
+    return text;
+}
+
+// A yearly all-day event; its notes only when there are any (an empty DESCRIPTION is an error to
+// other readers), and no category, which EventText writes.
+icalcomponent *NewEvent(const CEventRecord &event, const QByteArray &uid, int year, icaltimetype stamp)
 {
     icalrecurrencetype rule;
     icalrecurrencetype_clear(&rule);
@@ -82,16 +119,17 @@ icalcomponent *NewEvent(const CEventRecord &event, const QString &category, cons
         rule.by_month_day[0] = -1;
         day = DaysInMonth(2, year);
     }
-    return icalcomponent_vanew(ICAL_VEVENT_COMPONENT,
-                               icalproperty_new_uid(uid.constData()),
-                               icalproperty_new_dtstamp(stamp),
-                               icalproperty_new_dtstart(Date(year, event.Month, day)),
-                               icalproperty_new_rrule(rule),
-                               icalproperty_new_summary(Text(event.Name).constData()),
-                               icalproperty_new_description(Text(event.Notes).constData()),
-                               icalproperty_new_categories(Text(category).constData()),
-                               icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT),
-                               nullptr);
+    icalcomponent *component = icalcomponent_vanew(ICAL_VEVENT_COMPONENT,
+                                                   icalproperty_new_uid(uid.constData()),
+                                                   icalproperty_new_dtstamp(stamp),
+                                                   icalproperty_new_dtstart(Date(year, event.Month, day)),
+                                                   icalproperty_new_rrule(rule),
+                                                   icalproperty_new_summary(Text(event.Name).constData()),
+                                                   icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT),
+                                                   nullptr);
+    if (component && !event.Notes.isEmpty())
+        icalcomponent_add_property(component, icalproperty_new_description(Text(event.Notes).constData()));
+    return component;
 }
 
 } // namespace
@@ -109,6 +147,7 @@ ICalendarExport BuildICalendar(const CUser &user)
     if (!calendar)
         return result;
     UidMaker uids;
+    QByteArray events;
     for (int index = 0; index < kDaySlots; ++index) {
         for (const CEventRecord &event : user.Slot(index)) {
             if (!event.Selected)
@@ -118,15 +157,16 @@ ICalendarExport BuildICalendar(const CUser &user)
                 continue;
             }
             const QString category = ExchangeCategoryName(user, event);
-            icalcomponent *component = NewEvent(event, category, uids.Make(event, category), today.year(), stamp);
+            const Component component(NewEvent(event, uids.Make(event, category), today.year(), stamp));
             if (!component)
                 return result;
-            icalcomponent_add_component(calendar.get(), component);
+            events += EventText(component.get(), category);
         }
     }
     if (char *text = icalcomponent_as_ical_string_r(calendar.get())) {
         result.text = text;
         icalmemory_free_buffer(text);
+        result.text.insert(result.text.size() - qsizetype(sizeof "END:VCALENDAR\r\n") + 1, events);
     }
     return result;
 }

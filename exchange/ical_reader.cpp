@@ -145,6 +145,7 @@ std::optional<MergeReason> ReadEvent(icalcomponent *event, CImportedEvent &recor
         return MergeReason::NotYearly;
     record.Notes = TextOf(event, ICAL_DESCRIPTION_PROPERTY, icalproperty_get_description);
     record.CategoryName = TextOf(event, ICAL_CATEGORIES_PROPERTY, icalproperty_get_categories);
+    record.CategoryExpected = false;
     return std::nullopt;
 }
 

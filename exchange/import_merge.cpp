@@ -50,14 +50,15 @@ void InsertCategory(CUser &user, int position, const QString &name)
     user.InsertCategory(position, name);
 }
 
-int CategoryFor(CUser &user, const QString &name, std::vector<MergeReason> &reasons)
+int CategoryFor(CUser &user, const QString &name, bool expected, std::vector<MergeReason> &reasons)
 {
     const int found = static_cast<int>(user.Categories().indexOf(name));
     if (found >= 0)
         return found;
     const int last = user.GetCategoryCount() - 1;
     if (name.isEmpty() && last >= 0) {
-        reasons.push_back(MergeReason::NoCategory);
+        if (expected)
+            reasons.push_back(MergeReason::NoCategory);
         return last;
     }
     if (user.GetCategoryCount() >= kMaxCategories) {
@@ -89,7 +90,7 @@ MergeReport MergeImportedEvents(CUser &user, const CImportList &list)
             event.Name = Fit(record.Name, kMaxEventLabel, MergeReason::NameCut, note.reasons);
             event.Notes = Fit(record.Notes, kMaxNotes, MergeReason::NotesCut, note.reasons);
             const QString category = Fit(record.CategoryName, kMaxCategoryLabel, MergeReason::CategoryCut, note.reasons);
-            event.Category = CategoryFor(user, category, note.reasons);
+            event.Category = CategoryFor(user, category, record.CategoryExpected, note.reasons);
             event.Selected = 0;
             slot->AddTail(event);
             ++report.added;

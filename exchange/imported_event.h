@@ -8,6 +8,9 @@ namespace orvane {
 // merge finds or adds in the calendar's list.
 struct CImportedEvent : CEventRecord {
     QString CategoryName;
+    // Whether a record without a category name is worth a note in the merge's report: not for
+    // formats where most events name none (iCalendar).
+    bool CategoryExpected = true;
 
     friend bool operator==(const CImportedEvent &, const CImportedEvent &) = default;
 };

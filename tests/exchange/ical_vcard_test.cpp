@@ -22,20 +22,30 @@ TEST(ICalendarDocument, ExportWritesYearlyAllDayEvents)
     QDate today(2026, 5, 10);
     Clock::SetSource([&today] { return today; });
     CUser user;
+    user.SetCategories({u"День рождения"_s, u"Работа, учёба; \\ 🙂"_s, QString(40, u'ж'), u"Остальное"_s});
     const QString notes = u"строка 1\r\nстрока 2\tтаб\x01"_s;
-    for (const auto &[month, day, name, category] : {std::tuple{3, 8, u"Маша, Петя; и \\ все"_s, 1}, {1, 2, u"Близнец"_s, 0},
-                                                     {1, 2, u"Близнец"_s, 0}, {2, 29, u"Касьян"_s, 0}, {6, 6, u"outside"_s, 7}})
-        user.GetDayEvents(month, day).AddTail(test::MakeEvent(month, day, name, notes, category))->Selected = 1;
+    for (const auto &[month, day, name, category] : {std::tuple{3, 8, u"Маша, Петя; и \\ все"_s, 3}, {1, 2, u"Близнец"_s, 0},
+             {1, 2, u"Близнец"_s, 0}, {2, 29, u"Касьян"_s, 0}, {6, 6, u"outside"_s, 7}, {7, 7, u"a"_s, 1}, {7, 8, u"b"_s, 2}})
+        user.GetDayEvents(month, day).AddTail(test::MakeEvent(month, day, name, month == 7 ? QString() : notes, category))->Selected = 1;
 
     const ICalendarExport exported = BuildICalendar(user);
     // An entry whole: its text escaped, line breaks as LF, other control characters but tab as "?".
     for (const char *lines : {"BEGIN:VCALENDAR\r\nVERSION:2.0\r\n",
                               "DTSTAMP:20260510T000000Z\r\nDTSTART;VALUE=DATE:20260308\r\nRRULE:FREQ=YEARLY\r\n"
-                              "SUMMARY:Маша\\, Петя\\; и \\\\ все\r\nDESCRIPTION:строка 1\\nстрока 2\tтаб?\r\n"
-                              "CATEGORIES:Остальное\r\nTRANSP:TRANSPARENT\r\nEND:VEVENT\r\n",
+                              "SUMMARY:Маша\\, Петя\\; и \\\\ все\r\nTRANSP:TRANSPARENT\r\nDESCRIPTION:строка 1\\nстрока 2\tтаб?\r\n"
+                              "CATEGORIES:Остальное\r\nEND:VEVENT\r\n",
+                              // Without notes no DESCRIPTION; a category's separators escaped, a long one folded.
+                              "SUMMARY:a\r\nTRANSP:TRANSPARENT\r\nCATEGORIES:Работа\\, учёба\\; \\\\ 🙂\r\nEND:VEVENT\r\n",
                               "DTSTART;VALUE=DATE:20260228\r\nRRULE:FREQ=YEARLY;BYMONTHDAY=-1;BYMONTH=2\r\n"})
         EXPECT_TRUE(exported.text.contains(lines)) << lines;
     EXPECT_EQ(exported.text.count("CATEGORIES:День рождения\r\n"), 4) << "a category outside the list travels as the first";
+    CImportList read;
+    std::vector<MergeNote> skipped;
+    ASSERT_TRUE(ReadICalendar(exported.text, read, skipped).ok());
+    QStringList categories;
+    for (const CImportedEvent &record : read)
+        categories << record.CategoryName;
+    EXPECT_EQ(categories.mid(3), (QStringList{u"Остальное"_s, u"День рождения"_s, u"Работа, учёба; \\ 🙂"_s, QString(40, u'ж')}));
     today = QDate(2028, 1, 1);
     EXPECT_TRUE(BuildICalendar(user).text.contains("DTSTART;VALUE=DATE:20280229\r\n"));
     Clock::SetSource({});

@@ -51,6 +51,7 @@ TEST_F(ImportMergeTest, EachRecordIsAddedFittedOrLeftOutAndTheMessageSaysWhy)
     Import(6, 1, QString(45, u'Я'), QString(25, u'к'), QString(300, u'n'));
     Import(6, 1, u"Смайлик 😀 日本"_s, u"Друзья ✓"_s, u"ok"_s);
     Import(6, 1, u"no category"_s, QString());
+    list.AddTail({test::MakeEvent(6, 1, u"none expected"_s), QString(), false})->Selected = 1; // no note
     Import(6, 1, u"again"_s, u"Новая"_s);
     Import(7, 7, u"unchecked"_s, u"Никогда"_s, {}, false);
 
@@ -59,11 +60,12 @@ TEST_F(ImportMergeTest, EachRecordIsAddedFittedOrLeftOutAndTheMessageSaysWhy)
     EXPECT_EQ(user.Categories(), (QStringList{u"День рождения"_s, u"новая"_s, u"Новая"_s, QString(20, u'к'), u"Друзья ?"_s, u"Остальное"_s}));
     EXPECT_EQ(std::tuple(birthday.Category, other.Category, outside.Category), std::tuple(0, 5, 5));
     const std::vector<CEventRecord> day = Day(6, 1);
-    ASSERT_EQ(day.size(), 4u);
+    ASSERT_EQ(day.size(), 5u);
     EXPECT_EQ(std::tuple(day[0].Name, day[0].Notes, day[0].Category), std::tuple(QString(40, u'Я'), QString(255, u'n'), 3));
-    EXPECT_EQ(std::tuple(day[1].Name, day[1].Category, day[2].Category, day[3].Category), std::tuple(u"Смайлик ? ??"_s, 4, 5, 2));
+    EXPECT_EQ(std::tuple(day[1].Name, day[1].Category, day[2].Category, day[3].Category, day[4].Category),
+              std::tuple(u"Смайлик ? ??"_s, 4, 5, 5, 2));
     EXPECT_EQ(MergeReportMessage(report),
-              u"Добавлено событий: 8.\n\n"
+              u"Добавлено событий: 9.\n\n"
               "Не добавлено событий: 9\n    неверная дата: 8\n    в этом дне уже 40 событий: 1\n\n"
               "Добавлено с изменениями: 3\n    категория не указана, событие отнесено к последней: 1\n"
               "    название категории сокращено до 20 символов: 1\n    название сокращено до 40 символов: 1\n"
