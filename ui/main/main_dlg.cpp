@@ -746,8 +746,9 @@ void CMainDlg::mouseReleaseEvent(QMouseEvent *event)
 
 void CMainDlg::contextMenuEvent(QContextMenuEvent *event)
 {
-    // A right click on a day does nothing; anywhere else on the panel opens the properties.
-    if (!HitTestDay(event->pos()).onDay)
+    // A right click on a day does nothing, nor one on a button (it comes here when the button
+    // leaves it); anywhere else on the panel opens the properties.
+    if (!childAt(event->pos()) && !HitTestDay(event->pos()).onDay)
         OnCommand(res::CommandId::Properties);
 }
 

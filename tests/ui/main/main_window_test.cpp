@@ -1,13 +1,17 @@
 #include "res/string_table.h"
 #include "ui/events/event_tree_dialog.h"
 #include "ui/events/merge_days_dialog.h"
+#include "ui/settings/settings_dialog.h"
 
 #include "main_window_fixture.h"
 
+#include <QAbstractButton>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace orvane {
 namespace {
@@ -147,6 +151,28 @@ TEST_F(MainWindowTest, TheDayUnderThePointerShowsItsEventsAClickOpensItADragMove
     EXPECT_FALSE(Popup().isVisible());
     Mouse(QEvent::MouseButtonRelease, Cell(9, 12), Qt::LeftButton);
     EXPECT_FALSE(QFileInfo::exists(CDataFile::GetFilePath()));
+
+    { // A right click opens the settings on the panel alone: not on a day, nor on a button.
+        int settings = 0;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&settings] {
+            if (auto *dialog = qobject_cast<CSettingsDialog *>(QApplication::activeModalWidget())) {
+                ++settings;
+                dialog->close();
+            }
+        });
+        closer.start(10);
+        const auto rightClick = [](QWidget &target, QPoint at) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, target.mapToGlobal(at));
+            QApplication::sendEvent(&target, &event);
+        };
+        for (QAbstractButton *button : w.findChildren<QAbstractButton *>())
+            rightClick(*button, QPoint(2, 2));
+        rightClick(w, Cell(9, 3));
+        EXPECT_EQ(settings, 0);
+        rightClick(w, QPoint(100, 50));
+        EXPECT_EQ(settings, 1);
+    }
 
     // From an empty day no drag starts: the release is a click, which opens the pressed day's
     // editor.
