@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
@@ -48,6 +49,14 @@ void CAutostart::Disable()
     m_registry.DeleteValue(kRunSection, kRunValue);
     if (kXdgAutostart)
         QFile::remove(DesktopEntryPath());
+}
+
+bool CAutostart::IsEnabled() const
+{
+    if (kXdgAutostart)
+        return QFileInfo::exists(DesktopEntryPath());
+    QString command;
+    return m_registry.GetStringValue(kRootCurrentUser, u"SOFTWARE\\"_s + kRunSection + u'\\' + kRunValue, command) == 1;
 }
 
 QString CAutostart::DesktopEntryPath()

@@ -17,6 +17,9 @@ public:
 
     void Enable();
     void Disable();
+    // Whether anything starts the program at log-on: the autostart entry where desktops follow
+    // the XDG rules, else the Run value.
+    bool IsEnabled() const;
 
     // The Run value's text: the program's path followed by " /monitoring".
     QString RunCommand() const;

@@ -40,6 +40,13 @@ void COptionSettings::Load()
     m_nOptions = m_flags.GetOptions();
 }
 
+bool COptionSettings::IsOn(const SettingsRow &row) const
+{
+    if (row.nKind == kOptionCheck && row.nStringId == kAutostartId)
+        return m_autostart.IsEnabled();
+    return (m_nOptions & row.nBit) != 0;
+}
+
 std::optional<bool> COptionSettings::Apply(int id, int state)
 {
     std::optional<bool> tray;

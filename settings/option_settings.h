@@ -32,9 +32,10 @@ public:
 
     COptionSettings(COptionFlags &flags, CAutostart &autostart);
 
-    // Reads the flags afresh; a row is on exactly when its bit is set.
+    // Reads the flags afresh; a row is on exactly when its bit is set, but for the autostart
+    // row, which shows whether anything starts the program at log-on, whatever its bit says.
     void Load();
-    bool IsOn(const SettingsRow &row) const { return (m_nOptions & row.nBit) != 0; }
+    bool IsOn(const SettingsRow &row) const;
     quint32 Options() const { return m_nOptions; }
 
     // A row reported a new state: its bit follows it, autostart is switched with its row, and

@@ -25,9 +25,13 @@ TEST(OptionSettingsTest, AutostartQuotesAnyPathAndSwitchedOffLeavesNothing)
     const QString program = u"/tmp/My \"odd\" $HOME `x` 100% back\\slash\ttab/orvane"_s;
     CAutostart autostart{registry, program};
     COptionSettings settings{flags, autostart};
-    flags.WriteOptions(COptionFlags::kDefaultOptions & ~OptionBit::Autostart);
+    // A fresh configuration's bit alone starts nothing: the row shows off until switched on.
+    const SettingsRow &row = COptionSettings::Rows()[13];
+    ASSERT_EQ(row.nStringId, COptionSettings::kAutostartId);
     settings.Load();
+    EXPECT_FALSE(settings.IsOn(row));
     settings.Apply(COptionSettings::kAutostartId, 1);
+    EXPECT_TRUE(settings.IsOn(row));
     EXPECT_EQ(flags.GetOptions(), COptionFlags::kDefaultOptions);
     const QString runValue = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\orvane"_s;
     QString run;
@@ -43,6 +47,7 @@ TEST(OptionSettingsTest, AutostartQuotesAnyPathAndSwitchedOffLeavesNothing)
         EXPECT_EQ(flags.GetOptions(), COptionFlags::kDefaultOptions & ~OptionBit::Autostart);
         EXPECT_EQ(registry.GetStringValue(kRootCurrentUser, runValue, run), 0);
         EXPECT_FALSE(QFileInfo::exists(CAutostart::DesktopEntryPath()));
+        EXPECT_FALSE(settings.IsOn(row));
     }
 }
 
