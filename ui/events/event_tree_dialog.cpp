@@ -93,6 +93,13 @@ CEventTreeDialog::CEventTreeDialog(CDataFile &document, QWidget *parent) : QDial
     LoadDay();
 }
 
+CEventTreeDialog::~CEventTreeDialog()
+{
+    // A label editor still open commits as the tree deletes it, when this dialog is already
+    // gone: the delegate that would take the commit is let go first.
+    m_tree->setItemDelegate(nullptr);
+}
+
 void CEventTreeDialog::BuildControls()
 {
     setWindowTitle(tr("Календарь"));

@@ -34,6 +34,7 @@ public:
     };
 
     explicit CEventTreeDialog(CDataFile &document, QWidget *parent = nullptr);
+    ~CEventTreeDialog() override;
 
     // Adds an event under the selected category (or the selected event's category); returns the
     // new item, or nothing when the day is full.

@@ -48,6 +48,8 @@ protected:
         document.m_user.SetCategories({u"День рождения"_s, u"Работа"_s, u"Остальное"_s});
         dialog = std::make_unique<CEventTreeDialog>(document);
         dialog->show();
+        // Active, as a user's dialog is: an editor then has the focus, and commits as it loses it.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     }
     void Delete(QTreeWidgetItem *item)
     {
