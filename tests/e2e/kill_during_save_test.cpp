@@ -54,8 +54,8 @@ TEST(KillDuringSave, KilledInEachStepOfItsSaveTheCalendarIsTheOldOrTheNewOneWhol
         return names;
     };
 
-    // strace holds the save at the entry of a system call for half a second, long enough to
-    // see the step and kill it there.
+    // strace holds the save at the entry of a system call for two seconds, long enough to see
+    // the step and kill it there on a busy machine.
     const struct {
         const char *call, *what;
         bool newFile, leftover;
@@ -78,9 +78,9 @@ TEST(KillDuringSave, KilledInEachStepOfItsSaveTheCalendarIsTheOldOrTheNewOneWhol
         const bool keptBefore = before == versions[1];
         after = versions[keptBefore ? 0 : 1];
         QProcess process;
-        const qint64 pid = startAndTerminate(process, straceDelaying(QString::fromLatin1(step.call), 500),
+        const qint64 pid = startAndTerminate(process, straceDelaying(QString::fromLatin1(step.call), 2000),
                                              keptBefore ? 13333 : 13335);
-        ASSERT_TRUE(waitUntil([&] { return step.reached(pid) || process.state() == QProcess::NotRunning; }, 60000));
+        ASSERT_TRUE(waitUntil([&] { return step.reached(pid) || process.state() == QProcess::NotRunning; }, 240000));
         ASSERT_EQ(process.state(), QProcess::Running) << "ended before the step was seen";
         ::kill(static_cast<pid_t>(pid), SIGKILL);
         ASSERT_TRUE(process.waitForFinished(60000));
