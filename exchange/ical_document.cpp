@@ -101,8 +101,8 @@ QByteArray EventText(icalcomponent *event, const QString &category)
         text = written;
         icalmemory_free_buffer(written);
     }
-    if (!category.isEmpty() && text.endsWith("END:VEVENT\r\n"))
-        text.insert(text.size() - qsizetype(sizeof "END:VEVENT\r\n") + 1, CategoriesLine(category));
+    if (const qsizetype end = text.lastIndexOf("END:VEVENT\r\n"); !category.isEmpty() && end >= 0)
+        text.insert(end, CategoriesLine(category));
     return text;
 }
 
@@ -166,7 +166,7 @@ ICalendarExport BuildICalendar(const CUser &user)
     if (char *text = icalcomponent_as_ical_string_r(calendar.get())) {
         result.text = text;
         icalmemory_free_buffer(text);
-        result.text.insert(result.text.size() - qsizetype(sizeof "END:VCALENDAR\r\n") + 1, events);
+        result.text.insert(result.text.lastIndexOf("END:VCALENDAR\r\n"), events);
     }
     return result;
 }

@@ -56,7 +56,7 @@ bool CAutostart::IsEnabled() const
     if (kXdgAutostart)
         return QFileInfo::exists(DesktopEntryPath());
     QString command;
-    return m_registry.GetStringValue(kRootCurrentUser, u"SOFTWARE\\"_s + kRunSection + u'\\' + kRunValue, command) == 1;
+    return m_registry.ReadString(kRunSection, kRunValue, command) == 1;
 }
 
 QString CAutostart::DesktopEntryPath()

@@ -107,6 +107,11 @@ int CRegistryStore::ReadInt(const QString &section, const QString &name, qint32 
     return GetIntValue(kRootCurrentUser, AppPath(section, name), out);
 }
 
+int CRegistryStore::ReadString(const QString &section, const QString &name, QString &out)
+{
+    return GetStringValue(kRootCurrentUser, AppPath(section, name), out);
+}
+
 int CRegistryStore::ReadIntOrWrite(const QString &section, const QString &name, qint32 fallback, qint32 &out)
 {
     const ValuePlace place = *PlaceOf(kRootCurrentUser, AppPath(section, name));

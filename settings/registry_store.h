@@ -31,6 +31,7 @@ public:
     int WriteString(const QString &section, const QString &name, const QString &text);
     int WriteInt(const QString &section, const QString &name, qint32 value);
     int ReadInt(const QString &section, const QString &name, qint32 &out);
+    int ReadString(const QString &section, const QString &name, QString &out);
     // ReadInt, and when that fails, `fallback` is written in the value's place within the same
     // call and given in `out`; 1 when the value was read.
     int ReadIntOrWrite(const QString &section, const QString &name, qint32 fallback, qint32 &out);
