@@ -5,6 +5,7 @@
 #include "app/calendar_read_ahead.h"
 #include "app/command_line.h"
 #include "app/exit_codes.h"
+#include "app/instance_channel.h"
 #include "app/main_window_factory.h"
 #include "app/message_box_presenter.h"
 #include "app/orderly_end.h"
@@ -23,6 +24,7 @@
 #include "ui/reminders/monitor_dialog.h"
 
 #include <QApplication>
+#include <QEventLoop>
 
 #include <cstdio>
 
@@ -47,6 +49,16 @@ int SaveAtTheEnd(CDataFile &document, const OrderlyEnd &orderlyEnd)
     return ExitCode::CalendarNotSaved;
 }
 
+// The calendar's run. It is not modal: the program's other top-level windows, its tray icon
+// among them, answer while it is shown; the run ends when the window is done.
+void RunUntilDone(QDialog &window)
+{
+    QEventLoop loop;
+    QObject::connect(&window, &QDialog::finished, &loop, &QEventLoop::quit);
+    window.show();
+    loop.exec(QEventLoop::DialogExec);
+}
+
 const char *const kSecondInstance = QT_TRANSLATE_NOOP("Application", "Календарь может существовать только\n"
                                                "в единственном экземпляре!\n\n"
                                                "Дальнейшая работа приложения невозможна.");
@@ -60,6 +72,9 @@ int RunApplication(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION_TEXT));
     InstallTranslations(application, SystemUiLanguage());
     InstallMessageBoxPresenter();
+    // The program ends when its calendar is done, not when its last window closes: a message
+    // closed while the calendar is hidden behind its icon must not end every run.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     CRegistryStore registry;
     COptionFlags options(registry);
@@ -70,9 +85,13 @@ int RunApplication(int argc, char **argv)
 
     SingleInstance instance;
     if (!instance.Acquire()) {
-        ShowMessage(QCoreApplication::translate("Application", kSecondInstance));
+        // The running calendar shows itself; only one that does not answer is told of.
+        if (!InstanceChannel::AskToShow())
+            ShowMessage(QCoreApplication::translate("Application", kSecondInstance));
         return ExitCode::SecondInstance;
     }
+    InstanceChannel channel;
+    channel.Listen();
     // Nothing has changed yet, so nothing is saved when the platform is refused.
     const PlatformCheck platform = CheckPlatform();
     if (!platform.ok)
@@ -99,6 +118,10 @@ int RunApplication(int argc, char **argv)
         // tray icon option keeps the calendar running hidden behind its icon.
         CMonitorDialog monitor(context);
         orderlyEnd.Watch(&monitor);
+        QObject::connect(&channel, &InstanceChannel::showRequested, &monitor, [&monitor] {
+            monitor.raise();
+            monitor.activateWindow();
+        });
         if (monitor.HasUpcomingDays())
             NotifyDesktop(monitor.windowTitle(), UpcomingDaysText(monitor.Days()));
         const bool open = !orderlyEnd.Requested() && monitor.exec() == QDialog::Accepted;
@@ -109,8 +132,10 @@ int RunApplication(int argc, char **argv)
 
     std::unique_ptr<QDialog> window = CreateMainWindow(context, showOnStart);
     orderlyEnd.Watch(window.get());
+    QObject::connect(&channel, &InstanceChannel::showRequested, window.get(),
+                     [&window] { ShowMainWindow(*window); });
     if (!orderlyEnd.Requested())
-        window->exec();
+        RunUntilDone(*window);
     window.reset();
     return SaveAtTheEnd(document, orderlyEnd);
 }

@@ -17,11 +17,15 @@ constexpr qint64 kOwnerlessStaleMs = 5000;
 
 } // namespace
 
+QString SingleInstance::Folder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QDir::tempPath() : folder;
+}
+
 bool SingleInstance::Acquire()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
+    const QString folder = Folder();
     QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(QStringLiteral("orvane.lock"));
     m_lock = std::make_unique<QLockFile>(path);

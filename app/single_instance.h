@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLockFile>
+#include <QString>
 
 #include <memory>
 
@@ -13,6 +14,8 @@ class SingleInstance {
 public:
     // True when this process is the only instance.
     bool Acquire();
+    // The user's runtime folder, where the lock lies.
+    static QString Folder();
 
 private:
     std::unique_ptr<QLockFile> m_lock;

@@ -29,7 +29,7 @@ QString ReadLine(QProcess &process)
 
 DesktopSession::DesktopSession(int parts)
 {
-    QStringList tools{u"Xvfb"_s, u"dbus-daemon"_s, u"xdotool"_s, u"xwininfo"_s, u"import"_s};
+    QStringList tools{u"Xvfb"_s, u"dbus-daemon"_s, u"openbox"_s, u"xprop"_s, u"xdotool"_s, u"xwininfo"_s, u"import"_s};
     if (parts & Notifications)
         tools << u"dunst"_s << u"dbus-monitor"_s;
     if (parts & TrayHost)
@@ -47,6 +47,13 @@ DesktopSession::DesktopSession(int parts)
     m_bus = ReadLine(*spawn(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s}));
     if (m_display.size() < 2 || m_bus.isEmpty()) {
         m_failure = u"Xvfb or dbus-daemon did not start"_s;
+        return;
+    }
+    // A window manager, as every desktop has: it maps, iconifies and restores the windows. It has
+    // taken over once it names itself on the root window.
+    spawn(u"openbox"_s, {u"--sm-disable"_s});
+    if (!waitUntil([this] { return run(u"xprop"_s, {u"-root"_s, u"_NET_SUPPORTING_WM_CHECK"_s}).contains(u"window id"_s); })) {
+        m_failure = u"the window manager did not come up"_s;
         return;
     }
     if (parts & Notifications) {

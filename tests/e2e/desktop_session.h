@@ -13,7 +13,8 @@
 
 namespace orvane::test {
 
-// A private desktop for the tests: an X server (Xvfb, 1280 x 1024) and a session bus of its own,
+// A private desktop for the tests: an X server (Xvfb, 1280 x 1024) with a window manager (openbox)
+// and a session bus of its own,
 // with, on demand, a notification daemon (dunst) and a recorder of the notifications sent
 // (dbus-monitor), and a notification-area host (trayer: the part asks that it be installed;
 // startTrayHost() starts it). Everything ends with the object. The

@@ -209,6 +209,38 @@ TEST_F(DesktopTest, BehindTheTrayIconTheWindowHidesShowsSurvivesAHostRestartAndC
     EndsSaved();
 }
 
+// The icon answers whatever the window's state, and brings back shown a window that was
+// minimised and restored by the window manager meanwhile; a second start of the program brings
+// back a calendar hidden behind its icon, quietly.
+TEST_F(DesktopTest, TheIconAnswersInEveryStateAndASecondStartBringsTheCalendarBack)
+{
+    const QString calendar = Start(13335 | 0x40);
+    desktop.keys(calendar, {u"Escape"_s}); // no host yet: minimised
+    ASSERT_TRUE(waitUntil([&] { return !Shown(kCalendar); }));
+    desktop.xdo({u"windowactivate"_s, calendar});
+    ASSERT_TRUE(waitUntil([&] { return Shown(kCalendar); }));
+    desktop.startTrayHost();
+    ASSERT_TRUE(WaitTrayIcon(true));
+    desktop.click(calendar, QPoint(frame.width() - 68, 17)); // "_"
+    ASSERT_TRUE(waitUntil([&] { return !Shown(kCalendar); }));
+    for (int shown = 0; shown < 2; ++shown) {
+        ASSERT_NO_FATAL_FAILURE(TrayMenu(1)); // "Показать", hidden and then shown
+        ASSERT_TRUE(waitUntil([&] { return Shown(kCalendar) && desktop.xdo({u"getactivewindow"_s}) == calendar; }))
+            << "shown and active, not iconified";
+    }
+
+    desktop.keys(calendar, {u"Escape"_s});
+    ASSERT_TRUE(waitUntil([&] { return !Shown(kCalendar); }));
+    QProcess second;
+    sandbox.start(second);
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitCode(), 10);
+    EXPECT_EQ(second.readAllStandardError(), QByteArray()) << "no message: the calendar came instead";
+    EXPECT_TRUE(waitUntil([&] { return Shown(kCalendar); }));
+    ASSERT_NO_FATAL_FAILURE(TrayMenu(2)); // "Закрыть", with the window shown
+    EndsSaved(true);
+}
+
 // The disk fills while the calendar runs; ended from outside, its save fails with nobody to
 // click a message: it says why on standard error and in a notification, and ends with 17.
 TEST_F(DesktopTest, AFailedSaveAtTheEndIsToldAndEndsWithItsOwnStatus)

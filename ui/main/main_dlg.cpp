@@ -14,6 +14,7 @@
 #include "ui/controls/menu_button.h"
 #include "ui/controls/menu_entries.h"
 #include "ui/controls/owner_draw_state.h"
+#include "ui/controls/stored_position.h"
 #include "ui/events/event_tree_dialog.h"
 #include "ui/events/merge_days_dialog.h"
 #include "ui/exchange/exchange_wizards.h"
@@ -141,17 +142,18 @@ void CMainDlg::CreatePictures()
     m_bmpFrame.fill(m_clrBack);
 }
 
+StoredPosition CMainDlg::Place() const
+{
+    return {m_context.registry, kRegistrySection, kPositionX, kPositionY};
+}
+
 void CMainDlg::PlaceWindow()
 {
     const QSize size = m_metrics.WindowSize(Scale(), Large());
     resize(size);
     if (m_context.options.GetOptions() & OptionBit::SaveCalendarPosition) {
-        qint32 x = -1;
-        qint32 y = -1;
-        m_context.registry.ReadInt(kRegistrySection, kPositionX, x);
-        m_context.registry.ReadInt(kRegistrySection, kPositionY, y);
-        if (x >= 0 && y >= 0) {
-            move(x, y);
+        if (const std::optional<QPoint> place = Place().Read(size)) {
+            move(*place);
             return;
         }
     }
@@ -532,13 +534,6 @@ void CMainDlg::reject()
 void CMainDlg::done(int result)
 {
     SavePosition();
-    HideDayPopup();
-    // The modal run ends when the dialog goes from shown to hidden: a window hidden behind the
-    // tray icon is first made shown again, without reaching the screen.
-    if (isHidden()) {
-        setAttribute(Qt::WA_DontShowOnScreen);
-        QDialog::setVisible(true);
-    }
     QDialog::done(result);
 }
 
@@ -546,11 +541,8 @@ void CMainDlg::SavePosition()
 {
     if (!(m_context.options.GetOptions() & OptionBit::SaveCalendarPosition))
         return;
-    const QRect frame = frameGeometry();
-    if (isMinimized() || frame.x() + frame.width() <= 0)
-        return;
-    m_context.registry.WriteInt(kRegistrySection, kPositionX, frame.x());
-    m_context.registry.WriteInt(kRegistrySection, kPositionY, frame.y());
+    if (!isMinimized())
+        Place().Write(frameGeometry());
 }
 
 // Timers -------------------------------------------------------------------------------------
@@ -628,6 +620,17 @@ void CMainDlg::ApplySize(QSize size, int scale, bool large)
     m_context.document.m_bLarge = large;
     if (size != this->size())
         resize(size);
+}
+
+bool CMainDlg::event(QEvent *event)
+{
+    // A day's pop-up lives only over a calendar in view and in reach: it goes when a window of
+    // the program opens over the calendar, and when the calendar is hidden or minimised.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::WindowBlocked || type == QEvent::Hide
+        || (type == QEvent::WindowStateChange && isMinimized()))
+        HideDayPopup();
+    return QDialog::event(event);
 }
 
 void CMainDlg::showEvent(QShowEvent *event)

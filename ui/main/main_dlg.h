@@ -14,6 +14,8 @@
 
 namespace orvane {
 
+class StoredPosition;
+
 struct AppContext;
 class CBitmapButtonEx;
 class CDayPopup;
@@ -66,12 +68,13 @@ public:
 
     // Esc and the close request minimise the window; only the close button and done() end it.
     void reject() override;
-    // Ends the modal run, keeping the window position when the option asks for it.
+    // Ends the run, keeping the window position when the option asks for it.
     void done(int result) override;
     // A hidden start does not show the window while the tray icon can bring it back.
     void setVisible(bool visible) override;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -100,6 +103,7 @@ private:
     // The frame picture, made again when the window's size or pixel density changes.
     void CreatePictures();
     void PlaceWindow();
+    StoredPosition Place() const;
     CBitmapButtonEx *AddPictureButton(int id, int strip, int width, int height);
     void PageTo(bool forward);
     void OnMinimize();

@@ -38,6 +38,11 @@ void CMainDlg::OnTrayTimer()
 void CMainDlg::ShowFromTray()
 {
     m_bShownOnce = true;
+    // A window that was minimised, then restored by the window manager, keeps the iconic start
+    // it was minimised with, and would be mapped iconified: the state is set through minimised,
+    // which writes the start afresh.
+    if (isHidden())
+        setWindowState(Qt::WindowMinimized);
     showNormal();
     raise();
     activateWindow();
@@ -46,8 +51,7 @@ void CMainDlg::ShowFromTray()
 
 void CMainDlg::HideBehindTray()
 {
-    // Hiding a dialog would end its modal run: the window itself is hidden, the run goes on.
-    QWidget::setVisible(false);
+    hide();
 }
 
 void CMainDlg::setVisible(bool visible)

@@ -9,6 +9,7 @@
 #include "settings/registry_store.h"
 #include "store/clock.h"
 #include "store/data_file.h"
+#include "ui/controls/stored_position.h"
 #include "ui/reminders/monitor_geometry.h"
 #include "ui/reminders/monitor_list_box.h"
 
@@ -111,15 +112,16 @@ void CMonitorDialog::DrawBackground()
     p.drawPixmap(width() - 31, 0, LoadPicture(res::IDB_FOLDED_CORNER, ratio));
 }
 
+StoredPosition CMonitorDialog::Place() const
+{
+    return {m_context.registry, kRegistrySection, kPositionX, kPositionY};
+}
+
 void CMonitorDialog::PlaceWindow()
 {
     if (m_context.options.GetOptions() & OptionBit::SaveMonitorPosition) {
-        qint32 x = -1;
-        qint32 y = -1;
-        m_context.registry.ReadInt(kRegistrySection, kPositionX, x);
-        m_context.registry.ReadInt(kRegistrySection, kPositionY, y);
-        if (x >= 0 && y >= 0) {
-            move(x, y);
+        if (const std::optional<QPoint> place = Place().Read(size())) {
+            move(*place);
             return;
         }
     }
@@ -148,11 +150,7 @@ void CMonitorDialog::SavePosition()
 {
     if (!(m_context.options.GetOptions() & OptionBit::SaveMonitorPosition))
         return;
-    const QRect frame = frameGeometry();
-    if (frame.x() + frame.width() <= 0)
-        return;
-    m_context.registry.WriteInt(kRegistrySection, kPositionX, frame.x());
-    m_context.registry.WriteInt(kRegistrySection, kPositionY, frame.y());
+    Place().Write(frameGeometry());
 }
 
 void CMonitorDialog::paintEvent(QPaintEvent *event)

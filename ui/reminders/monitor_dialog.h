@@ -9,6 +9,8 @@ class QToolBar;
 
 namespace orvane {
 
+class StoredPosition;
+
 struct AppContext;
 class CMonitorListBox;
 class CUser;
@@ -45,6 +47,7 @@ private:
     void CreateToolbar();
     void DrawBackground();
     void PlaceWindow();
+    StoredPosition Place() const;
     void SavePosition();
     bool Drag(QEvent *event);
 

@@ -90,6 +90,12 @@ TEST_F(MainWindowKeysTest, EnterEditsTheKeysDayCtrlGGoesToADayAndOnlyThePointerL
     });
     Key(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(Names(9, 20), QStringList{u"Годовщина 9/20 День рождения"_s});
+    // The keys' day shows its pop-up, which goes with the window minimised, and under a dialog
+    // of the program (below).
+    EXPECT_TRUE(Popup().isVisible());
+    w.showMinimized();
+    EXPECT_FALSE(Popup().isVisible());
+    w.showNormal();
 
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&w, &leave);
@@ -102,8 +108,11 @@ TEST_F(MainWindowKeysTest, EnterEditsTheKeysDayCtrlGGoesToADayAndOnlyThePointerL
     // shorter, in today's year (the rows: the year, a day typed but not yet taken, the month
     // chosen, the day then). A day typed is opened as typed, not fitted: 31 April, which the store
     // keeps in the slot of 1 May.
+    Type("HRD");
+    EXPECT_TRUE(Popup().isVisible());
     std::pair<int, int> opened;
     OnNextDialog<CGoToDayDlg>([this, &opened](CGoToDayDlg &dialog) {
+        EXPECT_FALSE(Popup().isVisible());
         auto *months = dialog.findChild<QComboBox *>(QString::number(CGoToDayDlg::IDC_MONTH));
         auto *days = dialog.findChild<QSpinBox *>(QString::number(CGoToDayDlg::IDC_DAY));
         EXPECT_EQ(std::make_pair(months->currentIndex() + 1, days->value()), std::make_pair(9, 12));
