@@ -1,5 +1,6 @@
 # The Debian package: `cpack -G DEB` in the build folder. Its dependencies are the packages
-# that hold the libraries the programs link, as dpkg-shlibdeps finds them.
+# that hold the libraries the programs link, as dpkg-shlibdeps finds them, and Qt's Wayland
+# platform.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orvane)
 set(CPACK_PACKAGE_VENDOR "The Orvane developers")
@@ -15,4 +16,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt takes the Wayland platform only where its plugin is installed: without it the calendar would
+# run through Xwayland on some desktops and natively on others.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-wayland)
 include(CPack)

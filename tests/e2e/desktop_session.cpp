@@ -2,30 +2,16 @@
 
 #include "calendar_process.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace orvane::test {
-
-namespace {
-
-QString ReadLine(QProcess &process)
-{
-    QDeadlineTimer deadline(30000);
-    while (!process.canReadLine() && !deadline.hasExpired() && process.state() == QProcess::Running)
-        process.waitForReadyRead(100);
-    return QString::fromUtf8(process.readLine()).trimmed();
-}
-
-} // namespace
 
 DesktopSession::DesktopSession(int parts)
 {
@@ -34,21 +20,18 @@ DesktopSession::DesktopSession(int parts)
         tools << u"dunst"_s << u"dbus-monitor"_s;
     if (parts & TrayHost)
         tools << u"trayer"_s;
-    for (const QString &tool : tools) {
-        if (QStandardPaths::findExecutable(tool).isEmpty()) {
-            m_failure = tool + u" is not installed (scripts/deps installs it)"_s;
-            return;
-        }
-    }
+    if (!haveTools(tools))
+        return;
     // The server picks a free display itself and writes its number on standard output. Without
     // -noreset it would start over whenever its last program ends, refusing the next one a moment.
-    m_display = u':' + ReadLine(*spawn(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"1280x1024x24"_s,
+    m_display = u':' + readLine(*spawn(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"1280x1024x24"_s,
                                                    u"-nolisten"_s, u"tcp"_s, u"-noreset"_s}));
-    m_bus = ReadLine(*spawn(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s}));
+    m_bus = startSessionBus();
     if (m_display.size() < 2 || m_bus.isEmpty()) {
         m_failure = u"Xvfb or dbus-daemon did not start"_s;
         return;
     }
+    m_toolEnvironment = environment();
     // A window manager, as every desktop has: it maps, iconifies and restores the windows. It has
     // taken over once it names itself on the root window.
     spawn(u"openbox"_s, {u"--sm-disable"_s});
@@ -72,17 +55,6 @@ DesktopSession::DesktopSession(int parts)
     }
 }
 
-DesktopSession::~DesktopSession()
-{
-    for (auto it = m_processes.rbegin(); it != m_processes.rend(); ++it) {
-        (*it)->terminate();
-        if (!(*it)->waitForFinished(10000)) {
-            (*it)->kill();
-            (*it)->waitForFinished(10000);
-        }
-    }
-}
-
 QProcessEnvironment DesktopSession::environment() const
 {
     QProcessEnvironment env;
@@ -90,23 +62,6 @@ QProcessEnvironment DesktopSession::environment() const
     env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_bus);
     env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     return env;
-}
-
-QProcessEnvironment DesktopSession::systemEnvironment() const
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(environment());
-    return env;
-}
-
-QProcess *DesktopSession::spawn(const QString &program, const QStringList &arguments)
-{
-    auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(systemEnvironment());
-    process->start(program, arguments);
-    process->waitForStarted();
-    m_processes.push_back(std::move(process));
-    return m_processes.back().get();
 }
 
 void DesktopSession::startTrayHost()
@@ -129,16 +84,6 @@ QString DesktopSession::recordedNotifications()
     m_recorder->waitForReadyRead(100);
     m_recorded += QString::fromUtf8(m_recorder->readAllStandardOutput());
     return m_recorded;
-}
-
-QString DesktopSession::run(const QString &program, const QStringList &arguments) const
-{
-    QProcess process;
-    process.setProcessEnvironment(systemEnvironment());
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000))
-        process.kill();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QStringList DesktopSession::windowsOf(qint64 pid) const

@@ -16,7 +16,7 @@ echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6dbus6 libxml2 libstdc++6 libc6; do
+for library in libqt6widgets6 libqt6dbus6 libqt6network6 qt6-wayland libxml2 libstdc++6 libc6; do
   grep -q "\b$library\b" <<<"$depends" || fail "the package does not depend on $library"
 done
 

@@ -1,6 +1,7 @@
 #include "ui/controls/stored_position.h"
 
 #include "settings/registry_store.h"
+#include "ui/controls/platform_kind.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -41,11 +42,6 @@ StoredPosition::StoredPosition(CRegistryStore &registry, QString section, QStrin
 {
 }
 
-bool StoredPosition::PlatformPlacesWindows()
-{
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 std::optional<QPoint> StoredPosition::Read(QSize size) const
 {
     qint32 x = -1;
@@ -53,7 +49,7 @@ std::optional<QPoint> StoredPosition::Read(QSize size) const
     m_registry.ReadInt(m_section, m_keyX, x);
     m_registry.ReadInt(m_section, m_keyY, y);
     const QScreen *screen = QGuiApplication::primaryScreen();
-    if (x < 0 || y < 0 || !screen || !PlatformPlacesWindows())
+    if (x < 0 || y < 0 || !screen || OnWayland())
         return std::nullopt;
     for (const QScreen *candidate : QGuiApplication::screens()) {
         if (DeviceGeometry(*candidate).contains(x, y))
@@ -68,7 +64,7 @@ void StoredPosition::Write(const QRect &frame) const
     const QScreen *screen = QGuiApplication::screenAt(frame.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    if (!screen || frame.right() < 0 || !PlatformPlacesWindows())
+    if (!screen || frame.right() < 0 || OnWayland())
         return;
     const QPoint device = ToDevicePixels(frame.topLeft(), screen->geometry(), screen->devicePixelRatio());
     m_registry.WriteInt(m_section, m_keyX, device.x());

@@ -25,8 +25,6 @@ public:
     // Keeps the place of `frame`, unless it lies wholly to the left of the screens.
     void Write(const QRect &frame) const;
 
-    static bool PlatformPlacesWindows();
-
 private:
     CRegistryStore &m_registry;
     QString m_section;

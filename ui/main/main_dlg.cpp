@@ -14,7 +14,9 @@
 #include "ui/controls/menu_button.h"
 #include "ui/controls/menu_entries.h"
 #include "ui/controls/owner_draw_state.h"
+#include "ui/controls/platform_kind.h"
 #include "ui/controls/stored_position.h"
+#include "ui/controls/window_shape.h"
 #include "ui/events/event_tree_dialog.h"
 #include "ui/events/merge_days_dialog.h"
 #include "ui/exchange/exchange_wizards.h"
@@ -63,6 +65,7 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
+    MakeShapeable(*this);
     setMouseTracking(true);
     // The window itself holds the keyboard focus: the day keys reach it as soon as it is shown.
     setFocusPolicy(Qt::StrongFocus);
@@ -112,6 +115,12 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
     m_trayTimer.setObjectName(QStringLiteral("TIMER_TRAY"));
     connect(&m_trayTimer, &QTimer::timeout, this, &CMainDlg::OnTrayTimer);
     connect(&m_tray, &CSystemTray::command, this, &CMainDlg::OnCommand);
+    connect(&m_tray, &CSystemTray::toggleRequested, this, [this] {
+        if (isVisible() && !isMinimized())
+            OnMinimize();
+        else
+            ShowFromTray();
+    });
     if (m_context.options.GetOptions() & OptionBit::TrayIcon)
         OnTrayIconToggle(true);
 }
@@ -139,7 +148,7 @@ void CMainDlg::CreatePictures()
     const qreal ratio = devicePixelRatioF();
     m_bmpFrame = QPixmap(size() * ratio);
     m_bmpFrame.setDevicePixelRatio(ratio);
-    m_bmpFrame.fill(m_clrBack);
+    m_bmpFrame.fill(Qt::transparent);
 }
 
 StoredPosition CMainDlg::Place() const
@@ -150,7 +159,7 @@ StoredPosition CMainDlg::Place() const
 void CMainDlg::PlaceWindow()
 {
     const QSize size = m_metrics.WindowSize(Scale(), Large());
-    resize(size);
+    ApplySize(size, Scale(), Large());
     if (m_context.options.GetOptions() & OptionBit::SaveCalendarPosition) {
         if (const std::optional<QPoint> place = Place().Read(size)) {
             move(*place);
@@ -195,7 +204,7 @@ int CMainDlg::BuildFrame()
     const int w = width();
     const int h = height();
     QPainter p(&m_bmpFrame);
-    p.fillRect(QRect(0, 0, w, h), m_clrBack);
+    FillShape(p, FrameRegion(size()), m_clrBack);
     p.setPen(Qt::black);
     p.setBrush(m_clrBack);
     p.drawRoundedRect(QRect(26, 0, w - 54, h - 2), 15, 15);
@@ -592,9 +601,10 @@ void CMainDlg::paintEvent(QPaintEvent *event)
 void CMainDlg::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    // A size the window manager chose is snapped like one proposed by dragging an edge.
+    // A size the window manager chose is snapped like one proposed by dragging an edge. A
+    // Wayland compositor does not resize for the user: the size it imposes changes no months.
     const QSize expected = m_metrics.WindowSize(Scale(), Large());
-    if (size() != expected) {
+    if (size() != expected && !OnWayland()) {
         SnappedSize snapped{geometry(), Scale(), Large()};
         if (width() != expected.width())
             snapped = SnapSizing(snapped.rect, SizingEdge::Right, m_metrics, snapped.scale,
@@ -618,7 +628,11 @@ void CMainDlg::ApplySize(QSize size, int scale, bool large)
 {
     m_context.document.m_nScale = static_cast<quint16>(scale);
     m_context.document.m_bLarge = large;
-    if (size != this->size())
+    // A Wayland compositor sizes the windows itself: a fixed size keeps it from imposing another
+    // (tiling ones float such a window), and the ear and the grip change it by hand.
+    if (OnWayland())
+        setFixedSize(size);
+    else if (size != this->size())
         resize(size);
 }
 
@@ -647,7 +661,7 @@ bool CMainDlg::StartFrameDrag(FrameDrag kind, QPoint globalPoint)
     bool started = false;
     if (window && kind == FrameDrag::Move)
         started = window->startSystemMove();
-    else if (window)
+    else if (window && !OnWayland())
         started = window->startSystemResize(kind == FrameDrag::Width ? Qt::RightEdge
                                                                      : Qt::BottomEdge);
     if (!started) {

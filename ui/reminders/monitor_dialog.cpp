@@ -10,6 +10,7 @@
 #include "store/clock.h"
 #include "store/data_file.h"
 #include "ui/controls/stored_position.h"
+#include "ui/controls/window_shape.h"
 #include "ui/reminders/monitor_geometry.h"
 #include "ui/reminders/monitor_list_box.h"
 
@@ -41,6 +42,7 @@ CMonitorDialog::CMonitorDialog(AppContext &context, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_context(context)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    MakeShapeable(*this);
     setObjectName(QStringLiteral("138"));
     setWindowTitle(tr("Монитор"));
     setWindowIcon(LoadIcon(res::IDI_MAINFRAME));
@@ -104,8 +106,9 @@ void CMonitorDialog::DrawBackground()
     const qreal ratio = devicePixelRatioF();
     m_bmpBack = QPixmap(size() * ratio);
     m_bmpBack.setDevicePixelRatio(ratio);
-    m_bmpBack.fill(kBackColor);
+    m_bmpBack.fill(Qt::transparent);
     QPainter p(&m_bmpBack);
+    FillShape(p, QRegion(MonitorShape(size())), kBackColor);
     p.fillRect(MonitorBandRect(size()), palette().color(QPalette::Button));
     p.setPen(Qt::black);
     p.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -2,6 +2,7 @@
 
 #include "res/menus.h"
 #include "ui/controls/menu_entries.h"
+#include "ui/reminders/status_notifier.h"
 
 #include <QMenu>
 
@@ -87,7 +88,10 @@ bool CSystemTray::SetDefaultMenuItem(int item, bool byPosition)
 
 bool CSystemTray::CanRestoreWindow() const
 {
-    return m_bEnabled && QSystemTrayIcon::isSystemTrayAvailable();
+    if (!m_bEnabled)
+        return false;
+    const StatusNotifierArea area = QueryStatusNotifierArea();
+    return area.watcher ? area.host : QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 QAction *CSystemTray::DefaultAction() const
@@ -105,6 +109,12 @@ QAction *CSystemTray::DefaultAction() const
 void CSystemTray::OnTrayMessage(QSystemTrayIcon::ActivationReason reason)
 {
     // The right button opens the context menu by itself; a double click runs the default entry.
+    // A StatusNotifier host reports no double clicks, only one activation for a click: it shows
+    // or hides the window.
+    if (reason == QSystemTrayIcon::Trigger && QueryStatusNotifierArea().watcher) {
+        Q_EMIT toggleRequested();
+        return;
+    }
     if (reason != QSystemTrayIcon::DoubleClick)
         return;
     if (const QAction *action = DefaultAction())

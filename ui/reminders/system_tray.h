@@ -37,13 +37,16 @@ public:
     bool SetDefaultMenuItem(int item, bool byPosition);
 
     bool IsEnabled() const { return m_bEnabled; }
-    // An icon is up and a notification area shows it: a hidden window can be brought back.
+    // An icon is up and a notification area shows it (with a StatusNotifier watcher: a host is
+    // registered with it): a hidden window can be brought back.
     bool CanRestoreWindow() const;
     QMenu *Menu() const { return m_menu.get(); }
     QSystemTrayIcon *Icon() const { return m_icon.get(); }
 
 Q_SIGNALS:
     void command(int id);
+    // A StatusNotifier host's activation: the window is to be shown if hidden, else hidden.
+    void toggleRequested();
 
 private:
     void OnTrayMessage(QSystemTrayIcon::ActivationReason reason);

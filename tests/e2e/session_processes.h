@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace orvane::test {
+
+// The programs a test session starts (servers, a session bus, daemons), ended with it, last
+// started first; and the session's tools, run to their end. Both run in this machine's
+// environment with the session's own on top.
+class SessionProcesses {
+public:
+    SessionProcesses() = default;
+    ~SessionProcesses();
+    SessionProcesses(const SessionProcesses &) = delete;
+    SessionProcesses &operator=(const SessionProcesses &) = delete;
+
+    // Empty when the session is up; otherwise what is missing.
+    QString failure() const { return m_failure; }
+    // Runs a tool to its end; its standard output.
+    QString run(const QString &program, const QStringList &arguments) const;
+
+protected:
+    // False, with the failure set, when one of `tools` is not installed.
+    bool haveTools(const QStringList &tools);
+    QProcess *spawn(const QString &program, const QStringList &arguments);
+    // A session bus of its own; its address, empty when it did not start.
+    QString startSessionBus();
+    // Ends the programs started (the destructor does too): for sessions whose own members the
+    // programs use to the end.
+    void endAll();
+    // A line the program writes on standard output, within 30 s.
+    static QString readLine(QProcess &process);
+
+    QString m_failure;
+    // The session's variables for its programs and tools.
+    QProcessEnvironment m_toolEnvironment;
+
+private:
+    QProcessEnvironment systemEnvironment() const;
+
+    std::vector<std::unique_ptr<QProcess>> m_processes;
+};
+
+} // namespace orvane::test
