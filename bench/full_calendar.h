@@ -4,9 +4,15 @@
 
 #include <QDate>
 
+// How the texts of a full calendar are made.
+enum class Texts {
+    Repeated, // 32 names and 32 notes in turn, which the loader shares
+    Distinct, // every name and note its own, as in a real calendar
+};
+
 // Fills every day of `year` with 40 events: 40-character names, 255-character notes, the two
 // default categories in turn, the notify flag set; `selected` as the export wizard marks them.
-inline void FillFullCalendar(orvane::CUser &user, int year, bool selected = false)
+inline void FillFullCalendar(orvane::CUser &user, int year, bool selected = false, Texts texts = Texts::Repeated)
 {
     for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
         orvane::CEventList &slot = user.Slot(date.dayOfYear() - 1);
@@ -14,6 +20,11 @@ inline void FillFullCalendar(orvane::CUser &user, int year, bool selected = fals
             orvane::CEventRecord event;
             event.Name = QString(40, QChar(u'а' + i % 32));
             event.Notes = QString(255, QChar(u'я' - i % 32));
+            if (texts == Texts::Distinct) {
+                const QString unique = QStringLiteral(" %1.%2").arg(date.dayOfYear()).arg(i);
+                event.Name.replace(event.Name.size() - unique.size(), unique.size(), unique);
+                event.Notes.replace(0, unique.size(), unique);
+            }
             event.Month = date.month();
             event.Day = date.day();
             event.Category = i % 2;

@@ -102,13 +102,24 @@ QIcon LoadStripIcon(int id, int index, int imageWidth, const QColor &transparent
     InitPictures();
     QIcon icon;
     for (const int scale : {1, 2}) {
-        const QPixmap strip = LoadAtScale(id, scale);
-        if (strip.isNull())
-            continue;
-        QPixmap image = MakeColorTransparent(
-            strip.copy(index * imageWidth * scale, 0, imageWidth * scale, strip.height()),
-            transparent);
-        image.setDevicePixelRatio(scale);
+        // Each image is cut once and then shared: an icon made again (a tree item of each dialog
+        // opened) has the same pixels, so the scaled and selected forms Qt caches for them are
+        // made once too, not again for every item of every opening.
+        const QString key = QStringLiteral("%1#%2/%3/%4")
+                                .arg(PicturePath(id, scale))
+                                .arg(index)
+                                .arg(imageWidth)
+                                .arg(transparent.rgba());
+        QPixmap image;
+        if (!QPixmapCache::find(key, &image)) {
+            const QPixmap strip = LoadAtScale(id, scale);
+            if (strip.isNull())
+                continue;
+            image = MakeColorTransparent(strip.copy(index * imageWidth * scale, 0, imageWidth * scale, strip.height()),
+                                         transparent);
+            image.setDevicePixelRatio(scale);
+            QPixmapCache::insert(key, image);
+        }
         icon.addPixmap(image);
     }
     return icon;

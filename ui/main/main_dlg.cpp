@@ -105,15 +105,11 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
     CreatePictures();
     UpdateTitle(tr(kCaption));
 
-    m_clockTimer.setObjectName(QStringLiteral("TIMER_CLOCK"));
-    connect(&m_clockTimer, &QTimer::timeout, this, &CMainDlg::OnClockTimer);
-    m_clockTimer.start(1000);
+    connect(&m_dateWatch, &DateChangeWatch::dateMayHaveChanged, this, &CMainDlg::OnDateMayHaveChanged);
     m_hintTimer.setObjectName(QStringLiteral("TIMER_HINT"));
+    m_hintTimer.setInterval(2500);
     connect(&m_hintTimer, &QTimer::timeout, this, &CMainDlg::OnHintTimer);
-    m_hintTimer.start(2500);
 
-    m_trayTimer.setObjectName(QStringLiteral("TIMER_TRAY"));
-    connect(&m_trayTimer, &QTimer::timeout, this, &CMainDlg::OnTrayTimer);
     connect(&m_tray, &CSystemTray::command, this, &CMainDlg::OnCommand);
     connect(&m_tray, &CSystemTray::toggleRequested, this, [this] {
         if (isVisible() && !isMinimized())
@@ -556,12 +552,13 @@ void CMainDlg::SavePosition()
 
 // Timers -------------------------------------------------------------------------------------
 
-void CMainDlg::OnClockTimer()
+void CMainDlg::OnDateMayHaveChanged()
 {
     const QDate today = Clock::Today();
     if (today == m_table.Today())
         return;
-    // A dialog over the window may hold the events of a day: the change waits until it closes.
+    // A dialog over the window may hold the events of a day: the change waits until it closes
+    // (and unblocks the window).
     if (QApplication::activeModalWidget() && QApplication::activeModalWidget() != this)
         return;
     // The days after 28 February are numbered differently in a leap year.
@@ -642,8 +639,12 @@ bool CMainDlg::event(QEvent *event)
     // the program opens over the calendar, and when the calendar is hidden or minimised.
     const QEvent::Type type = event->type();
     if (type == QEvent::WindowBlocked || type == QEvent::Hide
-        || (type == QEvent::WindowStateChange && isMinimized()))
+        || (type == QEvent::WindowStateChange && isMinimized())) {
         HideDayPopup();
+        m_hintTimer.stop();
+    }
+    if (type == QEvent::WindowUnblocked)
+        QTimer::singleShot(0, this, &CMainDlg::OnDateMayHaveChanged);
     return QDialog::event(event);
 }
 
@@ -769,9 +770,17 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent *event)
         OnCommand(res::CommandId::Properties);
 }
 
+void CMainDlg::enterEvent(QEnterEvent *event)
+{
+    QDialog::enterEvent(event);
+    // Hints rotate only while they can be read.
+    m_hintTimer.start();
+}
+
 void CMainDlg::leaveEvent(QEvent *event)
 {
     QDialog::leaveEvent(event);
+    m_hintTimer.stop();
     // The display also reports leaving when other windows come and go: a day the keys chose
     // stays until the pointer itself moves.
     if (!m_bKeySelection)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/date_change_watch.h"
 #include "ui/main/grid_geometry.h"
 #include "ui/main/month_grid_painter.h"
 #include "ui/main/month_table.h"
@@ -57,13 +58,12 @@ public:
     // Adds (true) or removes the tray icon; the settings send it when the tray option changes.
     void OnTrayIconToggle(bool add);
     const CSystemTray &Tray() const { return m_tray; }
-    const QTimer &TrayTimer() const { return m_trayTimer; }
 
     const CMonthTable &MonthTable() const { return m_table; }
     const GridMetrics &Metrics() const { return m_metrics; }
     const QPixmap &FramePicture() const { return m_bmpFrame; }
     QString StatusText() const { return m_strStatus; }
-    const QTimer &ClockTimer() const { return m_clockTimer; }
+    DateChangeWatch &DateWatch() { return m_dateWatch; }
     const QTimer &HintTimer() const { return m_hintTimer; }
 
     // Esc and the close request minimise the window; only the close button and done() end it.
@@ -82,6 +82,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -121,8 +122,7 @@ private:
     bool StartFrameDrag(FrameDrag kind, QPoint globalPoint);
     void ContinueFrameDrag(QPoint globalPoint);
     void ApplySize(QSize size, int scale, bool large);
-    void OnClockTimer();
-    void OnTrayTimer();
+    void OnDateMayHaveChanged();
     void ShowFromTray();
     void HideBehindTray();
     void OnHintTimer();
@@ -170,9 +170,8 @@ private:
     CBitmapButtonEx *m_btnPrev = nullptr;
     CDayPopup *m_popup = nullptr;
 
-    QTimer m_clockTimer; // window timer 256, every second: the change of the date
-    QTimer m_hintTimer;  // window timer 257, every 2.5 seconds: status hints
-    QTimer m_trayTimer;  // window timer 258, every 2 seconds while the tray icon exists
+    DateChangeWatch m_dateWatch; // the change of the date
+    QTimer m_hintTimer; // window timer 257, every 2.5 seconds while the pointer is over the window
     CSystemTray m_tray;
     CStatusHintTracker m_hints;
 };

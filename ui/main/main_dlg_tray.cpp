@@ -1,4 +1,4 @@
-// The main window's tray icon: adding and removing it, its watchdog, hiding and showing.
+// The main window's tray icon: adding and removing it, hiding and showing the window behind it.
 #include "ui/main/main_dlg.h"
 
 #include "res/menus.h"
@@ -17,22 +17,12 @@ void CMainDlg::OnTrayIconToggle(bool add)
 {
     if (!add) {
         m_tray.RemoveTrayIcon();
-        m_trayTimer.stop();
         return;
     }
-    if (!m_tray.AddTrayIcon(kTrayTip, LoadIcon(res::IDI_TRAY), res::MenuId::Tray))
-        return;
-    m_tray.SetDefaultMenuItem(0, true);
-    m_trayTimer.start(2000);
-}
-
-void CMainDlg::OnTrayTimer()
-{
-    // The notification area lost the icon (its host ended or restarted): put it up again.
-    if (!m_tray.SetTrayTip(kTrayTip)) {
-        m_tray.HideTrayIcon();
-        m_tray.ShowTrayIcon();
-    }
+    // Qt puts the icon into a notification area that comes back (a host that restarts): the
+    // X11 tray's selection owner and the StatusNotifierWatcher's name are watched for it.
+    if (m_tray.AddTrayIcon(kTrayTip, LoadIcon(res::IDI_TRAY), res::MenuId::Tray))
+        m_tray.SetDefaultMenuItem(0, true);
 }
 
 void CMainDlg::ShowFromTray()

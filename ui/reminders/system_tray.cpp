@@ -31,8 +31,6 @@ bool CSystemTray::AddTrayIcon(const QString &tip, const QIcon &icon, int id)
     connect(m_icon.get(), &QSystemTrayIcon::activated, this, &CSystemTray::OnTrayMessage);
     m_icon->show();
     m_bEnabled = true;
-    m_bHidden = false;
-    m_bHostLost = false;
     m_menu->setDefaultAction(DefaultAction());
     return true;
 }
@@ -44,34 +42,6 @@ void CSystemTray::RemoveTrayIcon()
     m_icon.reset();
     m_menu.reset();
     m_bEnabled = false;
-    m_bHidden = false;
-}
-
-void CSystemTray::HideTrayIcon()
-{
-    if (!m_bEnabled || m_bHidden)
-        return;
-    m_icon->hide();
-    m_bHidden = true;
-}
-
-void CSystemTray::ShowTrayIcon()
-{
-    if (!m_bEnabled || !m_bHidden)
-        return;
-    m_icon->show();
-    m_bHidden = false;
-}
-
-bool CSystemTray::SetTrayTip(const QString &text)
-{
-    if (!m_bEnabled)
-        return false;
-    m_icon->setToolTip(text);
-    const bool hostThere = QSystemTrayIcon::isSystemTrayAvailable();
-    const bool shown = hostThere && !m_bHostLost && !m_bHidden;
-    m_bHostLost = !hostThere;
-    return shown;
 }
 
 bool CSystemTray::SetDefaultMenuItem(int item, bool byPosition)

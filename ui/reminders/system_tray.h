@@ -25,13 +25,6 @@ public:
     bool AddTrayIcon(const QString &tip, const QIcon &icon, int id);
     // Takes the icon away for good (until the next add).
     void RemoveTrayIcon();
-    // Takes the icon out of the notification area and puts it back with the same data.
-    void HideTrayIcon();
-    void ShowTrayIcon();
-    // Sets the tooltip; false when no icon was added or the notification area has gone (its
-    // host ended), and once more when a host has come back since, so that the icon is put
-    // into the new one.
-    bool SetTrayTip(const QString &text);
     // Makes an entry of the menu its default (drawn bold, chosen by a double click): given by
     // position, or by its command id.
     bool SetDefaultMenuItem(int item, bool byPosition);
@@ -53,8 +46,6 @@ private:
     QAction *DefaultAction() const;
 
     bool m_bEnabled = false;
-    bool m_bHidden = false;
-    bool m_bHostLost = false;
     int m_nDefaultItem = 0;
     bool m_bDefaultByPosition = true;
     std::unique_ptr<QMenu> m_menu;

@@ -21,6 +21,11 @@ namespace {
 TEST(PictureStrip, DrawsTheDenserDrawingOnDenseDevices)
 {
     EXPECT_EQ(LoadPicture(res::IDB_ABOUT, 1.25).cacheKey(), LoadPicture(res::IDB_ABOUT, 2.0).cacheKey());
+    // The event tree's icons too: else every item of every day editor opened keeps pictures.
+    const auto treeImage = [] {
+        return LoadStripIcon(res::IDB_EVENT_TREE, 3, res::kEventTreeImageSize, Qt::white).pixmap(16);
+    };
+    EXPECT_EQ(treeImage().cacheKey(), treeImage().cacheKey());
     EXPECT_TRUE(LoadPicture(999, 2.0).isNull());
     CPictureStrip strip;
     ASSERT_TRUE(strip.Load(res::IDB_ABOUT));
