@@ -26,8 +26,7 @@ DesktopSession::DesktopSession(int parts)
     // -noreset it would start over whenever its last program ends, refusing the next one a moment.
     m_display = u':' + readLine(*spawn(u"Xvfb"_s, {u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"1280x1024x24"_s,
                                                    u"-nolisten"_s, u"tcp"_s, u"-noreset"_s}));
-    m_bus = startSessionBus();
-    if (m_display.size() < 2 || m_bus.isEmpty()) {
+    if (!startSessionBus() || m_display.size() < 2) {
         m_failure = u"Xvfb or dbus-daemon did not start"_s;
         return;
     }
@@ -45,10 +44,8 @@ DesktopSession::DesktopSession(int parts)
         spawn(u"dunst"_s, {});
         // The daemon owns its name once it answers: ask until it does.
         if (!waitUntil([this] {
-                return run(u"dbus-send"_s, {u"--bus="_s + m_bus, u"--print-reply"_s,
-                                            u"--dest=org.freedesktop.Notifications"_s,
-                                            u"/org/freedesktop/Notifications"_s,
-                                            u"org.freedesktop.Notifications.GetServerInformation"_s})
+                return busCall({u"--dest=org.freedesktop.Notifications"_s, u"/org/freedesktop/Notifications"_s,
+                                u"org.freedesktop.Notifications.GetServerInformation"_s})
                     .contains(u"string"_s);
             }))
             m_failure = u"the notification daemon did not come up"_s;
@@ -171,17 +168,11 @@ QPoint DesktopSession::trayIconPosition() const
 
 bool DesktopSession::photograph(const QString &file, const QRect &crop) const
 {
-    QStringList arguments{u"-window"_s, u"root"_s};
+    QStringList capture{u"import"_s, u"-window"_s, u"root"_s};
     if (!crop.isNull())
-        arguments << u"-crop"_s << u"%1x%2+%3+%4"_s.arg(crop.width()).arg(crop.height()).arg(crop.x()).arg(crop.y())
-                  << u"+repage"_s;
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    // A window is mapped before it is painted: take pictures until one shows the drawing.
-    return waitUntil([&] {
-        QFile::remove(file);
-        run(u"import"_s, QStringList(arguments) << file);
-        return run(u"identify"_s, {u"-format"_s, u"%k"_s, file}).toInt() > 16;
-    });
+        capture << u"-crop"_s << u"%1x%2+%3+%4"_s.arg(crop.width()).arg(crop.height()).arg(crop.x()).arg(crop.y())
+                << u"+repage"_s;
+    return photographWith(capture, file);
 }
 
 } // namespace orvane::test

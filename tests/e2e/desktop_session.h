@@ -55,7 +55,6 @@ public:
 
 private:
     QString m_display;
-    QString m_bus;
     QProcess *m_trayHost = nullptr;
     QProcess *m_recorder = nullptr;
     QString m_recorded;

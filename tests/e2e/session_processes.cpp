@@ -1,6 +1,10 @@
 #include "session_processes.h"
 
+#include "calendar_process.h"
+
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 using namespace Qt::Literals::StringLiterals;
@@ -52,9 +56,26 @@ QProcess *SessionProcesses::spawn(const QString &program, const QStringList &arg
     return m_processes.back().get();
 }
 
-QString SessionProcesses::startSessionBus()
+bool SessionProcesses::startSessionBus()
 {
-    return readLine(*spawn(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s}));
+    m_bus = readLine(*spawn(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s}));
+    m_toolEnvironment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_bus);
+    return !m_bus.isEmpty();
+}
+
+QString SessionProcesses::busCall(const QStringList &arguments) const
+{
+    return run(u"dbus-send"_s, QStringList{u"--bus="_s + m_bus, u"--print-reply"_s} + arguments);
+}
+
+bool SessionProcesses::photographWith(const QStringList &capture, const QString &file) const
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    return waitUntil([&] {
+        QFile::remove(file);
+        run(capture.first(), capture.mid(1) << file);
+        return run(u"identify"_s, {u"-format"_s, u"%k"_s, file}).toInt() > 16;
+    });
 }
 
 QString SessionProcesses::readLine(QProcess &process)

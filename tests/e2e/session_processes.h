@@ -24,13 +24,18 @@ public:
     QString failure() const { return m_failure; }
     // Runs a tool to its end; its standard output.
     QString run(const QString &program, const QStringList &arguments) const;
+    // dbus-send to the session's bus, the reply printed.
+    QString busCall(const QStringList &arguments) const;
+    // A picture of the screen, taken by the tool `capture` (the file last), once it shows the
+    // drawing (a window is mapped before it is painted): more than a few colours.
+    bool photographWith(const QStringList &capture, const QString &file) const;
 
 protected:
     // False, with the failure set, when one of `tools` is not installed.
     bool haveTools(const QStringList &tools);
     QProcess *spawn(const QString &program, const QStringList &arguments);
-    // A session bus of its own; its address, empty when it did not start.
-    QString startSessionBus();
+    // A session bus of its own; false when it did not start.
+    bool startSessionBus();
     // Ends the programs started (the destructor does too): for sessions whose own members the
     // programs use to the end.
     void endAll();
@@ -38,6 +43,7 @@ protected:
     static QString readLine(QProcess &process);
 
     QString m_failure;
+    QString m_bus;
     // The session's variables for its programs and tools.
     QProcessEnvironment m_toolEnvironment;
 

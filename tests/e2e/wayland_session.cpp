@@ -76,14 +76,12 @@ WaylandSession::WaylandSession(bool trayHost) : m_runtime(QDir::tempPath() + u"/
         ipc = ipcs.isEmpty() ? QString() : folder.filePath(ipcs.first());
         return !m_socket.isEmpty() && !ipc.isEmpty();
     });
-    m_bus = startSessionBus();
-    if (m_socket.isEmpty() || m_bus.isEmpty()) {
+    if (!startSessionBus() || m_socket.isEmpty()) {
         m_failure = u"sway or dbus-daemon did not start"_s;
         return;
     }
     m_toolEnvironment.insert(u"WAYLAND_DISPLAY"_s, m_socket);
     m_toolEnvironment.insert(u"SWAYSOCK"_s, ipc);
-    m_toolEnvironment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_bus);
     // The headless seat has no keyboard: one held for the whole session, so that the programs
     // have theirs when wtype types (a keyboard that comes with each key would be gone before the
     // program took it up).
@@ -108,11 +106,6 @@ QProcessEnvironment WaylandSession::environment() const
     env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_bus);
     env.insert(u"QT_QPA_PLATFORM"_s, u"wayland"_s);
     return env;
-}
-
-QString WaylandSession::busCall(const QStringList &arguments) const
-{
-    return run(u"dbus-send"_s, QStringList{u"--bus="_s + m_bus, u"--print-reply"_s} + arguments);
 }
 
 QList<WaylandSession::Window> WaylandSession::windowsOf(qint64 pid) const
@@ -144,16 +137,6 @@ void WaylandSession::activateTrayItem() const
     });
     busCall({u"--dest="_s + found.captured(1), found.captured(2), u"org.kde.StatusNotifierItem.Activate"_s,
              u"int32:0"_s, u"int32:0"_s});
-}
-
-bool WaylandSession::photograph(const QString &file) const
-{
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    return waitUntil([&] {
-        QFile::remove(file);
-        run(u"grim"_s, {file});
-        return run(u"identify"_s, {u"-format"_s, u"%k"_s, file}).toInt() > 16;
-    });
 }
 
 QString WaylandSession::pixel(const QString &file, QPoint point) const

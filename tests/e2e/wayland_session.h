@@ -37,16 +37,12 @@ public:
     void keys(const QStringList &keys) const;
     // What the host does when the program's icon is clicked: activates its item.
     void activateTrayItem() const;
-    // A picture of the screen once it is drawn, and the colour of a point of it.
-    bool photograph(const QString &file) const;
+    // The colour of a point of a picture (photographWith grim).
     QString pixel(const QString &file, QPoint point) const;
 
 private:
-    QString busCall(const QStringList &arguments) const;
-
     QTemporaryDir m_runtime;
     QString m_socket;
-    QString m_bus;
 };
 
 } // namespace orvane::test

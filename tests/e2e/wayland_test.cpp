@@ -37,7 +37,7 @@ TEST(WaylandDesktop, NoPlaceNoImposedSizeAShapeOfItsOwnAndTheIconTogglesTheWindo
     EXPECT_LT(window.rect.width(), 640);
 
     const QString shot = QStringLiteral(ORVANE_BINARY_DIR "/screenshots/orvane-wayland.png");
-    ASSERT_TRUE(wayland.photograph(shot));
+    ASSERT_TRUE(wayland.photographWith({u"grim"_s}, shot));
     const QString desktop = wayland.pixel(shot, {4, 1020});
     EXPECT_EQ(wayland.pixel(shot, window.rect.topLeft() + QPoint(6, 6)), desktop) << "outside the shape: the desktop";
     EXPECT_NE(wayland.pixel(shot, window.rect.topLeft() + QPoint(60, 60)), desktop) << "inside: the calendar";
