@@ -2,6 +2,7 @@
 
 #include "store/archive.h"
 #include "store/clock.h"
+#include "store/coming_days.h"
 #include "store/string_pool.h"
 
 #include <utility>
@@ -47,12 +48,6 @@ CEventList &CUser::GetSelectedDayEvents()
     return GetDayEvents(m_selected.month, m_selected.day);
 }
 
-qint32 CUser::RearmedMonitoring(const CEventRecord &event, int todayMonth, int todayDay, int monitorDays)
-{
-    const bool comingSoon = event.Month == todayMonth && event.Day >= todayDay && event.Day <= todayDay + monitorDays;
-    return comingSoon ? event.Monitoring : 1;
-}
-
 void CUser::Write(ArchiveWriter &archive) const
 {
     archive.WriteStringArray(m_categories);
@@ -75,11 +70,8 @@ void CUser::Write(ArchiveWriter &archive) const
 
 LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
 {
-    // Today's parts are taken apart once: a QDate computes them anew at every call.
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    context.today.getDate(&year, &month, &day);
+    const int year = context.today.year();
+    const CComingDays coming(context.today, context.monitorDays);
     try {
         m_categories = archive.ReadStringArray();
         m_strName = archive.ReadString();
@@ -100,7 +92,8 @@ LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
                 event.Day = archive.ReadInt32();
                 event.Category = archive.ReadInt32();
                 event.Monitoring = archive.ReadInt32();
-                event.Monitoring = RearmedMonitoring(event, month, day, context.monitorDays);
+                if (!coming.Contains(event.Month, event.Day))
+                    event.Monitoring = 1;
                 if (!ValidMonth(event.Month) && !ValidDay(event.Day))
                     throw BadRecord{LoadFailure::BadDate};
                 PlaceReadEvent(std::move(event), index, year);

@@ -49,10 +49,6 @@ public:
     void Write(ArchiveWriter &archive) const;
     LoadFailure Read(ArchiveReader &archive, const ReadContext &context);
 
-    // The notify flag an event comes back with at load: set again unless the event lies within
-    // the coming monitorDays days of today's month.
-    static qint32 RearmedMonitoring(const CEventRecord &event, int todayMonth, int todayDay, int monitorDays);
-
     // Places every event again in the slot of its own date in `year`, by the rule of loading
     // (the slot it came from taking it where that one is full): the numbering of the days after
     // 28 February differs between common and leap years.

@@ -1,4 +1,5 @@
 // Days of the calendar: where a date's events are kept, an edit of a day, and the days to come.
+#include "store/coming_days.h"
 #include "store/day_addressing.h"
 #include "store/day_edit.h"
 #include "store/upcoming_days.h"
@@ -55,6 +56,24 @@ TEST(DayEdit, OtherDaysEventsFollowTheirCategories)
 static CEventRecord &Add(CUser &user, int year, int month, int day, const QString &name)
 {
     return *user.Slot(CUser::SlotIndex(month, day, year)).AddTail(test::MakeEvent(month, day, name));
+}
+
+// An event keeps its notify flag at load while its next occurrence is within the span, across
+// month and year ends; 29 February's comes with 1 March in a common year, as it is announced.
+TEST(ComingDays, FollowRealDatesAcrossMonthAndYearEnds)
+{
+    const struct {
+        QDate today;
+        int span, month, day;
+        bool coming;
+    } cases[] = {
+        {{2026, 12, 28}, 10, 1, 1, true},   {{2026, 12, 20}, 10, 1, 1, false}, {{2026, 2, 26}, 3, 3, 1, true},
+        {{2026, 5, 10}, 10, 5, 9, false},   {{2026, 5, 10}, 0, 5, 10, true},   {{2027, 2, 27}, 5, 2, 29, true},
+        {{2028, 2, 27}, 1, 2, 29, false},   {{2028, 2, 27}, 2, 2, 29, true},   {{2026, 1, 1}, 400, 12, 31, true},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(CComingDays(c.today, c.span).Contains(c.month, c.day), c.coming)
+            << c.today.toString(Qt::ISODate).toStdString() << " +" << c.span << ": " << c.month << "/" << c.day;
 }
 
 TEST(UpcomingDays, AYearAheadSharesTheEndOfFebruaryByTheEventsOwnDatesInHeadingsWithPlurals)
