@@ -71,7 +71,6 @@ void CUser::Write(ArchiveWriter &archive) const
 LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
 {
     const int year = context.today.year();
-    const CComingDays coming(context.today, context.monitorDays);
     try {
         m_categories = archive.ReadStringArray();
         m_strName = archive.ReadString();
@@ -92,8 +91,6 @@ LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
                 event.Day = archive.ReadInt32();
                 event.Category = archive.ReadInt32();
                 event.Monitoring = archive.ReadInt32();
-                if (!coming.Contains(event.Month, event.Day))
-                    event.Monitoring = 1;
                 if (!ValidMonth(event.Month) && !ValidDay(event.Day))
                     throw BadRecord{LoadFailure::BadDate};
                 PlaceReadEvent(std::move(event), index, year);
@@ -102,7 +99,18 @@ LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
     } catch (const BadRecord &bad) {
         return bad.failure;
     }
+    Rearm(CComingDays(context.today, context.monitorDays));
     return LoadFailure::None;
+}
+
+void CUser::Rearm(const CComingDays &coming)
+{
+    for (CEventList &slot : m_slots) {
+        for (CEventRecord &event : slot) {
+            if (!coming.Contains(event.Month, event.Day))
+                event.Monitoring = 1;
+        }
+    }
 }
 
 void CUser::PlaceForYear(int year)

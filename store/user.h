@@ -21,6 +21,8 @@ struct ReadContext {
     int monitorDays = 7;
 };
 
+class CComingDays;
+
 // The calendar's one user: the category list and the 366 day slots.
 class CUser {
 public:
@@ -53,6 +55,9 @@ public:
     // (the slot it came from taking it where that one is full): the numbering of the days after
     // 28 February differs between common and leap years.
     void PlaceForYear(int year);
+    // Sets the notify flag again of every event whose date is not among the coming days; the
+    // others keep theirs (the rule of loading, and of a new date while the program runs).
+    void Rearm(const CComingDays &coming);
 
     QStringList m_categories;
     QString m_strReserved;

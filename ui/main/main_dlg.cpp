@@ -8,7 +8,9 @@
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
 #include "store/clock.h"
+#include "store/coming_days.h"
 #include "store/data_file.h"
+#include "store/upcoming_days.h"
 #include "ui/controls/bitmap_button_ex.h"
 #include "ui/controls/calendar_font.h"
 #include "ui/controls/menu_button.h"
@@ -29,6 +31,8 @@
 #include "ui/main/help_page.h"
 #include "ui/main/window_snapping.h"
 #include "ui/reminders/day_popup.h"
+#include "ui/reminders/desktop_notifier.h"
+#include "ui/reminders/monitor_dialog.h"
 #include "ui/settings/settings_dialog.h"
 
 #include <QApplication>
@@ -75,6 +79,7 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
 
     m_popup = new CDayPopup(this);
     m_table.SetToday(Clock::Today());
+    m_announced.insert(m_table.Today()); // the start's own announcement, if any, was the monitor's
 
     m_bWeekdayColumn = (m_context.options.GetOptions() & OptionBit::WeekdayNames) != 0;
     m_metrics = GridMetrics::FromTextHeight(QFontMetrics(m_font).height(), m_bWeekdayColumn);
@@ -569,6 +574,27 @@ void CMainDlg::OnDateMayHaveChanged()
     DrawMonths();
     update();
     UpdateTitle(tr(kCaption));
+    AnnounceDay(today);
+}
+
+void CMainDlg::AnnounceDay(QDate today)
+{
+    // Once per date: a clock set back and forth does not announce a date again.
+    if (m_announced.contains(today))
+        return;
+    m_announced.insert(today);
+    m_context.document.m_user.Rearm(CComingDays(today, m_context.options.GetMonitorDays()));
+    // The monitor over the desktop, as at log-on, but beside the calendar: its close button
+    // closes it alone, its open button brings the calendar.
+    auto *monitor = new CMonitorDialog(m_context);
+    if (!monitor->HasUpcomingDays()) {
+        delete monitor;
+        return;
+    }
+    monitor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(monitor, &QDialog::accepted, this, &CMainDlg::ShowFromTray);
+    NotifyDesktop(monitor->windowTitle(), UpcomingDaysText(monitor->Days()));
+    monitor->show();
 }
 
 void CMainDlg::OnHintTimer()

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QPixmap>
+#include <QSet>
 #include <QTimer>
 
 namespace orvane {
@@ -123,6 +124,9 @@ private:
     void ContinueFrameDrag(QPoint globalPoint);
     void ApplySize(QSize size, int scale, bool large);
     void OnDateMayHaveChanged();
+    // The walk of the coming days for a new date: the notify flags set again by the rule of
+    // loading, then the monitor and a desktop notification when a day is listed.
+    void AnnounceDay(QDate today);
     void ShowFromTray();
     void HideBehindTray();
     void OnHintTimer();
@@ -171,6 +175,7 @@ private:
     CDayPopup *m_popup = nullptr;
 
     DateChangeWatch m_dateWatch; // the change of the date
+    QSet<QDate> m_announced;
     QTimer m_hintTimer; // window timer 257, every 2.5 seconds while the pointer is over the window
     CSystemTray m_tray;
     CStatusHintTracker m_hints;

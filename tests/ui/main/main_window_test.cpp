@@ -1,6 +1,8 @@
 #include "res/string_table.h"
+#include "store/upcoming_days.h"
 #include "ui/events/event_tree_dialog.h"
 #include "ui/events/merge_days_dialog.h"
+#include "ui/reminders/monitor_dialog.h"
 #include "ui/settings/settings_dialog.h"
 
 #include "main_window_fixture.h"
@@ -74,13 +76,19 @@ TEST_F(MainWindowTest, MinimisedByEscapeCloseAndStartHiddenShownAndEndedByTheTra
     EXPECT_FALSE(w.HintTimer().isActive()) << "nor once it has ended";
 }
 
-// The clock timer brings a new day's view back to today's month; in a new year the events are
-// placed for its day numbering (1 March moves from slot 59 to 60 in a leap year), but not while
-// a dialog over the window may hold them.
+// A new date brings the view back to today's month; in a new year the events are placed for its
+// day numbering (1 March moves from slot 59 to 60 in a leap year), but not while a dialog over
+// the window may hold them. The new date is announced once: the flags set again by the rule of
+// loading, and the monitor over the desktop, beside the calendar.
 TEST_F(MainWindowTest, PagingMovesTheSpanAndTheNewDayBringsItBackPlacingTheEventsForTheYear)
 {
     today = QDate(2027, 12, 31);
     Add(3, 1, {u"Весна"_s});
+    Add(1, 2, {u"Гость"_s, u"Уже оповещён"_s});
+    const auto last = [this](int month, int day) -> CEventRecord & {
+        return *std::prev(document.m_user.GetDayEvents(month, day).end());
+    };
+    last(1, 2).Monitoring = last(3, 1).Monitoring = 0;
     CMainDlg &w = Open(); // December 2027 and January 2028
     QTest::mouseClick(Button(1029), Qt::LeftButton);
     EXPECT_EQ(Title(), u"Календарь - 2028"_s);
@@ -98,6 +106,19 @@ TEST_F(MainWindowTest, PagingMovesTheSpanAndTheNewDayBringsItBackPlacingTheEvent
     EXPECT_EQ(Title(), u"Календарь - 2028"_s);
     EXPECT_EQ(Mark(1, 1, {2, 14}), QColor(255, 0, 0)); // the today bar
     EXPECT_EQ(Names(3, 1), QStringList{u"Весна 3/1 День рождения"_s});
+    const auto monitors = [] {
+        QList<CMonitorDialog *> shown;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *monitor = qobject_cast<CMonitorDialog *>(top); monitor && monitor->isVisible())
+                shown << monitor;
+        return shown;
+    };
+    ASSERT_EQ(monitors().size(), 1);
+    EXPECT_EQ(UpcomingDaysText(monitors().first()->Days()), u"Завтра: 2, Январь (Воскресенье).\n  Гость\n"_s);
+    EXPECT_EQ(std::pair(last(1, 2).Monitoring, last(3, 1).Monitoring), std::pair(0, 1)) << "far off: set again";
+    monitors().first()->reject();
+    Q_EMIT w.DateWatch().dateMayHaveChanged();
+    EXPECT_TRUE(monitors().isEmpty()) << "announced once";
     EXPECT_TRUE(document.m_user.Slot(59).IsEmpty()) << "29 February 2028 holds nothing";
 }
 
