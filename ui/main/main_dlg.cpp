@@ -126,7 +126,10 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
         OnTrayIconToggle(true);
 }
 
-CMainDlg::~CMainDlg() = default;
+CMainDlg::~CMainDlg()
+{
+    delete m_monitor; // a monitor of a new date, still open: it belongs to this run
+}
 
 int CMainDlg::Scale() const
 {
@@ -586,15 +589,15 @@ void CMainDlg::AnnounceDay(QDate today)
     m_context.document.m_user.Rearm(CComingDays(today, m_context.options.GetMonitorDays()));
     // The monitor over the desktop, as at log-on, but beside the calendar: its close button
     // closes it alone, its open button brings the calendar.
-    auto *monitor = new CMonitorDialog(m_context);
-    if (!monitor->HasUpcomingDays()) {
-        delete monitor;
+    auto monitor = std::make_unique<CMonitorDialog>(m_context);
+    if (!monitor->HasUpcomingDays())
         return;
-    }
-    monitor->setAttribute(Qt::WA_DeleteOnClose);
-    connect(monitor, &QDialog::accepted, this, &CMainDlg::ShowFromTray);
-    NotifyDesktop(monitor->windowTitle(), UpcomingDaysText(monitor->Days()));
-    monitor->show();
+    delete m_monitor; // the previous date's, still open
+    m_monitor = monitor.release();
+    m_monitor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_monitor, &QDialog::accepted, this, &CMainDlg::ShowFromTray);
+    NotifyDesktop(m_monitor->windowTitle(), UpcomingDaysText(m_monitor->Days()));
+    m_monitor->show();
 }
 
 void CMainDlg::OnHintTimer()

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QFont>
 #include <QPixmap>
+#include <QPointer>
 #include <QSet>
 #include <QTimer>
 
@@ -22,6 +23,7 @@ struct AppContext;
 class CBitmapButtonEx;
 class CDayPopup;
 class CMenuButton;
+class CMonitorDialog;
 
 // The calendar's one top-level window: a borderless, shaped panel with the month grid, a row
 // of picture buttons and the menu button along the top, paging buttons and a status line along
@@ -176,6 +178,7 @@ private:
 
     DateChangeWatch m_dateWatch; // the change of the date
     QSet<QDate> m_announced;
+    QPointer<CMonitorDialog> m_monitor; // the monitor of the last new date, while open
     QTimer m_hintTimer; // window timer 257, every 2.5 seconds while the pointer is over the window
     CSystemTray m_tray;
     CStatusHintTracker m_hints;
