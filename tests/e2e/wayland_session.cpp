@@ -105,6 +105,12 @@ QProcessEnvironment WaylandSession::environment() const
     env.insert(u"WAYLAND_DISPLAY"_s, m_runtime.filePath(m_socket));
     env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_bus);
     env.insert(u"QT_QPA_PLATFORM"_s, u"wayland"_s);
+    // Qt's Wayland plugin and Mesa have no frame pointers: under the sanitizers the stacks of
+    // their allocations are unwound in full, so that tests/lsan.supp can name their libraries.
+    for (const QString &name : {u"ASAN_OPTIONS"_s, u"LSAN_OPTIONS"_s}) {
+        if (const QString options = qEnvironmentVariable(qPrintable(name)); !options.isEmpty())
+            env.insert(name, options + u":fast_unwind_on_malloc=0"_s);
+    }
     return env;
 }
 

@@ -49,7 +49,7 @@ TEST(WaylandDesktop, NoPlaceNoImposedSizeAShapeOfItsOwnAndTheIconTogglesTheWindo
     wayland.activateTrayItem();
     ASSERT_TRUE(waitUntil([&] { return !shown(); })) << "and hides it again";
 
-    EXPECT_EQ(terminate(process), 0);
+    EXPECT_EQ(terminate(process), 0) << process.readAllStandardError().constData();
     EXPECT_EQ(readFile(sandbox.hivePath()), hive) << "the X11 places stay as they were";
     EXPECT_EQ(readFile(sandbox.calendarPath()).mid(21, 2), sizeWord) << "the months and rows stay the user's";
 }
