@@ -9,6 +9,7 @@
 #include "settings/registry_store.h"
 #include "store/clock.h"
 #include "store/data_file.h"
+#include "ui/controls/platform_kind.h"
 #include "ui/controls/stored_position.h"
 #include "ui/controls/window_shape.h"
 #include "ui/reminders/monitor_geometry.h"
@@ -20,6 +21,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QToolBar>
+#include <QWindow>
 
 namespace orvane {
 
@@ -169,6 +171,9 @@ bool CMonitorDialog::Drag(QEvent *event)
     const auto *mouse = static_cast<QMouseEvent *>(event);
     const QPoint global = mouse->globalPosition().toPoint();
     if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        // A Wayland compositor places the windows itself: it moves the note, without the snap.
+        if (OnWayland() && windowHandle() && windowHandle()->startSystemMove())
+            return true;
         m_ptGrab = global - pos();
         return true;
     }
