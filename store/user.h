@@ -45,9 +45,10 @@ public:
 
     // The user record of the calendar file. Reading replaces the categories and texts and appends
     // each event to the slot of its own date in today's year (to the slot it was read from when
-    // that one is full); it stops at the first bad record and keeps what it read before.
+    // that one is full); it stops at the first bad record and keeps what it read before. `archive`
+    // reads `file`, of which the events' texts stay parts.
     void Write(ArchiveWriter &archive) const;
-    LoadFailure Read(ArchiveReader &archive, const ReadContext &context);
+    LoadFailure Read(ArchiveReader &archive, const CEventText::FileBytes &file, const ReadContext &context);
 
     // The notify flag an event comes back with at load: set again unless the event lies within
     // the coming monitorDays days of today's month.
