@@ -1,5 +1,6 @@
 // Load and Save of a full calendar (366 days x 40 events, 40-character names, 255-character
-// notes), each against a plain read or write of the same bytes. Prints the medians and ratios.
+// notes), its texts repeated or each distinct, against a plain read or write of the same bytes.
+// Prints the medians and ratios.
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
 #include "store/clock.h"
@@ -16,6 +17,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <string>
+#include <utility>
 
 using namespace orvane;
 
@@ -32,23 +35,24 @@ struct Fixture {
     QByteArray bytes;
     ReadContext context{Clock::Today(), 7};
 
-    Fixture()
+    explicit Fixture(Texts texts)
     {
-        FillFullCalendar(document.m_user, context.today.year());
+        FillFullCalendar(document.m_user, context.today.year(), false, texts);
         bytes = document.Serialize(COptionFlags::kDefaultOptions);
         document.Write(path, COptionFlags::kDefaultOptions);
     }
 };
 
-Fixture &TheFixture()
+Fixture &TheFixture(Texts texts)
 {
-    static Fixture fixture;
-    return fixture;
+    static Fixture repeated(Texts::Repeated);
+    static Fixture distinct(Texts::Distinct);
+    return texts == Texts::Repeated ? repeated : distinct;
 }
 
-void BM_Load(benchmark::State &state)
+void BM_Load(benchmark::State &state, Texts texts)
 {
-    Fixture &f = TheFixture();
+    Fixture &f = TheFixture(texts);
     for (auto _ : state) {
         CDataFile document(f.options);
         if (!document.Read(f.path, f.context).ok())
@@ -58,9 +62,9 @@ void BM_Load(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * f.bytes.size());
 }
 
-void BM_PlainRead(benchmark::State &state)
+void BM_PlainRead(benchmark::State &state, Texts texts)
 {
-    Fixture &f = TheFixture();
+    Fixture &f = TheFixture(texts);
     for (auto _ : state) {
         QFile file(f.path);
         file.open(QIODevice::ReadOnly);
@@ -69,9 +73,9 @@ void BM_PlainRead(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * f.bytes.size());
 }
 
-void BM_Save(benchmark::State &state)
+void BM_Save(benchmark::State &state, Texts texts)
 {
-    Fixture &f = TheFixture();
+    Fixture &f = TheFixture(texts);
     for (auto _ : state) {
         if (!f.document.Write(f.path, COptionFlags::kDefaultOptions).ok)
             state.SkipWithError("save failed");
@@ -79,9 +83,9 @@ void BM_Save(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * f.bytes.size());
 }
 
-void BM_PlainWrite(benchmark::State &state)
+void BM_PlainWrite(benchmark::State &state, Texts texts)
 {
-    Fixture &f = TheFixture();
+    Fixture &f = TheFixture(texts);
     for (auto _ : state) {
         QFile file(f.plainPath);
         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -93,22 +97,26 @@ void BM_PlainWrite(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_PlainRead)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
-
 int main(int argc, char **argv)
 {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QCoreApplication application(argc, argv);
+    using Case = void (*)(benchmark::State &, Texts);
+    const std::pair<const char *, Case> cases[] = {
+        {"BM_Load", BM_Load}, {"BM_PlainRead", BM_PlainRead}, {"BM_Save", BM_Save}, {"BM_PlainWrite", BM_PlainWrite}};
+    for (const auto &[suffix, texts] : {std::pair{"/repeated", Texts::Repeated}, std::pair{"/distinct", Texts::Distinct}})
+        for (const auto &[name, function] : cases)
+            benchmark::RegisterBenchmark((std::string(name) + suffix).c_str(), function, texts)
+                ->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    std::printf("calendar file: %lld bytes\n", static_cast<long long>(TheFixture().bytes.size()));
-    reporter.PrintRatio("Load", "BM_Load", "plain read", "BM_PlainRead");
-    reporter.PrintRatio("Save", "BM_Save", "plain write", "BM_PlainWrite");
+    std::printf("calendar file: %lld bytes\n", static_cast<long long>(TheFixture(Texts::Repeated).bytes.size()));
+    for (const std::string texts : {"/repeated", "/distinct"}) {
+        reporter.PrintRatio(("Load" + texts).c_str(), "BM_Load" + texts, "plain read", "BM_PlainRead" + texts);
+        reporter.PrintRatio(("Save" + texts).c_str(), "BM_Save" + texts, "plain write", "BM_PlainWrite" + texts);
+    }
     return 0;
 }

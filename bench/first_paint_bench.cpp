@@ -1,7 +1,8 @@
 // Time from process start to the first completed paint of the calendar's main window (over an
 // empty and over a full calendar: 366 days x 40 events, all to be notified) and of the
 // upcoming-events monitor over the full calendar, against a bare Qt dialog's start measured in
-// the same run. The benchmark starts this program again as a child ("--child calendar",
+// the same run. The full calendar comes twice: its texts repeated (which the loader shares) and
+// each distinct, as in a real calendar. The benchmark starts this program again as a child ("--child calendar",
 // "--child monitor" or "--child bare"). The calendar children run the program's own start-up
 // (RunApplication, with "/monitoring" for the monitor); each child prints the steady-clock time
 // at which its first window has finished its first paint and its resident memory then (VmRSS and
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -32,6 +34,9 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -108,15 +113,17 @@ int RunProgram(char *self, bool monitoring)
     return orvane::RunApplication(monitoring ? 2 : 1, argv);
 }
 
-// A full calendar (every slot of a leap year with 40 flagged events), in `folder`.
-void WriteFullCalendar(const QString &folder)
+// A full calendar (every slot of a leap year with 40 flagged events), in `folder`; its size.
+qint64 WriteFullCalendar(const QString &folder, Texts texts)
 {
     using namespace orvane;
     CRegistryStore registry;
     COptionFlags options(registry);
     CDataFile document(options);
-    FillFullCalendar(document.m_user, 2024);
+    FillFullCalendar(document.m_user, 2024, false, texts);
+    QDir().mkpath(folder);
     document.Write(folder + QStringLiteral("/orvane.orvd"), COptionFlags::kDefaultOptions);
+    return QFileInfo(folder + QStringLiteral("/orvane.orvd")).size();
 }
 
 constexpr unsigned long kSettleMilliseconds = 100;
@@ -178,28 +185,32 @@ void RunChild(benchmark::State &state, const char *mode, const QString &dataDir 
         state.counters["x_bare"] = ratios / iterations;
 }
 
-QString FullCalendarFolder()
+QString FullCalendarFolder(const char *texts)
 {
-    return qEnvironmentVariable("ORVANE_DATA_DIR") + QStringLiteral("-full");
+    return qEnvironmentVariable("ORVANE_DATA_DIR") + QStringLiteral("-full-") + QLatin1String(texts);
 }
 
 void BM_FirstPaintCalendar(benchmark::State &state) { RunChild(state, "calendar"); }
-void BM_FirstPaintCalendarFull(benchmark::State &state)
+void BM_FirstPaintCalendarFull(benchmark::State &state, const char *texts)
 {
-    RunChild(state, "calendar", FullCalendarFolder());
+    RunChild(state, "calendar", FullCalendarFolder(texts));
 }
 void BM_FirstPaintBareDialog(benchmark::State &state) { RunChild(state, "bare"); }
-void BM_FirstPaintMonitorFullCalendar(benchmark::State &state)
+void BM_FirstPaintMonitorFullCalendar(benchmark::State &state, const char *texts)
 {
-    RunChild(state, "monitor", FullCalendarFolder());
+    RunChild(state, "monitor", FullCalendarFolder(texts));
+}
+
+constexpr std::pair<const char *, Texts> kFullCalendars[] = {{"repeated", Texts::Repeated}, {"distinct", Texts::Distinct}};
+
+template <class... Args>
+void Register(const std::string &name, void (*function)(benchmark::State &, Args...), Args... args)
+{
+    benchmark::RegisterBenchmark(name.c_str(), function, args...)->UseManualTime()->Unit(benchmark::kMillisecond)
+        ->Iterations(3)->Repetitions(7)->ReportAggregatesOnly(true);
 }
 
 } // namespace
-
-BENCHMARK(BM_FirstPaintBareDialog)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(7)->ReportAggregatesOnly(true);
-BENCHMARK(BM_FirstPaintCalendar)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(7)->ReportAggregatesOnly(true);
-BENCHMARK(BM_FirstPaintCalendarFull)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(7)->ReportAggregatesOnly(true);
-BENCHMARK(BM_FirstPaintMonitorFullCalendar)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3)->Repetitions(7)->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {
@@ -217,20 +228,29 @@ int main(int argc, char **argv)
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(sandbox.path()));
     qputenv("DBUS_SESSION_BUS_ADDRESS", QFile::encodeName(u"unix:path="_qs + sandbox.path() + u"/no-bus"_qs));
     QCoreApplication application(argc, argv);
-    QDir().mkpath(sandbox.path() + QStringLiteral("/data-full"));
-    WriteFullCalendar(sandbox.path() + QStringLiteral("/data-full"));
+    Register("BM_FirstPaintBareDialog", BM_FirstPaintBareDialog);
+    Register("BM_FirstPaintCalendar", BM_FirstPaintCalendar);
+    std::vector<std::string> calendarCases{"BM_FirstPaintCalendar"};
+    qint64 fileSize = 0;
+    for (const auto &[texts, kind] : kFullCalendars) {
+        fileSize = WriteFullCalendar(FullCalendarFolder(texts), kind);
+        Register(std::string("BM_FirstPaintCalendarFull/") + texts, BM_FirstPaintCalendarFull, texts);
+        Register(std::string("BM_FirstPaintMonitorFullCalendar/") + texts, BM_FirstPaintMonitorFullCalendar, texts);
+        calendarCases.insert(calendarCases.end(), {std::string("BM_FirstPaintCalendarFull/") + texts,
+                                                   std::string("BM_FirstPaintMonitorFullCalendar/") + texts});
+    }
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     std::printf("platform: %s\n", qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
                                       ? qgetenv("QT_QPA_PLATFORM").constData() : "default");
-    reporter.PrintRatio("First paint", "BM_FirstPaintCalendar", "bare dialog", "BM_FirstPaintBareDialog");
-    reporter.PrintRatio("Full calendar", "BM_FirstPaintCalendarFull", "bare dialog", "BM_FirstPaintBareDialog");
-    reporter.PrintRatio("Monitor", "BM_FirstPaintMonitorFullCalendar", "bare dialog", "BM_FirstPaintBareDialog");
-    for (const char *name : {"BM_FirstPaintCalendar", "BM_FirstPaintCalendarFull", "BM_FirstPaintMonitorFullCalendar"})
+    std::printf("full calendar file: %.1f MB\n", static_cast<double>(fileSize) / 1024 / 1024);
+    for (const std::string &name : calendarCases)
+        reporter.PrintRatio(name.substr(3).c_str(), name, "bare dialog", "BM_FirstPaintBareDialog");
+    for (const std::string &name : calendarCases)
         reporter.PrintCounter("x_bare", name, "paired with a bare dialog started just before");
-    for (const char *name : {"BM_FirstPaintCalendar", "BM_FirstPaintCalendarFull", "BM_FirstPaintMonitorFullCalendar"})
+    for (const std::string &name : calendarCases)
         reporter.PrintCounterRatio("RSS_MB", name, "BM_FirstPaintBareDialog");
     return 0;
 }

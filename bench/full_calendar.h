@@ -18,13 +18,15 @@ inline void FillFullCalendar(orvane::CUser &user, int year, bool selected = fals
         orvane::CEventList &slot = user.Slot(date.dayOfYear() - 1);
         for (int i = 0; i < orvane::CEventList::kMaxEvents; ++i) {
             orvane::CEventRecord event;
-            event.Name = QString(40, QChar(u'а' + i % 32));
-            event.Notes = QString(255, QChar(u'я' - i % 32));
+            QString name(40, QChar(u'а' + i % 32));
+            QString notes(255, QChar(u'я' - i % 32));
             if (texts == Texts::Distinct) {
                 const QString unique = QStringLiteral(" %1.%2").arg(date.dayOfYear()).arg(i);
-                event.Name.replace(event.Name.size() - unique.size(), unique.size(), unique);
-                event.Notes.replace(0, unique.size(), unique);
+                name.replace(name.size() - unique.size(), unique.size(), unique);
+                notes.replace(0, unique.size(), unique);
             }
+            event.Name = name;
+            event.Notes = notes;
             event.Month = date.month();
             event.Day = date.day();
             event.Category = i % 2;

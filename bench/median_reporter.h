@@ -34,15 +34,16 @@ public:
                         a->second / b->second, otherLabel, b->second);
     }
 
-    // "<counter> of <name> median X, R x that of <other> (Y)" when both have it.
+    // "<counter> of <name> median X, R x that of <other> (Y), D above it" when both have it.
     void PrintCounterRatio(const std::string &counter, const std::string &name,
                            const std::string &other) const
     {
         const auto a = m_counters.find({name, counter});
         const auto b = m_counters.find({other, counter});
         if (a != m_counters.end() && b != m_counters.end())
-            std::printf("%s of %s median %.1f, %.2fx that of %s (%.1f)\n", counter.c_str(),
-                        name.c_str(), a->second, a->second / b->second, other.c_str(), b->second);
+            std::printf("%s of %s median %.1f, %.2fx that of %s (%.1f), %+.1f above it\n", counter.c_str(),
+                        name.c_str(), a->second, a->second / b->second, other.c_str(), b->second,
+                        a->second - b->second);
     }
 
     // "<counter> of <name> median X (<note>)" when it has it.

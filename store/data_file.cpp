@@ -140,28 +140,24 @@ LoadResult CDataFile::Read(const QString &path, const ReadContext &context)
                                 : DescribeLoadFailure(LoadFailure::CannotOpen),
                 error};
     }
-    // Mapped rather than copied: a large calendar costs a few page faults instead of a buffer of
-    // its size, filled and thrown away. Nothing read keeps pointing into the mapping, and saves put
-    // a new file in place by renaming, so the mapped pages never change during the parse.
+    // Read into memory rather than mapped: the events' texts stay parts of these bytes, and the
+    // file may change under a mapping.
     const qint64 size = file.size();
     if (size > kMaxFileSize)
         return {LoadFailure::CannotOpen, QStringLiteral("larger than any calendar (%1 bytes)").arg(size), EFBIG};
-    if (size >= kMinFileSize) {
-        if (const uchar *mapped = file.map(0, size))
-            return Parse(QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size), context);
-        file.unsetError(); // a file system that cannot map: read it
-    }
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Failed(LoadFailure::CannotOpen, errno);
-    return Parse(bytes, context);
+    return Parse(std::move(bytes), context);
 }
 
-LoadResult CDataFile::Parse(const QByteArray &bytes, const ReadContext &context)
+LoadResult CDataFile::Parse(QByteArray bytes, const ReadContext &context)
 {
     if (bytes.size() < kMinFileSize)
         return Failed(LoadFailure::TooShort);
-    ArchiveReader archive(bytes);
+    bytes.detach(); // bytes of its own (not a caller's raw data), which the texts may keep
+    const auto file = std::make_shared<const QByteArray>(std::move(bytes));
+    ArchiveReader archive(*file);
     try {
         if (archive.ReadNarrowBytes() != kSignature)
             return Failed(LoadFailure::BadSignature);
@@ -186,7 +182,7 @@ LoadResult CDataFile::Parse(const QByteArray &bytes, const ReadContext &context)
         const qint32 users = archive.ReadInt32();
         if (users < 1 || users > kMaxUsers)
             return Failed(LoadFailure::BadUserCount);
-        const LoadFailure failure = m_user.Read(archive, context);
+        const LoadFailure failure = m_user.Read(archive, file, context);
         if (failure != LoadFailure::None)
             return Failed(failure);
     } catch (const ArchiveEndError &) {

@@ -46,9 +46,10 @@ public:
     LoadResult Read(const QString &path, const ReadContext &context);
     SaveResult Write(const QString &path, quint32 options) const;
 
-    // The byte layout. Parse appends to the document and leaves it as far as it got on failure.
+    // The byte layout. Parse appends to the document and leaves it as far as it got on failure;
+    // the events' texts keep `bytes`.
     QByteArray Serialize(quint32 options) const;
-    LoadResult Parse(const QByteArray &bytes, const ReadContext &context);
+    LoadResult Parse(QByteArray bytes, const ReadContext &context);
 
     // The context the running program loads with: today's date and the notice span.
     ReadContext CurrentReadContext() const;

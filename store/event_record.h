@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QString>
+#include "store/event_text.h"
+
 #include <QtGlobal>
 
 namespace orvane {
 
 // One yearly event.
 struct CEventRecord {
-    QString Name;
-    QString Notes;
+    CEventText Name;
+    CEventText Notes;
     qint32 Month = 0;     // 1..12: the date by which the event was placed in its slot
     qint32 Day = 0;       // 1..31
     qint32 Category = 0;  // index into the owner's category list

@@ -3,7 +3,6 @@
 #include "store/archive.h"
 #include "store/clock.h"
 #include "store/coming_days.h"
-#include "store/string_pool.h"
 
 #include <utility>
 #include <vector>
@@ -59,8 +58,8 @@ void CUser::Write(ArchiveWriter &archive) const
         archive.WriteInt32(slot.GetCount());
         for (const CEventRecord &event : slot) {
             archive.WriteInt32(event.Month);
-            archive.WriteString(event.Name);
-            archive.WriteString(event.Notes);
+            event.Name.Write(archive);
+            event.Notes.Write(archive);
             archive.WriteInt32(event.Day);
             archive.WriteInt32(event.Category);
             archive.WriteInt32(event.Monitoring);
@@ -68,7 +67,7 @@ void CUser::Write(ArchiveWriter &archive) const
     }
 }
 
-LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
+LoadFailure CUser::Read(ArchiveReader &archive, const CEventText::FileBytes &file, const ReadContext &context)
 {
     const int year = context.today.year();
     try {
@@ -77,8 +76,6 @@ LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
         m_strPassword = archive.ReadString();
         m_strReserved = archive.ReadString();
         m_nRights = archive.ReadInt32();
-        // Calendars repeat names and notes (the same holiday, the same greeting) many times.
-        CStringPool texts;
         for (int index = 0; index < kDaySlots; ++index) {
             const qint32 count = archive.ReadInt32();
             if (count < 0 || count > CEventList::kMaxEvents)
@@ -86,8 +83,8 @@ LoadFailure CUser::Read(ArchiveReader &archive, const ReadContext &context)
             for (qint32 i = 0; i < count; ++i) {
                 CEventRecord event;
                 event.Month = archive.ReadInt32();
-                event.Name = texts.Share(archive.ReadRawString());
-                event.Notes = texts.Share(archive.ReadRawString());
+                event.Name = CEventText(file, archive.ReadRawString());
+                event.Notes = CEventText(file, archive.ReadRawString());
                 event.Day = archive.ReadInt32();
                 event.Category = archive.ReadInt32();
                 event.Monitoring = archive.ReadInt32();

@@ -47,9 +47,10 @@ public:
 
     // The user record of the calendar file. Reading replaces the categories and texts and appends
     // each event to the slot of its own date in today's year (to the slot it was read from when
-    // that one is full); it stops at the first bad record and keeps what it read before.
+    // that one is full); it stops at the first bad record and keeps what it read before. `archive`
+    // reads `file`, of which the events' texts stay parts.
     void Write(ArchiveWriter &archive) const;
-    LoadFailure Read(ArchiveReader &archive, const ReadContext &context);
+    LoadFailure Read(ArchiveReader &archive, const CEventText::FileBytes &file, const ReadContext &context);
 
     // Places every event again in the slot of its own date in `year`, by the rule of loading
     // (the slot it came from taking it where that one is full): the numbering of the days after

@@ -32,7 +32,7 @@ TEST(ExchangeDocument, TextsComeBackUnchangedThroughBothFormsAcrossTheConverters
     CImportList expected;
     for (int index = 0; index < kDaySlots; ++index)
         for (const CEventRecord &event : user.Slot(index))
-            expected.AddTail({event, user.GetCategory(event.Category)})->Notes.replace(u'\x07', u'?');
+            expected.AddTail({event, user.GetCategory(event.Category)})->Notes = event.Notes.Text().replace(u'\x07', u'?');
     const CExchangeDocument document = *CExchangeDocument::Build(user);
     for (const bool clipboard : {false, true}) {
         CImportList list;

@@ -1,5 +1,6 @@
 // Strings of the calendar file: every length form, and the Windows-1251 code page of the narrow ones.
 #include "store/archive.h"
+#include "store/event_text.h"
 #include "store/windows1251.h"
 
 #include "byte_builder.h"
@@ -13,7 +14,8 @@ using namespace Qt::Literals::StringLiterals;
 using orvane::test::ByteBuilder;
 
 // Narrow strings at the boundaries of each length form are written and read back byte for byte;
-// wide ones (UTF-16, after the ff fffe marker) in the byte, word and long forms are read.
+// wide ones (UTF-16, after the ff fffe marker) in the byte, word and long forms are read. An
+// event's text kept as a part of those bytes, or set as the text, reads and writes as the string.
 TEST(Archive, StringsAndArraysInEveryLengthForm)
 {
     const QString wide = u"Привет ☺"_s;
@@ -33,6 +35,14 @@ TEST(Archive, StringsAndArraysInEveryLengthForm)
         ArchiveWriter writer;
         writer.WriteString(text);
         EXPECT_TRUE(isWide || writer.Bytes() == bytes);
+        const auto file = std::make_shared<const QByteArray>(bytes);
+        ArchiveReader fileReader(*file);
+        for (const CEventText &kept : {CEventText(file, fileReader.ReadRawString()), CEventText(text)}) {
+            EXPECT_EQ(kept.Text(), text);
+            ArchiveWriter keptWriter;
+            kept.Write(keptWriter);
+            EXPECT_EQ(keptWriter.Bytes(), writer.Bytes());
+        }
     }
     // A string array's count in its word and long forms.
     ArchiveWriter writer;
