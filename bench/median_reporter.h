@@ -8,7 +8,7 @@
 #include <utility>
 
 // Remembers the median time and counters of each benchmark, to print ratios between them after
-// the run.
+// the run. A benchmark with arguments is named "function/args" ("BM_Export/distinct:1").
 class MedianReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run> &runs) override
@@ -17,9 +17,11 @@ public:
         for (const Run &run : runs) {
             if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median")
                 continue;
-            m_medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+            const std::string name = run.run_name.args.empty() ? run.run_name.function_name
+                                                               : run.run_name.function_name + '/' + run.run_name.args;
+            m_medians[name] = run.GetAdjustedRealTime();
             for (const auto &[counter, value] : run.counters)
-                m_counters[{run.run_name.function_name, counter}] = value.value;
+                m_counters[{name, counter}] = value.value;
         }
     }
 
