@@ -1,6 +1,7 @@
-// Export and import of a full calendar (366 days x 40 events, 40-character names, 255-character
-// notes) in the file form, each against libxml2 alone serialising or parsing the same document
-// in the same run. Prints the medians and ratios.
+// Export and import of two full calendars (366 days x 40 events, 40-character names, 255-character
+// notes; the texts repeated in turn, or every one distinct) in the file form, each against
+// libxml2 alone serialising or parsing the same document in the same run, and the same calendars
+// as iCalendar against the XML exchange path. Prints the medians and ratios of each calendar.
 #include "exchange/exchange_document.h"
 #include "exchange/exchange_reader.h"
 #include "exchange/ical_document.h"
@@ -18,6 +19,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <string>
 
 using namespace orvane;
 
@@ -26,25 +28,36 @@ namespace {
 struct Fixture {
     CUser user;
     QByteArray document;
+    QByteArray icalendar;
     xmlDocPtr tree = nullptr;
 
-    Fixture()
+    explicit Fixture(Texts texts)
     {
-        FillFullCalendar(user, 2024, true); // a leap year: all 366 slots
+        FillFullCalendar(user, 2024, true, texts); // a leap year: all 366 slots
         document = CExchangeDocument::Build(user)->FileForm();
+        icalendar = BuildICalendar(user).text;
         tree = xmlReadMemory(document.constData(), static_cast<int>(document.size()), nullptr, nullptr, XML_PARSE_NONET);
     }
+    ~Fixture() { xmlFreeDoc(tree); }
 };
 
-Fixture &TheFixture()
+// The calendar of repeated texts (0) or that of distinct ones (1).
+Fixture &TheFixture(int64_t distinct)
 {
-    static Fixture fixture;
-    return fixture;
+    static Fixture repeated(Texts::Repeated);
+    static Fixture distinctTexts(Texts::Distinct);
+    return distinct ? distinctTexts : repeated;
+}
+
+// The calendar a benchmark's argument names.
+Fixture &TheFixture(const benchmark::State &state)
+{
+    return TheFixture(state.range(0));
 }
 
 void BM_Export(benchmark::State &state)
 {
-    const CUser &user = TheFixture().user;
+    const CUser &user = TheFixture(state).user;
     for (auto _ : state) {
         const std::optional<CExchangeDocument> document = CExchangeDocument::Build(user);
         benchmark::DoNotOptimize(document->FileForm().size());
@@ -53,7 +66,7 @@ void BM_Export(benchmark::State &state)
 
 void BM_LibxmlSerialise(benchmark::State &state)
 {
-    xmlDocPtr tree = TheFixture().tree;
+    xmlDocPtr tree = TheFixture(state).tree;
     for (auto _ : state) {
         xmlChar *text = nullptr;
         int size = 0;
@@ -65,7 +78,7 @@ void BM_LibxmlSerialise(benchmark::State &state)
 
 void BM_Import(benchmark::State &state)
 {
-    const QByteArray &document = TheFixture().document;
+    const QByteArray &document = TheFixture(state).document;
     for (auto _ : state) {
         CImportList list;
         if (!ReadExchangeDocument(document, list).ok())
@@ -76,7 +89,7 @@ void BM_Import(benchmark::State &state)
 
 void BM_LibxmlParse(benchmark::State &state)
 {
-    const QByteArray &document = TheFixture().document;
+    const QByteArray &document = TheFixture(state).document;
     for (auto _ : state) {
         xmlDocPtr tree = xmlReadMemory(document.constData(), static_cast<int>(document.size()), nullptr, nullptr, XML_PARSE_NONET);
         benchmark::DoNotOptimize(tree);
@@ -88,7 +101,7 @@ void BM_LibxmlParse(benchmark::State &state)
 void BM_Merge(benchmark::State &state)
 {
     CImportList list;
-    ReadExchangeDocument(TheFixture().document, list);
+    ReadExchangeDocument(TheFixture(state).document, list);
     for (CEventRecord &record : list)
         record.Selected = 1;
     for (auto _ : state) {
@@ -100,21 +113,14 @@ void BM_Merge(benchmark::State &state)
 // The same calendar as iCalendar, written and read back.
 void BM_ICalendarExport(benchmark::State &state)
 {
-    CUser user = TheFixture().user;
-    for (int index = 0; index < kDaySlots; ++index)
-        for (CEventRecord &event : user.Slot(index))
-            event.Selected = 1;
+    const CUser &user = TheFixture(state).user;
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildICalendar(user).text.size());
 }
 
 void BM_ICalendarImport(benchmark::State &state)
 {
-    CUser user = TheFixture().user;
-    for (int index = 0; index < kDaySlots; ++index)
-        for (CEventRecord &event : user.Slot(index))
-            event.Selected = 1;
-    const QByteArray text = BuildICalendar(user).text;
+    const QByteArray &text = TheFixture(state).icalendar;
     for (auto _ : state) {
         CImportList list;
         std::vector<MergeNote> skipped;
@@ -124,15 +130,20 @@ void BM_ICalendarImport(benchmark::State &state)
     }
 }
 
+void BothCalendars(benchmark::internal::Benchmark *bench)
+{
+    bench->ArgName("distinct")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly(true);
+}
+
 } // namespace
 
-BENCHMARK(BM_ICalendarExport)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_ICalendarImport)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_LibxmlSerialise)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Import)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_LibxmlParse)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Merge)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ICalendarExport)->Apply(BothCalendars)->Repetitions(5);
+BENCHMARK(BM_ICalendarImport)->Apply(BothCalendars)->Repetitions(5);
+BENCHMARK(BM_Export)->Apply(BothCalendars)->Repetitions(15);
+BENCHMARK(BM_LibxmlSerialise)->Apply(BothCalendars)->Repetitions(15);
+BENCHMARK(BM_Import)->Apply(BothCalendars)->Repetitions(15);
+BENCHMARK(BM_LibxmlParse)->Apply(BothCalendars)->Repetitions(15);
+BENCHMARK(BM_Merge)->Apply(BothCalendars)->Repetitions(15);
 
 int main(int argc, char **argv)
 {
@@ -140,10 +151,16 @@ int main(int argc, char **argv)
     MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    std::printf("exchange document: %lld bytes, %d events\n", static_cast<long long>(TheFixture().document.size()),
-                static_cast<int>(TheFixture().document.count("<Event ")));
-    reporter.PrintRatio("Export", "BM_Export", "libxml2 serialise", "BM_LibxmlSerialise");
-    reporter.PrintRatio("Import", "BM_Import", "libxml2 parse", "BM_LibxmlParse");
-    xmlFreeDoc(TheFixture().tree);
+    for (const int64_t distinct : {0, 1}) {
+        const std::string arg = "/distinct:" + std::to_string(distinct);
+        std::printf("%s texts: exchange document %lld bytes, %d events; iCalendar %lld bytes\n",
+                    distinct ? "distinct" : "repeated", static_cast<long long>(TheFixture(distinct).document.size()),
+                    static_cast<int>(TheFixture(distinct).document.count("<Event ")),
+                    static_cast<long long>(TheFixture(distinct).icalendar.size()));
+        reporter.PrintRatio("Export", "BM_Export" + arg, "libxml2 serialise", "BM_LibxmlSerialise" + arg);
+        reporter.PrintRatio("Import", "BM_Import" + arg, "libxml2 parse", "BM_LibxmlParse" + arg);
+        reporter.PrintRatio("iCal export", "BM_ICalendarExport" + arg, "XML export", "BM_Export" + arg);
+        reporter.PrintRatio("iCal import", "BM_ICalendarImport" + arg, "XML import", "BM_Import" + arg);
+    }
     return 0;
 }

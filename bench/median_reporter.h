@@ -8,7 +8,7 @@
 #include <utility>
 
 // Remembers the median time and counters of each benchmark, to print ratios between them after
-// the run.
+// the run. A benchmark with arguments is named "function/args" ("BM_Export/distinct:1").
 class MedianReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run> &runs) override
@@ -17,21 +17,28 @@ public:
         for (const Run &run : runs) {
             if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median")
                 continue;
-            m_medians[run.run_name.function_name] = run.GetAdjustedRealTime();
+            const std::string name = run.run_name.args.empty() ? run.run_name.function_name
+                                                               : run.run_name.function_name + '/' + run.run_name.args;
+            m_medians[name] = run.GetAdjustedRealTime();
+            m_cpuMedians[name] = run.GetAdjustedCPUTime();
             for (const auto &[counter, value] : run.counters)
-                m_counters[{run.run_name.function_name, counter}] = value.value;
+                m_counters[{name, counter}] = value.value;
         }
     }
 
-    // "<label> median X ms, R x the <other label> (Y ms)" when both ran.
+    // "<label> median X ms, R x the <other label> (Y ms)" when both ran, then the same of their
+    // processor times.
     void PrintRatio(const char *label, const std::string &name, const char *otherLabel,
                     const std::string &other) const
     {
         const auto a = m_medians.find(name);
         const auto b = m_medians.find(other);
-        if (a != m_medians.end() && b != m_medians.end())
-            std::printf("%-14s median %8.3f ms, %5.2fx the %s (%.3f ms)\n", label, a->second,
-                        a->second / b->second, otherLabel, b->second);
+        if (a != m_medians.end() && b != m_medians.end()) {
+            const double cpu = m_cpuMedians.at(name);
+            const double otherCpu = m_cpuMedians.at(other);
+            std::printf("%-14s median %8.3f ms, %5.2fx the %s (%.3f ms); CPU %.3f ms, %5.2fx (%.3f ms)\n", label,
+                        a->second, a->second / b->second, otherLabel, b->second, cpu, cpu / otherCpu, otherCpu);
+        }
     }
 
     // "<counter> of <name> median X, R x that of <other> (Y), D above it" when both have it.
@@ -56,5 +63,6 @@ public:
 
 private:
     std::map<std::string, double> m_medians;
+    std::map<std::string, double> m_cpuMedians;
     std::map<std::pair<std::string, std::string>, double> m_counters;
 };

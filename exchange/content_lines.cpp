@@ -1,5 +1,8 @@
 #include "exchange/content_lines.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace orvane {
 
 namespace {
@@ -28,24 +31,41 @@ qsizetype ContentLines::BreakAt(qsizetype pos) const
     return m_text[pos] == '\n' ? 1 : 0;
 }
 
+qsizetype ContentLines::LineEndFrom(qsizetype pos)
+{
+    // The next LF is kept once found, so that a text of CR line ends is not searched to its end
+    // again for every line.
+    if (m_nextLineFeed < pos) {
+        const void *lineFeed = std::memchr(m_text.data() + pos, '\n', static_cast<size_t>(m_text.size() - pos));
+        m_nextLineFeed = lineFeed ? static_cast<const char *>(lineFeed) - m_text.data() : m_text.size();
+    }
+    const void *carriageReturn = std::memchr(m_text.data() + pos, '\r', static_cast<size_t>(m_nextLineFeed - pos));
+    return carriageReturn ? static_cast<const char *>(carriageReturn) - m_text.data() : m_nextLineFeed;
+}
+
 QByteArray ContentLines::Next()
 {
     m_lineNumber = m_nextLine;
-    QByteArray line;
-    qsizetype start = m_pos;
-    for (;;) {
-        qsizetype end = start;
-        while (end < m_text.size() && !BreakAt(end))
-            ++end;
-        line.append(m_text.sliced(start, end - start));
+    // The parts of a folded line are found first, so that the line is copied once.
+    m_parts.clear();
+    qsizetype length = 0;
+    for (qsizetype start = m_pos;;) {
+        const qsizetype end = LineEndFrom(start);
+        m_parts.push_back({start, end - start});
+        length += end - start;
         const qsizetype lineBreak = BreakAt(end);
         m_pos = end + lineBreak;
         if (lineBreak)
             ++m_nextLine;
         if (!lineBreak || m_pos >= m_text.size() || !IsBlank(m_text[m_pos]))
-            return line;
+            break;
         start = m_pos + 1; // a folded line goes on after its one blank
     }
+    QByteArray line(length, Qt::Uninitialized);
+    char *out = line.data();
+    for (const auto &[start, size] : m_parts)
+        out = std::copy_n(m_text.data() + start, size, out);
+    return line;
 }
 
 bool StartsWithLine(QByteArrayView text, QByteArrayView line)

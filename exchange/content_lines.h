@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <utility>
+#include <vector>
+
 namespace orvane {
 
 // The content lines of an iCalendar or vCard text: a line ends at CR LF, LF or CR, and a line
@@ -21,11 +24,15 @@ public:
 private:
     // The length of the line break at `pos` (0 when there is none).
     qsizetype BreakAt(qsizetype pos) const;
+    // The position of the first line break from `pos`, the end of the text when there is none.
+    qsizetype LineEndFrom(qsizetype pos);
 
     QByteArrayView m_text;
     qsizetype m_pos = 0;
     int m_nextLine = 1;
     int m_lineNumber = 0;
+    qsizetype m_nextLineFeed = -1; // the first LF at or after the line last looked through
+    std::vector<std::pair<qsizetype, qsizetype>> m_parts; // start and length of each part of a line
 };
 
 // True when the first non-blank line of `text` is `line` (ASCII, compared without case).

@@ -8,128 +8,132 @@
 #include <QCryptographicHash>
 #include <QHash>
 
-#include <libical/ical.h>
-
-#include <memory>
+#include <algorithm>
 
 namespace orvane {
 
 namespace {
 
-struct FreeComponent {
-    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
+// The longest physical line, the blank that starts a continued one included.
+constexpr qsizetype kLineOctets = 75;
+
+// The end of the physical line that starts at `start` of a content line of UTF-8 text, where
+// libical 3 folds it (the documents have always been folded so): the rest when it is shorter
+// than kLineOctets, else just after the last ';', ':' or ' ' among its first 74 octets (its
+// first octet aside), else before the last character that starts among its first 75 octets.
+qsizetype FoldAfter(QByteArrayView line, qsizetype start)
+{
+    if (line.size() - start < kLineOctets)
+        return line.size();
+    for (qsizetype pos = start + kLineOctets - 2; pos > start; --pos)
+        if (line[pos] == ';' || line[pos] == ':' || line[pos] == ' ')
+            return pos + 1;
+    qsizetype end = start + kLineOctets - 1;
+    while ((line[end] & 0xC0) == 0x80) // not inside a UTF-8 sequence
+        --end;
+    return end;
+}
+
+// Makes `line` the content line of a text property, its value escaped as in any text value:
+// ';', ',' and '\' after a backslash, each line break (CR LF, CR or LF) as "\n". The other
+// control characters but tab cannot be carried in a text value and become "?".
+void TextLine(QByteArray &line, QByteArrayView name, QByteArrayView utf8)
+{
+    line.resize(name.size() + 1 + 2 * utf8.size());
+    char *out = std::copy(name.begin(), name.end(), line.data());
+    *out++ = ':';
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        if (c == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n')
+            continue;
+        if (c == '\r' || c == '\n') {
+            *out++ = '\\';
+            *out++ = 'n';
+        } else if (c == ';' || c == ',' || c == '\\') {
+            *out++ = '\\';
+            *out++ = c;
+        } else {
+            *out++ = static_cast<unsigned char>(c) < 0x20 && c != '\t' ? '?' : c;
+        }
+    }
+    line.truncate(out - line.constData());
+}
+
+// Writes the content lines of the events: a text property folded by FoldAfter, with its CR LF
+// end, which is folded with it.
+class EventText {
+public:
+    explicit EventText(QByteArray &out) : m_out(out) {}
+
+    void Append(QByteArrayView text) { m_out.append(text); }
+
+    void AppendText(QByteArrayView name, QByteArrayView utf8)
+    {
+        TextLine(m_line, name, utf8);
+        m_line.append("\r\n");
+        for (qsizetype start = 0; start < m_line.size();) {
+            const qsizetype end = FoldAfter(m_line, start);
+            if (start > 0)
+                m_out.append("\r\n ");
+            m_out.append(QByteArrayView(m_line).sliced(start, end - start));
+            start = end;
+        }
+    }
+
+private:
+    QByteArray &m_out;
+    QByteArray m_line; // the content line being folded, reused
 };
-using Component = std::unique_ptr<icalcomponent, FreeComponent>;
-
-// Line breaks become LF, which the writer escapes as "\n"; the other control characters but
-// tab cannot be carried in a text value and become "?".
-QByteArray Text(const QString &text)
-{
-    QString cleaned = text;
-    cleaned.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    for (QChar &c : cleaned)
-        if (c.unicode() < 0x20 && c != u'\n' && c != u'\t')
-            c = u'?';
-    return cleaned.toUtf8();
-}
-
-icaltimetype Date(int year, int month, int day)
-{
-    icaltimetype date = icaltime_null_date();
-    date.year = year;
-    date.month = month;
-    date.day = day;
-    return date;
-}
-
-icaltimetype Midnight(QDate day)
-{
-    icaltimetype time = icaltime_null_time();
-    time.year = day.year();
-    time.month = day.month();
-    time.day = day.day();
-    time.zone = icaltimezone_get_utc_timezone();
-    return time;
-}
 
 // Gives each event a UID made of its date and content; equal events of one day are told apart
 // by their order.
 class UidMaker {
 public:
-    QByteArray Make(const CEventRecord &event, const QString &category)
+    QByteArray Make(const CEventRecord &event, QByteArrayView category, QByteArrayView name, QByteArrayView notes)
     {
-        QByteArray content = QByteArray::number(event.Month) + '/' + QByteArray::number(event.Day) + '\n'
-                             + category.toUtf8() + '\n' + event.Name.toUtf8() + '\n' + event.Notes.toUtf8();
-        const int repeat = m_seen[content]++;
-        if (repeat > 0)
-            content += '\n' + QByteArray::number(repeat);
-        return QCryptographicHash::hash(content, QCryptographicHash::Sha1).toHex().left(32) + "@orvane";
+        m_content.truncate(0);
+        m_content.append(QByteArray::number(event.Month)).append('/').append(QByteArray::number(event.Day));
+        m_content.append('\n').append(category).append('\n').append(name).append('\n').append(notes);
+        QByteArray digest = QCryptographicHash::hash(m_content, QCryptographicHash::Sha1);
+        if (const int repeat = m_seen[digest]++; repeat > 0)
+            digest = QCryptographicHash::hash(m_content + '\n' + QByteArray::number(repeat), QCryptographicHash::Sha1);
+        return digest.toHex().left(32) + "@orvane";
     }
 
 private:
-    QHash<QByteArray, int> m_seen;
+    QByteArray m_content;
+    QHash<QByteArray, int> m_seen; // by the digest of the content
 };
 
-// The CATEGORIES line of a category name. libical writes a category's ',' and ';' as they are,
-// which every reader takes for separators between several categories; the line is written here
-// with them escaped, as in any text value, and folded after 75 octets as libical folds.
-QByteArray CategoriesLine(const QString &category)
-{
-    QByteArray line = "CATEGORIES:";
-    for (const char c : Text(category)) {
-        if (c == '\\' || c == ';' || c == ',')
-            line += '\\';
-        line += c == '\n' ? QByteArray("\\n") : QByteArray(1, c);
-    }
-    QByteArray folded;
-    qsizetype start = 0;
-    for (qsizetype limit = 75; line.size() - start > limit; limit = 74) {
-        qsizetype end = start + limit;
-        while ((line[end] & 0xC0) == 0x80) // not inside a UTF-8 sequence
-            --end;
-        folded += line.sliced(start, end - start) + "\r\n ";
-        start = end;
-    }
-    return folded + line.sliced(start) + "\r\n";
-}
+// A category's name in UTF-8 and its CATEGORIES line: its ',' and ';' escaped as in any text
+// value (a reader takes a bare one for a separator between several categories), folded after
+// 75 octets, then 74. An unnamed category has no line.
+struct CategoryText {
+    QByteArray name;
+    QByteArray line;
 
-// The text of one event: written by libical, then its CATEGORIES line before its END line.
-QByteArray EventText(icalcomponent *event, const QString &category)
-{
-    QByteArray text;
-    if (char *written = icalcomponent_as_ical_string_r(event)) {
-        text = written;
-        icalmemory_free_buffer(written);
+    explicit CategoryText(const QString &category) : name(category.toUtf8())
+    {
+        if (category.isEmpty())
+            return;
+        QByteArray unfolded;
+        TextLine(unfolded, "CATEGORIES", name);
+        qsizetype start = 0;
+        for (qsizetype limit = kLineOctets; unfolded.size() - start > limit; limit = kLineOctets - 1) {
+            qsizetype end = start + limit;
+            while ((unfolded[end] & 0xC0) == 0x80) // not inside a UTF-8 sequence
+                --end;
+            line += unfolded.sliced(start, end - start) + "\r\n ";
+            start = end;
+        }
+        line += unfolded.sliced(start) + "\r\n";
     }
-    if (const qsizetype end = text.lastIndexOf("END:VEVENT\r\n"); !category.isEmpty() && end >= 0)
-        text.insert(end, CategoriesLine(category));
-    return text;
-}
+};
 
-// A yearly all-day event; its notes only when there are any (an empty DESCRIPTION is an error to
-// other readers), and no category, which EventText writes.
-icalcomponent *NewEvent(const CEventRecord &event, const QByteArray &uid, int year, icaltimetype stamp)
+QByteArray DateText(int year, int month, int day)
 {
-    icalrecurrencetype rule;
-    icalrecurrencetype_clear(&rule);
-    rule.freq = ICAL_YEARLY_RECURRENCE;
-    int day = event.Day;
-    if (event.Month == 2 && event.Day == 29) {
-        rule.by_month[0] = 2;
-        rule.by_month_day[0] = -1;
-        day = DaysInMonth(2, year);
-    }
-    icalcomponent *component = icalcomponent_vanew(ICAL_VEVENT_COMPONENT,
-                                                   icalproperty_new_uid(uid.constData()),
-                                                   icalproperty_new_dtstamp(stamp),
-                                                   icalproperty_new_dtstart(Date(year, event.Month, day)),
-                                                   icalproperty_new_rrule(rule),
-                                                   icalproperty_new_summary(Text(event.Name).constData()),
-                                                   icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT),
-                                                   nullptr);
-    if (component && !event.Notes.isEmpty())
-        icalcomponent_add_property(component, icalproperty_new_description(Text(event.Notes).constData()));
-    return component;
+    return QByteArray::number(year).rightJustified(4, '0') + QByteArray::number(month).rightJustified(2, '0')
+           + QByteArray::number(day).rightJustified(2, '0');
 }
 
 } // namespace
@@ -138,16 +142,12 @@ ICalendarExport BuildICalendar(const CUser &user)
 {
     ICalendarExport result;
     const QDate today = Clock::Today();
-    const icaltimetype stamp = Midnight(today);
-    const Component calendar(icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT,
-                                                 icalproperty_new_version("2.0"),
-                                                 icalproperty_new_prodid("-//Orvane//Orvane//RU"),
-                                                 icalproperty_new_calscale("GREGORIAN"),
-                                                 nullptr));
-    if (!calendar)
-        return result;
+    const QByteArray stamp = "DTSTAMP:" + DateText(today.year(), today.month(), today.day()) + "T000000Z\r\n";
+    QByteArray &text = result.text;
+    text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Orvane//Orvane//RU\r\nCALSCALE:GREGORIAN\r\n";
+    EventText writer(text);
     UidMaker uids;
-    QByteArray events;
+    QHash<QString, CategoryText> categories;
     for (int index = 0; index < kDaySlots; ++index) {
         for (const CEventRecord &event : user.Slot(index)) {
             if (!event.Selected)
@@ -156,18 +156,31 @@ ICalendarExport BuildICalendar(const CUser &user)
                 ++result.leftOut;
                 continue;
             }
-            const QString category = ExchangeCategoryName(user, event);
-            const Component component(NewEvent(event, uids.Make(event, category), today.year(), stamp));
-            if (!component)
-                return result;
-            events += EventText(component.get(), category);
+            const QString categoryName = ExchangeCategoryName(user, event);
+            auto found = categories.constFind(categoryName);
+            if (found == categories.cend())
+                found = categories.insert(categoryName, CategoryText(categoryName));
+            const CategoryText &category = found.value();
+            const QByteArray name = event.Name.toUtf8();
+            const QByteArray notes = event.Notes.toUtf8();
+            // 29 February repeats on the last day of February.
+            const bool lastOfFebruary = event.Month == 2 && event.Day == 29;
+            const int day = lastOfFebruary ? DaysInMonth(2, today.year()) : event.Day;
+            writer.Append("BEGIN:VEVENT\r\nUID:");
+            writer.Append(uids.Make(event, category.name, name, notes));
+            writer.Append("\r\n");
+            writer.Append(stamp);
+            writer.Append("DTSTART;VALUE=DATE:" + DateText(today.year(), event.Month, day) + "\r\n");
+            writer.Append(lastOfFebruary ? "RRULE:FREQ=YEARLY;BYMONTHDAY=-1;BYMONTH=2\r\n" : "RRULE:FREQ=YEARLY\r\n");
+            writer.AppendText("SUMMARY", name);
+            writer.Append("TRANSP:TRANSPARENT\r\n");
+            if (!notes.isEmpty()) // an empty DESCRIPTION is an error to other readers
+                writer.AppendText("DESCRIPTION", notes);
+            writer.Append(category.line);
+            writer.Append("END:VEVENT\r\n");
         }
     }
-    if (char *text = icalcomponent_as_ical_string_r(calendar.get())) {
-        result.text = text;
-        icalmemory_free_buffer(text);
-        result.text.insert(result.text.lastIndexOf("END:VCALENDAR\r\n"), events);
-    }
+    text += "END:VCALENDAR\r\n";
     return result;
 }
 

@@ -7,7 +7,7 @@ namespace orvane {
 class CUser;
 
 struct ICalendarExport {
-    QByteArray text; // empty when the calendar cannot be built (out of memory)
+    QByteArray text;
     int leftOut = 0; // selected events dated on a day no year has (31 April), not written
 };
 

@@ -6,6 +6,8 @@
 
 #include <libical/ical.h>
 
+#include <algorithm>
+#include <array>
 #include <cwctype>
 #include <memory>
 #include <optional>
@@ -35,24 +37,45 @@ ExchangeReadResult Broken(const QString &detail)
     return {ExchangeReadFailure::NotWellFormed, detail};
 }
 
-enum class Marker { None, Begin, End };
+// The properties the reading below looks at (ReadEvent, and SUMMARY in ReadCalendar).
+constexpr std::array<QByteArrayView, 6> kReadProperties = {"SUMMARY", "DTSTART", "RRULE", "RECURRENCE-ID",
+                                                           "DESCRIPTION", "CATEGORIES"};
 
-// Whether the parser takes a content line for the start or the end of a component: when its
-// name, the text before the first ';' or ':' without the blanks at its end, is BEGIN or END in
-// any case, whatever parameters and value follow.
-Marker MarkerOf(const QByteArray &line)
+enum class LineKind { Begin, End, Read, Unread };
+
+bool IsPlainName(QByteArrayView name)
+{
+    return !name.isEmpty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+    });
+}
+
+// How the parser takes a content line. Its name is the text before the first ';' or ':' without
+// the blanks at its end: the line starts or ends a component when that is BEGIN or END in any
+// case, whatever parameters and value follow. A property whose name is plain (letters, digits
+// and '-', so that the parser finds the same name) and none of kReadProperties in any case is
+// Unread: the parser would only add it to its component, where nothing looks at it, or drop it
+// outside any component.
+LineKind KindOf(const QByteArray &line)
 {
     qsizetype end = 0;
     while (end < line.size() && line[end] != ';' && line[end] != ':')
         ++end;
     if (end == line.size())
-        return Marker::None;
+        return LineKind::Read;
+    const bool plain = IsPlainName(QByteArrayView(line).first(end));
     while (end > 0 && std::iswspace(static_cast<wint_t>(line[end - 1]))) // the parser's own test
         --end;
     const QByteArrayView name = QByteArrayView(line).first(end);
-    if (name.compare("BEGIN", Qt::CaseInsensitive) == 0)
-        return Marker::Begin;
-    return name.compare("END", Qt::CaseInsensitive) == 0 ? Marker::End : Marker::None;
+    const auto is = [name](QByteArrayView known) {
+        return name.size() == known.size() && name.compare(known, Qt::CaseInsensitive) == 0;
+    };
+    if (is("BEGIN"))
+        return LineKind::Begin;
+    if (is("END"))
+        return LineKind::End;
+    const bool read = std::any_of(kReadProperties.begin(), kReadProperties.end(), is);
+    return plain && !read ? LineKind::Unread : LineKind::Read;
 }
 
 // Parses the document into its top-level components. The parser is given the content lines as
@@ -68,11 +91,13 @@ ExchangeReadResult Parse(QByteArrayView bytes, std::vector<Component> &component
     int depth = 0;
     while (!lines.AtEnd()) {
         QByteArray line = lines.Next();
-        const Marker marker = MarkerOf(line);
-        if (marker == Marker::Begin && ++depth > kMaxDepth)
+        const LineKind kind = KindOf(line);
+        if (kind == LineKind::Begin && ++depth > kMaxDepth)
             return Broken(QStringLiteral("line %1: components nested deeper than %2").arg(lines.LineNumber()).arg(kMaxDepth));
-        if (marker == Marker::End && --depth < 0)
+        if (kind == LineKind::End && --depth < 0)
             return Broken(QStringLiteral("line %1: END without BEGIN").arg(lines.LineNumber()));
+        if (kind == LineKind::Unread)
+            continue;
         if (icalcomponent *component = icalparser_add_line(parser.get(), line.data()))
             components.emplace_back(component);
     }
