@@ -24,13 +24,14 @@ QString SocketPath()
 
 } // namespace
 
-bool InstanceChannel::Listen()
+void InstanceChannel::Listen()
 {
     connect(&m_server, &QLocalServer::newConnection, this, &InstanceChannel::OnConnection);
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     // Only the lock's holder gets here: a socket file that is there is a dead holder's.
     QLocalServer::removeServer(SocketPath());
-    return m_server.listen(SocketPath());
+    // Without a socket the calendar runs as before: a later start then says that it cannot.
+    m_server.listen(SocketPath());
 }
 
 void InstanceChannel::OnConnection()

@@ -12,7 +12,7 @@ class InstanceChannel : public QObject {
     Q_OBJECT
 public:
     // Called by the instance that holds the lock; a socket left by a holder that died is replaced.
-    bool Listen();
+    void Listen();
     // Called by a later start: asks the running instance to show its window; true once it has
     // answered.
     static bool AskToShow();

@@ -4,7 +4,7 @@ namespace orvane {
 
 CComingDays::CComingDays(QDate today, int span)
 {
-    for (QDate date = today; date.isValid() && today.daysTo(date) <= span && date < today.addYears(1);
+    for (QDate date = today; today.daysTo(date) <= span && date < today.addYears(1);
          date = date.addDays(1)) {
         m_days[static_cast<size_t>(date.month())].set(static_cast<size_t>(date.day()));
         // A common year's 1 March is the day of 29 February's events too, as the walk of the

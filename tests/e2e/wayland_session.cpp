@@ -25,8 +25,7 @@ void CollectWindows(const QJsonObject &node, qint64 pid, bool floating, QList<Wa
 {
     if (node.value(u"pid"_s).toInteger() == pid) {
         const QJsonObject rect = node.value(u"rect"_s).toObject();
-        windows.append({node.value(u"name"_s).toString(), node.value(u"visible"_s).toBool(),
-                        node.value(u"focused"_s).toBool(), floating,
+        windows.append({node.value(u"visible"_s).toBool(), node.value(u"focused"_s).toBool(), floating,
                         QRect(rect.value(u"x"_s).toInt(), rect.value(u"y"_s).toInt(), rect.value(u"width"_s).toInt(),
                               rect.value(u"height"_s).toInt())});
     }
@@ -38,12 +37,10 @@ void CollectWindows(const QJsonObject &node, qint64 pid, bool floating, QList<Wa
 
 } // namespace
 
-WaylandSession::WaylandSession(bool trayHost) : m_runtime(QDir::tempPath() + u"/orvane-wayland-XXXXXX"_s)
+WaylandSession::WaylandSession() : m_runtime(QDir::tempPath() + u"/orvane-wayland-XXXXXX"_s)
 {
-    QStringList tools{u"sway"_s, u"swaymsg"_s, u"grim"_s, u"wtype"_s, u"dbus-daemon"_s, u"dbus-send"_s, u"convert"_s};
-    if (trayHost)
-        tools << u"waybar"_s;
-    if (!haveTools(tools))
+    if (!haveTools({u"sway"_s, u"swaymsg"_s, u"grim"_s, u"wtype"_s, u"waybar"_s, u"dbus-daemon"_s, u"dbus-send"_s,
+                    u"convert"_s}))
         return;
     const QString runtime = m_runtime.path();
     const bool root = ::geteuid() == 0;
@@ -86,8 +83,6 @@ WaylandSession::WaylandSession(bool trayHost) : m_runtime(QDir::tempPath() + u"/
     // have theirs when wtype types (a keyboard that comes with each key would be gone before the
     // program took it up).
     spawn(u"wtype"_s, {u"-s"_s, u"86400000"_s});
-    if (!trayHost)
-        return;
     writeFile(runtime + u"/waybar.json"_s, R"({"height": 24, "modules-right": ["tray"], "tray": {}})");
     spawn(u"waybar"_s, {u"-c"_s, runtime + u"/waybar.json"_s});
     if (!waitUntil([this] {

@@ -14,11 +14,11 @@ namespace orvane::test {
 
 // A private Wayland desktop for the tests: sway on its headless back end (1280 x 1024), run as
 // an unprivileged user where the tests run as root (sway refuses root), and a session bus of its
-// own; with `trayHost`, waybar, whose tray is a StatusNotifier watcher and host. The windows are
+// own, and waybar, whose tray is a StatusNotifier watcher and host. The windows are
 // read from sway's tree, keys typed into the focused one with wtype, pictures taken with grim.
 class WaylandSession : public SessionProcesses {
 public:
-    explicit WaylandSession(bool trayHost);
+    WaylandSession();
     ~WaylandSession() { endAll(); } // before the runtime folder goes
 
     // WAYLAND_DISPLAY (the socket's path), the session bus and the wayland platform, for the
@@ -26,7 +26,6 @@ public:
     QProcessEnvironment environment() const;
 
     struct Window {
-        QString title;
         bool visible = false;
         bool focused = false;
         bool floating = false;

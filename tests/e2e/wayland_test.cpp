@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 TEST(WaylandDesktop, NoPlaceNoImposedSizeAShapeOfItsOwnAndTheIconTogglesTheWindow)
 {
-    WaylandSession wayland(true);
+    WaylandSession wayland;
     if (!wayland.failure().isEmpty())
         GTEST_SKIP() << wayland.failure().toStdString();
     CalendarSandbox sandbox;
