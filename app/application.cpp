@@ -12,15 +12,17 @@
 #include "app/platform_checks.h"
 #include "app/single_instance.h"
 #include "app/translations.h"
+#include "settings/announced_through.h"
 #include "settings/hive_registry_backend.h"
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
+#include "store/clock.h"
 #include "store/data_file.h"
 #include "store/message.h"
 #include "store/save_leftovers.h"
 #include "store/upcoming_days.h"
 #include "ui/main/first_window_warm_up.h"
-#include "ui/reminders/desktop_notifier.h"
+#include "notify/desktop_notifier.h"
 #include "ui/reminders/monitor_dialog.h"
 
 #include <QApplication>
@@ -122,8 +124,13 @@ int RunApplication(int argc, char **argv)
             monitor.raise();
             monitor.activateWindow();
         });
-        if (monitor.HasUpcomingDays())
-            NotifyDesktop(monitor.windowTitle(), UpcomingDaysText(monitor.Days()));
+        // The monitor shows the days at every log-on; the notification goes once per date,
+        // unless orvanectl notify sent it already.
+        CAnnouncedThrough(registry).AnnounceOnce(Clock::Today(), options.GetMonitorDays(), [&monitor] {
+            if (monitor.HasUpcomingDays())
+                NotifyDesktop(monitor.windowTitle(), UpcomingDaysText(monitor.Days()));
+            return true;
+        });
         const bool open = !orderlyEnd.Requested() && monitor.exec() == QDialog::Accepted;
         if (orderlyEnd.Requested() || (!open && !(options.GetOptions() & OptionBit::TrayIcon)))
             return SaveAtTheEnd(document, orderlyEnd);

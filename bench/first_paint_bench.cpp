@@ -1,7 +1,7 @@
 // Time from process start to the first completed paint of the calendar's main window (over an
 // empty and over a full calendar: 366 days x 40 events, all to be notified) and of the
-// upcoming-events monitor over the full calendar, against a bare Qt dialog's start measured in
-// the same run. The full calendar comes twice: its texts repeated (which the loader shares) and
+// upcoming-events monitor over the full calendar (also with the 31 days before today missed),
+// against a bare Qt dialog's start measured in the same run. The full calendar comes twice: its texts repeated (which the loader shares) and
 // each distinct, as in a real calendar. The benchmark starts this program again as a child ("--child calendar",
 // "--child monitor" or "--child bare"). The calendar children run the program's own start-up
 // (RunApplication, with "/monitoring" for the monitor); each child prints the steady-clock time
@@ -18,6 +18,7 @@
 #include "median_reporter.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDialog>
 #include <QEvent>
 #include <QLabel>
@@ -33,6 +34,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <functional>
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -160,7 +162,8 @@ ChildReport StartChild(const char *mode, const QString &dataDir)
 // Each iteration of a calendar case starts a bare dialog just before it, and the counter
 // "x_bare" is the mean of the paired ratios: the machine's drift during a run (another process,
 // a display server warming up) then weighs on both sides of each ratio alike.
-void RunChild(benchmark::State &state, const char *mode, const QString &dataDir = {})
+void RunChild(benchmark::State &state, const char *mode, const QString &dataDir = {},
+              const std::function<void()> &beforeEach = {})
 {
     const bool paired = qstrcmp(mode, "bare") != 0;
     double rss = 0;
@@ -168,6 +171,8 @@ void RunChild(benchmark::State &state, const char *mode, const QString &dataDir 
     double ratios = 0;
     for (auto _ : state) {
         const ChildReport bare = paired ? StartChild("bare", {}) : ChildReport{true, 1, 0, 0};
+        if (beforeEach)
+            beforeEach();
         const ChildReport report = StartChild(mode, dataDir);
         if (!bare.ok || !report.ok) {
             state.SkipWithError("the child did not paint");
@@ -199,6 +204,18 @@ void BM_FirstPaintBareDialog(benchmark::State &state) { RunChild(state, "bare");
 void BM_FirstPaintMonitorFullCalendar(benchmark::State &state, const char *texts)
 {
     RunChild(state, "monitor", FullCalendarFolder(texts));
+}
+
+// The monitor's start finds the last announcement 40 days old, so that it lists the 31 days
+// before today as missed; the start announces, so the old day is written back before each.
+void BM_FirstPaintMonitorMissedDays(benchmark::State &state, const char *texts)
+{
+    RunChild(state, "monitor", FullCalendarFolder(texts), [] {
+        orvane::CRegistryStore registry;
+        const QDate announced = QDate::currentDate().addDays(-40);
+        registry.WriteInt(QStringLiteral("Orvane"), QStringLiteral("AnnouncedThrough"),
+                          announced.year() * 10000 + announced.month() * 100 + announced.day());
+    });
 }
 
 constexpr std::pair<const char *, Texts> kFullCalendars[] = {{"repeated", Texts::Repeated}, {"distinct", Texts::Distinct}};
@@ -236,8 +253,10 @@ int main(int argc, char **argv)
         fileSize = WriteFullCalendar(FullCalendarFolder(texts), kind);
         Register(std::string("BM_FirstPaintCalendarFull/") + texts, BM_FirstPaintCalendarFull, texts);
         Register(std::string("BM_FirstPaintMonitorFullCalendar/") + texts, BM_FirstPaintMonitorFullCalendar, texts);
+        Register(std::string("BM_FirstPaintMonitorMissedDays/") + texts, BM_FirstPaintMonitorMissedDays, texts);
         calendarCases.insert(calendarCases.end(), {std::string("BM_FirstPaintCalendarFull/") + texts,
-                                                   std::string("BM_FirstPaintMonitorFullCalendar/") + texts});
+                                                   std::string("BM_FirstPaintMonitorFullCalendar/") + texts,
+                                                   std::string("BM_FirstPaintMonitorMissedDays/") + texts});
     }
     benchmark::Initialize(&argc, argv);
     MedianReporter reporter;

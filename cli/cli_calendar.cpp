@@ -11,6 +11,20 @@ void PrintError(const QString &text)
     std::fprintf(stderr, "orvanectl: %s\n", text.toUtf8().constData());
 }
 
+std::optional<QString> OnlyFileArgument(const QString &command, const QStringList &arguments)
+{
+    QString path = CDataFile::GetFilePath();
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == u"--file" && i + 1 < arguments.size()) {
+            path = arguments[++i];
+        } else {
+            PrintError(QStringLiteral("%1: unexpected argument '%2' (see orvanectl --help)").arg(command, arguments[i]));
+            return std::nullopt;
+        }
+    }
+    return path;
+}
+
 CliCalendar::CliCalendar()
 {
     qint32 options = COptionFlags::kDefaultOptions;

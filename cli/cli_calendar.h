@@ -5,6 +5,9 @@
 #include "store/data_file.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace orvane::cli {
 
@@ -12,6 +15,10 @@ constexpr int kFailed = 2; // a wrong command, an unreadable calendar or documen
 
 // "orvanectl: <text>" on standard error.
 void PrintError(const QString &text);
+
+// The calendar path of a command whose only option is [--file PATH]: the program's own calendar
+// without it; nothing, with the reason printed, for any other argument.
+std::optional<QString> OnlyFileArgument(const QString &command, const QStringList &arguments);
 
 // A calendar file with the options it is read and written with, as stored in the registry
 // (the defaults when none are; nothing is written back).
@@ -25,6 +32,7 @@ public:
     SaveResult Save(const QString &path) const { return m_document.Write(path, m_nOptions); }
     CUser &User() { return m_document.m_user; }
     const CDataFile &Document() const { return m_document; }
+    CRegistryStore &Registry() { return m_registry; }
     // The notice span of the stored options.
     int MonitorDays() const { return COptionFlags::MonitorDaysOf(m_nOptions); }
 

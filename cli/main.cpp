@@ -2,6 +2,7 @@
 #include "cli/cli_calendar.h"
 #include "cli/export_command.h"
 #include "cli/import_command.h"
+#include "cli/notify_command.h"
 #include "cli/upcoming_command.h"
 #include "i18n/ui_language.h"
 #include "store/data_file.h"
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -28,15 +30,26 @@ const char kHelp[] =
     "                       the user, the categories and every day that holds events.\n"
     "                       Without --file the program's own calendar is read\n"
     "                       (ORVANE_DATA_DIR, else the user's data folder).\n"
-    "  upcoming [--days N] [--json] [--file PATH]\n"
+    "  upcoming [--days N] [--missed] [--json] [--file PATH]\n"
     "                       list the days from today through today + N that hold events\n"
     "                       to be notified, as the monitor does: for each day a line\n"
     "                       '<heading> <date>', then each event's name indented by two\n"
     "                       spaces. N is 0..366; without --days it is the notice span of\n"
-    "                       the options (7 by default). --json prints one JSON object:\n"
+    "                       the options (7 by default). --missed lists first the days\n"
+    "                       missed since the last announcement (31 at most), under one\n"
+    "                       heading; it writes nothing. --json prints one JSON object:\n"
     "                       {\"today\",\"days\",\"upcoming\":[{\"offset\",\"date\",\"heading\",\n"
-    "                       \"events\":[{\"name\",\"notes\",\"category\"}]}]}.\n"
-    "                       Exit status 0 when a day is listed, 1 when none is.\n"
+    "                       \"events\":[{\"name\",\"notes\",\"category\"}]}]}, a missed day\n"
+    "                       with a negative offset. Exit status 0 when a day is listed,\n"
+    "                       1 when none is.\n"
+    "  notify [--file PATH] send the days of upcoming --missed as the calendar's desktop\n"
+    "                       notification, once per date: the calendar started with\n"
+    "                       /monitoring, its change of the date and this command share\n"
+    "                       the date last announced, and whichever comes first sends it.\n"
+    "                       Exit status 0 when it sent one, 1 when there was nothing to\n"
+    "                       send or the date was announced already, 2 when no\n"
+    "                       notification service took it. The systemd user timer\n"
+    "                       orvane-remind.timer runs it daily and after log-in.\n"
     "  export [--format xml|ics] [--out FILE] [--clipboard-form] [--name NAME]...\n"
     "         [--category NAME]... [--file PATH]\n"
     "                       write an exchange document (XML, Windows-1251) of all events,\n"
@@ -68,17 +81,11 @@ const char kHelp[] =
 
 int Dump(const QStringList &arguments)
 {
-    QString path = orvane::CDataFile::GetFilePath();
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == u"--file" && i + 1 < arguments.size()) {
-            path = arguments[++i];
-        } else {
-            PrintError(QStringLiteral("dump: unexpected argument '%1' (see orvanectl --help)").arg(arguments[i]));
-            return kUsageError;
-        }
-    }
+    const std::optional<QString> path = orvane::cli::OnlyFileArgument(QStringLiteral("dump"), arguments);
+    if (!path)
+        return kUsageError;
     orvane::cli::CliCalendar calendar;
-    if (!calendar.Load(path))
+    if (!calendar.Load(*path))
         return kReadError;
     const QByteArray json = orvane::CalendarToJson(calendar.Document()) + '\n';
     std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
@@ -90,9 +97,11 @@ int Dump(const QStringList &arguments)
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
-    // The calendar's own texts (headings, reports) stay Russian unless ORVANE_LANG=en.
-    orvane::InstallProgramTranslation(application, orvane::TerminalUiLanguage());
     const QStringList arguments = QCoreApplication::arguments().mid(1);
+    // The calendar's own texts (headings, reports) stay Russian in a terminal unless
+    // ORVANE_LANG=en; a desktop notification speaks the desktop's language, as the calendar does.
+    const bool desktop = !arguments.isEmpty() && arguments.first() == u"notify";
+    orvane::InstallProgramTranslation(application, desktop ? orvane::SystemUiLanguage() : orvane::TerminalUiLanguage());
     if (arguments.isEmpty() || arguments.first() == u"--help" || arguments.first() == u"-h"
         || arguments.first() == u"help") {
         std::fputs(kHelp, arguments.isEmpty() ? stderr : stdout);
@@ -102,6 +111,8 @@ int main(int argc, char **argv)
         return Dump(arguments.mid(1));
     if (arguments.first() == u"upcoming")
         return orvane::RunUpcomingCommand(arguments.mid(1));
+    if (arguments.first() == u"notify")
+        return orvane::RunNotifyCommand(arguments.mid(1));
     if (arguments.first() == u"export")
         return orvane::cli::RunExport(arguments.mid(1));
     if (arguments.first() == u"import")

@@ -2,6 +2,7 @@
 
 #include "cli/calendar_json.h"
 #include "cli/cli_calendar.h"
+#include "settings/announced_through.h"
 #include "store/clock.h"
 #include "store/upcoming_days.h"
 
@@ -20,6 +21,7 @@ struct UpcomingArguments {
     QString path = CDataFile::GetFilePath();
     std::optional<int> days;
     bool json = false;
+    bool missed = false;
 };
 
 std::optional<UpcomingArguments> ParseArguments(const QStringList &arguments)
@@ -30,6 +32,8 @@ std::optional<UpcomingArguments> ParseArguments(const QStringList &arguments)
         const bool hasValue = i + 1 < arguments.size();
         if (argument == u"--json") {
             parsed.json = true;
+        } else if (argument == u"--missed") {
+            parsed.missed = true;
         } else if (argument == u"--file" && hasValue) {
             parsed.path = arguments[++i];
         } else if (argument == u"--days" && hasValue) {
@@ -63,7 +67,7 @@ QByteArray UpcomingJson(const std::vector<UpcomingDay> &days, const CUser &user,
             events.append("{\"name\":" + JsonQuoted(event->Name) + ",\"notes\":" + JsonQuoted(event->Notes)
                           + ",\"category\":" + JsonQuoted(user.GetCategory(event->Category)) + '}');
         items.append("{\"offset\":" + QByteArray::number(day.offset) + ",\"date\":" + IsoDate(day.date)
-                     + ",\"heading\":" + JsonQuoted(day.heading) + ",\"events\":[" + events.join(',') + "]}");
+                     + ",\"heading\":" + JsonQuoted(UpcomingHeading(day.offset)) + ",\"events\":[" + events.join(',') + "]}");
     }
     return "{\"today\":" + IsoDate(today) + ",\"days\":" + QByteArray::number(span) + ",\"upcoming\":["
            + items.join(',') + "]}\n";
@@ -83,7 +87,8 @@ int RunUpcomingCommand(const QStringList &arguments)
 
     const QDate today = Clock::Today();
     const int span = parsed->days.value_or(calendar.MonitorDays());
-    const std::vector<UpcomingDay> days = FindUpcomingDays(user, today, span);
+    const QDate announced = parsed->missed ? CAnnouncedThrough(calendar.Registry()).Read() : QDate();
+    const std::vector<UpcomingDay> days = FindUpcomingDays(user, today, span, announced);
     const QByteArray out = parsed->json ? UpcomingJson(days, user, today, span)
                                         : UpcomingDaysText(days).toUtf8();
     std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);

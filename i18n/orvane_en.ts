@@ -711,6 +711,14 @@ Open the calendar</translation>
         <translation>In %1 %2:</translation>
     </message>
     <message>
+        <source>Пропущено:</source>
+        <translation>Missed:</translation>
+    </message>
+    <message>
+        <source>Монитор</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
         <source>%1, %2 (%3).</source>
         <translation>%2 %1 (%3).</translation>
     </message>
@@ -842,13 +850,6 @@ Open the calendar</translation>
     <message>
         <source>Вернуть событие</source>
         <translation>Take the event back</translation>
-    </message>
-</context>
-<context>
-    <name>orvane::CMonitorDialog</name>
-    <message>
-        <source>Монитор</source>
-        <translation>Monitor</translation>
     </message>
 </context>
 <context>

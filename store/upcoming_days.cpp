@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
@@ -39,6 +41,8 @@ void Append(std::vector<const CEventRecord *> &out, const CEventList &slot, int 
 
 QString UpcomingHeading(int offset)
 {
+    if (offset < 0)
+        return QCoreApplication::translate("UpcomingDays", "Пропущено:");
     switch (offset) {
     case 0:
         return QCoreApplication::translate("UpcomingDays", "Сегодня:");
@@ -49,6 +53,11 @@ QString UpcomingHeading(int offset)
     default:
         return QCoreApplication::translate("UpcomingDays", "Через %1 %2:").arg(offset).arg(DaysWord(offset));
     }
+}
+
+QString MonitorTitle()
+{
+    return QCoreApplication::translate("UpcomingDays", "Монитор");
 }
 
 QString UpcomingDateLine(const CEventRecord &event, int year, QDate date)
@@ -81,10 +90,13 @@ std::vector<const CEventRecord *> EventsOnDate(const CUser &user, QDate date, QD
     return events;
 }
 
-std::vector<UpcomingDay> FindUpcomingDays(const CUser &user, QDate today, int days)
+std::vector<UpcomingDay> FindUpcomingDays(const CUser &user, QDate today, int days, QDate announcedThrough)
 {
     std::vector<UpcomingDay> result;
-    for (int offset = 0; offset <= days; ++offset) {
+    const int first = announcedThrough.isValid()
+                          ? static_cast<int>(std::clamp<qint64>(today.daysTo(announcedThrough) + 1, -kMaxMissedDays, 0))
+                          : 0;
+    for (int offset = first; offset <= days; ++offset) {
         const QDate date = today.addDays(offset);
         const std::vector<const CEventRecord *> all = EventsOnDate(user, date, today);
         UpcomingDay day;
@@ -96,7 +108,8 @@ std::vector<UpcomingDay> FindUpcomingDays(const CUser &user, QDate today, int da
             continue;
         day.offset = offset;
         day.date = date;
-        day.heading = UpcomingHeading(offset);
+        if (offset >= 0 || result.empty())
+            day.heading = UpcomingHeading(offset);
         day.dateLine = UpcomingDateLine(*all.front(), date.year(), date);
         result.push_back(std::move(day));
     }
@@ -107,7 +120,7 @@ QString UpcomingDaysText(const std::vector<UpcomingDay> &days)
 {
     QString text;
     for (const UpcomingDay &day : days) {
-        text += day.heading + u' ' + day.dateLine + u'\n';
+        text += (day.heading.isEmpty() ? QString() : day.heading + u' ') + day.dateLine + u'\n';
         for (const CEventRecord *event : day.events)
             text += QStringLiteral("  ") + event->Name + u'\n';
     }

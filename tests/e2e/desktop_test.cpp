@@ -170,6 +170,7 @@ TEST_F(DesktopTest, TheMonitorNotifiesItsOpenButtonBringsTheCalendarItsCloseButt
     EXPECT_TRUE(call.contains(u"Сегодня: 10, Май (Воскресенье).\n  Иван Петрович\nЗавтра: 11, Май (Понедельник).\n  Мария"_s))
         << call.toStdString();
     EXPECT_EQ(call.count(u"member=Notify"_s), 1);
+    EXPECT_EQ(sandbox.runCtl({u"notify"_s}), 1) << "the date is announced";
     EXPECT_FALSE(Shown(kCalendar));
     desktop.click(monitor, kOpenButton);
     ASSERT_FALSE(WaitFor(kCalendar).isEmpty());
@@ -182,6 +183,20 @@ TEST_F(DesktopTest, TheMonitorNotifiesItsOpenButtonBringsTheCalendarItsCloseButt
     EndsSaved(true);
     EXPECT_TRUE(readFile(sandbox.hivePath()).contains("\"PositionX\"=\"1008\""));
     EXPECT_TRUE(readFile(sandbox.hivePath()).contains("\"PositionY\"=\"5\""));
+
+    // A year on, orvanectl notify comes first: the start shows its monitor but sends nothing more.
+    QProcessEnvironment nextYear = desktop.environment();
+    nextYear.insert(u"ORVANE_TODAY"_s, u"2027-05-10"_s);
+    sandbox.setEnvironment(nextYear);
+    const qsizetype sent = desktop.recordedNotifications().count(u"member=Notify"_s);
+    EXPECT_EQ(sandbox.runCtl({u"notify"_s}), 0);
+    EXPECT_EQ(sandbox.runCtl({u"notify"_s}), 1);
+    EXPECT_TRUE(readFile(sandbox.hivePath()).contains("\"AnnouncedThrough\"=\"20270517\""));
+    ASSERT_TRUE(waitUntil([&] { return desktop.recordedNotifications().contains(u"10, Май (Понедельник)"_s); }));
+    sandbox.start(process, {u"/monitoring"_s});
+    desktop.click(WaitFor(kMonitor), kCloseButton);
+    EndsSaved(true);
+    EXPECT_EQ(desktop.recordedNotifications().count(u"member=Notify"_s), sent + 1);
 }
 
 // The icon answers whatever the window's state, brings back shown a window that was minimised

@@ -102,10 +102,18 @@ TEST(Orvanectl, ReadingCommandsPrintTheCalendarAndNeverWriteIt)
         {{u"upcoming"_s, u"--days"_s, u"1"_s}, 0, "Tomorrow: May 11 (Monday).\n  Иван\n  Мария\n", {}, {}, false,
          sessionLocale(u"ru_RU.UTF-8"_s, u"en"_s)},
     });
-    // The options' notice span of 1 day (0x0080) still reaches tomorrow.
+    // The options' notice span of 1 day (0x0080) still reaches tomorrow. Asked for, the days
+    // after the last one announced (1 March) come first, with the days before today.
     sandbox.setOptions(129);
+    writeFile(sandbox.hivePath(), readFile(sandbox.hivePath()) + "\"AnnouncedThrough\"=\"20260301\"\n");
     const QByteArray hive = readFile(sandbox.hivePath());
-    Expect(sandbox, {{{u"upcoming"_s, u"--json"_s}, 0, "\"days\":1,", {}, {}, true}});
+    QProcessEnvironment march;
+    march.insert(u"ORVANE_TODAY"_s, u"2026-03-10"_s);
+    Expect(sandbox, {{{u"upcoming"_s, u"--json"_s}, 0, "\"days\":1,", {}, {}, true},
+                     {{u"upcoming"_s, u"--missed"_s, u"--days"_s, u"0"_s}, 0,
+                      u"Пропущено: 8, Март (Воскресенье).\n  Маша\n  Петя\n"_s.toUtf8(), {}, {}, false, march},
+                     {{u"upcoming"_s, u"--missed"_s, u"--json"_s}, 0,
+                      u"{\"offset\":-2,\"date\":\"2026-03-08\",\"heading\":\"Пропущено:\""_s.toUtf8(), {}, {}, true, march}});
     EXPECT_EQ(readFile(sandbox.calendarPath()), calendar);
     EXPECT_EQ(readFile(sandbox.hivePath()), hive);
 }

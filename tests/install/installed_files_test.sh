@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks what a desktop finds there: the two
 # programs, the menu entry, the icons in the sizes their folders promise, the software-centre
-# description and the manual page, validated by the desktop's own tools.
+# description, the manual page and the systemd user units, validated by the desktop's own tools.
 #   installed_files_test.sh BUILD_DIR
 set -euo pipefail
 build="$1"
@@ -38,4 +38,9 @@ for command in dump upcoming export import; do
   grep -q "$command" "$man" || fail "$man does not describe $command"
 done
 grep -q '^\.SH "SEE ALSO"\|^\.SH SEE ALSO' "$man" || fail "$man has no SEE ALSO"
+
+units="$prefix/lib/systemd/user"
+grep -qx "ExecStart=$prefix/bin/orvanectl notify" "$units/orvane-remind.service" || fail "the service runs no orvanectl notify"
+systemd-analyze --user verify "$units/orvane-remind.service" "$units/orvane-remind.timer" \
+  || fail "systemd-analyze refuses the user units"
 echo "installed files: OK"

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 using namespace orvane;
 using namespace Qt::Literals::StringLiterals;
@@ -99,4 +100,28 @@ TEST(UpcomingDays, AYearAheadSharesTheEndOfFebruaryByTheEventsOwnDatesInHeadings
     for (const auto &[offset, heading] : {std::pair{11, u"Через 11 дней:"_s}, std::pair{101, u"Через 101 день:"_s},
                                           std::pair{112, u"Через 112 дней:"_s}, std::pair{122, u"Через 122 дня:"_s}})
         EXPECT_EQ(UpcomingHeading(offset), heading);
+}
+
+// The days after the last announced one up to yesterday, 31 at most, come first under one
+// heading, on their real dates across New Year and the end of February.
+TEST(UpcomingDays, MissedDaysFollowRealDatesUpToThirtyOne)
+{
+    const struct {
+        QDate today, through;
+        QString text;
+    } cases[] = {
+        {{2028, 1, 2}, {2027, 12, 29}, u"Пропущено: 31, Декабрь (Пятница).\n  декабрь\n1, Январь (Суббота).\n  январь\n"_s},
+        {{2028, 3, 2}, {2028, 2, 27}, u"Пропущено: 29, Февраль (Вторник).\n  високосный\n1, Март (Среда).\n  март\n"_s},
+        {{2027, 3, 2}, {2027, 2, 27}, u"Пропущено: 29, Февраль (Понедельник).\n  високосный\n  март\n"_s},
+        {{2026, 5, 10}, {2025, 1, 1}, u"Пропущено: 9, Апрель (Четверг).\n  9 апреля\n"_s},
+        {{2026, 5, 10}, {2026, 5, 9}, {}},
+    };
+    for (const auto &c : cases) {
+        CUser user;
+        for (const auto &[month, day, name] : {std::tuple{12, 31, u"декабрь"_s}, std::tuple{1, 1, u"январь"_s},
+                                               std::tuple{2, 29, u"високосный"_s}, std::tuple{3, 1, u"март"_s},
+                                               std::tuple{4, 8, u"8 апреля"_s}, std::tuple{4, 9, u"9 апреля"_s}})
+            Add(user, c.today.year(), month, day, name);
+        EXPECT_EQ(UpcomingDaysText(FindUpcomingDays(user, c.today, 0, c.through)), c.text) << c.today.toString(Qt::ISODate).toStdString();
+    }
 }

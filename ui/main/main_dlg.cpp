@@ -5,6 +5,7 @@
 #include "res/pictures.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
+#include "settings/announced_through.h"
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
 #include "store/clock.h"
@@ -31,7 +32,7 @@
 #include "ui/main/help_page.h"
 #include "ui/main/window_snapping.h"
 #include "ui/reminders/day_popup.h"
-#include "ui/reminders/desktop_notifier.h"
+#include "notify/desktop_notifier.h"
 #include "ui/reminders/monitor_dialog.h"
 #include "ui/settings/settings_dialog.h"
 
@@ -79,7 +80,6 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
 
     m_popup = new CDayPopup(this);
     m_table.SetToday(Clock::Today());
-    m_announced.insert(m_table.Today()); // the start's own announcement, if any, was the monitor's
 
     m_bWeekdayColumn = (m_context.options.GetOptions() & OptionBit::WeekdayNames) != 0;
     m_metrics = GridMetrics::FromTextHeight(QFontMetrics(m_font).height(), m_bWeekdayColumn);
@@ -582,22 +582,24 @@ void CMainDlg::OnDateMayHaveChanged()
 
 void CMainDlg::AnnounceDay(QDate today)
 {
-    // Once per date: a clock set back and forth does not announce a date again.
-    if (m_announced.contains(today))
-        return;
-    m_announced.insert(today);
-    m_context.document.m_user.Rearm(CComingDays(today, m_context.options.GetMonitorDays()));
-    // The monitor over the desktop, as at log-on, but beside the calendar: its close button
-    // closes it alone, its open button brings the calendar.
-    auto monitor = std::make_unique<CMonitorDialog>(m_context);
-    if (!monitor->HasUpcomingDays())
-        return;
-    delete m_monitor; // the previous date's, still open
-    m_monitor = monitor.release();
-    m_monitor->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_monitor, &QDialog::accepted, this, &CMainDlg::ShowFromTray);
-    NotifyDesktop(m_monitor->windowTitle(), UpcomingDaysText(m_monitor->Days()));
-    m_monitor->show();
+    // Once per date, shared with orvanectl notify: a clock set back and forth, or a date it
+    // announced first, announces nothing.
+    const int span = m_context.options.GetMonitorDays();
+    m_context.document.m_user.Rearm(CComingDays(today, span));
+    CAnnouncedThrough(m_context.registry).AnnounceOnce(today, span, [this] {
+        // The monitor over the desktop, as at log-on, but beside the calendar: its close button
+        // closes it alone, its open button brings the calendar.
+        auto monitor = std::make_unique<CMonitorDialog>(m_context);
+        if (!monitor->HasUpcomingDays())
+            return true;
+        delete m_monitor; // the previous date's, still open
+        m_monitor = monitor.release();
+        m_monitor->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_monitor, &QDialog::accepted, this, &CMainDlg::ShowFromTray);
+        NotifyDesktop(m_monitor->windowTitle(), UpcomingDaysText(m_monitor->Days()));
+        m_monitor->show();
+        return true;
+    });
 }
 
 void CMainDlg::OnHintTimer()

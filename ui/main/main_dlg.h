@@ -12,7 +12,6 @@
 #include <QFont>
 #include <QPixmap>
 #include <QPointer>
-#include <QSet>
 #include <QTimer>
 
 namespace orvane {
@@ -126,8 +125,9 @@ private:
     void ContinueFrameDrag(QPoint globalPoint);
     void ApplySize(QSize size, int scale, bool large);
     void OnDateMayHaveChanged();
-    // The walk of the coming days for a new date: the notify flags set again by the rule of
-    // loading, then the monitor and a desktop notification when a day is listed.
+    // A new date: the notify flags set again by the rule of loading; then, when the date was
+    // not announced yet, the monitor and a desktop notification when a day (a missed one
+    // included) is listed.
     void AnnounceDay(QDate today);
     void ShowFromTray();
     void HideBehindTray();
@@ -177,7 +177,6 @@ private:
     CDayPopup *m_popup = nullptr;
 
     DateChangeWatch m_dateWatch; // the change of the date
-    QSet<QDate> m_announced;
     QPointer<CMonitorDialog> m_monitor; // the monitor of the last new date, while open
     QTimer m_hintTimer; // window timer 257, every 2.5 seconds while the pointer is over the window
     CSystemTray m_tray;

@@ -5,6 +5,7 @@
 #include "res/pictures.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
+#include "settings/announced_through.h"
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
 #include "store/clock.h"
@@ -46,7 +47,7 @@ CMonitorDialog::CMonitorDialog(AppContext &context, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     MakeShapeable(*this);
     setObjectName(QStringLiteral("138"));
-    setWindowTitle(tr("Монитор"));
+    setWindowTitle(MonitorTitle());
     setWindowIcon(LoadIcon(res::IDI_MAINFRAME));
     setFixedSize(MonitorWindowSize());
 
@@ -66,7 +67,8 @@ CMonitorDialog::~CMonitorDialog() = default;
 
 bool CMonitorDialog::FillUpcomingDays(const CUser &user)
 {
-    m_list->SetDays(FindUpcomingDays(user, Clock::Today(), m_context.options.GetMonitorDays()));
+    m_list->SetDays(FindUpcomingDays(user, Clock::Today(), m_context.options.GetMonitorDays(),
+                                     CAnnouncedThrough(m_context.registry).Read()));
     return HasUpcomingDays();
 }
 

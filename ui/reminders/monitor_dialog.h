@@ -27,7 +27,8 @@ public:
     ~CMonitorDialog() override;
 
     // Fills the list with the days from today through today + the notice span that hold
-    // flagged events; true when a day was listed.
+    // flagged events, after the days missed since the last announced walk; true when a day was
+    // listed.
     bool FillUpcomingDays(const CUser &user);
     bool HasUpcomingDays() const;
     const std::vector<UpcomingDay> &Days() const;

@@ -119,6 +119,11 @@ TEST_F(MainWindowTest, PagingMovesTheSpanAndTheNewDayBringsItBackPlacingTheEvent
     monitors().first()->reject();
     Q_EMIT w.DateWatch().dateMayHaveChanged();
     EXPECT_TRUE(monitors().isEmpty()) << "announced once";
+    EXPECT_TRUE(test::readFile(sandbox.hivePath()).contains("\"AnnouncedThrough\"=\"20280108\""));
+    registry.WriteInt(u"Orvane"_s, u"AnnouncedThrough"_s, 20280109); // orvanectl notify came first
+    today = QDate(2028, 1, 2);
+    Q_EMIT w.DateWatch().dateMayHaveChanged();
+    EXPECT_TRUE(monitors().isEmpty()) << "announced by another";
     EXPECT_TRUE(document.m_user.Slot(59).IsEmpty()) << "29 February 2028 holds nothing";
 }
 

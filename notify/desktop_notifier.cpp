@@ -1,4 +1,4 @@
-#include "ui/reminders/desktop_notifier.h"
+#include "notify/desktop_notifier.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -13,11 +13,11 @@ constexpr int kReceiptMs = 2000;
 
 } // namespace
 
-void NotifyDesktop(const QString &title, const QString &text, Delivery delivery)
+bool NotifyDesktop(const QString &title, const QString &text, Delivery delivery)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return;
+        return false;
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
@@ -27,9 +27,8 @@ void NotifyDesktop(const QString &title, const QString &text, Delivery delivery)
     // A missing service is no reason to hold up the monitor.
     call.setAutoStartService(true);
     if (delivery == Delivery::WaitForReceipt)
-        bus.call(call, QDBus::Block, kReceiptMs);
-    else
-        bus.send(call);
+        return bus.call(call, QDBus::Block, kReceiptMs).type() == QDBusMessage::ReplyMessage;
+    return bus.send(call);
 }
 
 } // namespace orvane
