@@ -61,6 +61,12 @@ bool IsOneCategory(QByteArrayView value)
     return true;
 }
 
+// What follows `prefix` in `line`, or nothing when the line does not start with it.
+std::optional<QByteArrayView> After(QByteArrayView line, QByteArrayView prefix)
+{
+    return line.startsWith(prefix) ? std::optional(line.sliced(prefix.size())) : std::nullopt;
+}
+
 // The properties of one VEVENT, as its lines come.
 class PlainEvent {
 public:
@@ -68,14 +74,14 @@ public:
     // or repeats a property.
     bool Take(QByteArrayView line)
     {
-        if (line.startsWith("SUMMARY:"))
-            return TakeText(m_summary, line.sliced(8), m_event.name);
-        if (line.startsWith("DESCRIPTION:"))
-            return TakeText(m_description, line.sliced(12), m_event.notes);
-        if (line.startsWith("CATEGORIES:"))
-            return IsOneCategory(line.sliced(11)) && TakeText(m_categories, line.sliced(11), m_event.category);
-        if (line.startsWith("DTSTART;VALUE=DATE:"))
-            return TakeDate(line.sliced(19));
+        if (const std::optional<QByteArrayView> value = After(line, "SUMMARY:"))
+            return TakeText(m_summary, *value, m_event.name);
+        if (const std::optional<QByteArrayView> value = After(line, "DESCRIPTION:"))
+            return TakeText(m_description, *value, m_event.notes);
+        if (const std::optional<QByteArrayView> value = After(line, "CATEGORIES:"))
+            return IsOneCategory(*value) && TakeText(m_categories, *value, m_event.category);
+        if (const std::optional<QByteArrayView> value = After(line, "DTSTART;VALUE=DATE:"))
+            return TakeDate(*value);
         if (line == "RRULE:FREQ=YEARLY")
             return TakeRule(0, 0);
         if (line == "RRULE:FREQ=YEARLY;BYMONTHDAY=-1;BYMONTH=2")
