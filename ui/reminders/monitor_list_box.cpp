@@ -8,6 +8,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <numeric>
+
 namespace orvane {
 
 namespace {
@@ -44,16 +46,22 @@ public:
         p->drawText(r.adjusted(0, 3 + (below ? QFontMetrics(HeadingFont()).height() : 0), -5, 0),
                     Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, day.dateLine);
 
+        // Only the names on the viewport, give or take a line, are drawn: a day of many long
+        // names is far taller than the list.
+        const int margin = metrics.height();
+        const QRect shown = m_list.viewport()->rect().adjusted(0, -margin, 0, margin);
+        const std::vector<int> &heights = m_list.NameHeights(index.row(), r.width());
         int top = r.top() + CMonitorListBox::EventsTop(day, metrics, r.width());
-        for (const CEventRecord *event : day.events) {
-            p->setPen(Qt::NoPen);
-            p->setBrush(Qt::black);
-            p->drawEllipse(QRect(r.left() + 22, top + 5, 4, 4));
-            p->setPen(kEventColor);
-            QRect drawn;
-            p->drawText(CMonitorListBox::NameRect(r, top), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                        event->Name, &drawn);
-            top += drawn.height();
+        for (size_t i = 0; i < day.events.size() && top <= shown.bottom(); ++i) {
+            if (top + heights[i] >= shown.top()) {
+                p->setPen(Qt::NoPen);
+                p->setBrush(Qt::black);
+                p->drawEllipse(QRect(r.left() + 22, top + 5, 4, 4));
+                p->setPen(kEventColor);
+                p->drawText(CMonitorListBox::NameRect(r, top), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                            day.events[i]->Name);
+            }
+            top += heights[i];
         }
         p->restore();
     }
@@ -91,27 +99,49 @@ void CMonitorListBox::SetDays(std::vector<UpcomingDay> days)
 {
     clear();
     m_days = std::move(days);
-    m_heights.clear();
+    m_rows.clear();
     for (const UpcomingDay &day : m_days)
         addItem(day.heading);
 }
 
 int CMonitorListBox::RowHeight(int row, int width) const
 {
-    if (width != m_heightsWidth || m_heights.size() != m_days.size()) {
-        m_heights.assign(m_days.size(), 0);
+    return MeasuredRow(row, width).height;
+}
+
+const std::vector<int> &CMonitorListBox::NameHeights(int row, int width) const
+{
+    return MeasuredRow(row, width).names;
+}
+
+const CMonitorListBox::Row &CMonitorListBox::MeasuredRow(int row, int width) const
+{
+    if (width != m_heightsWidth || m_rows.size() != m_days.size()) {
+        m_rows.assign(m_days.size(), Row());
+        m_nameHeights.clear();
         m_heightsWidth = width;
     }
-    int &height = m_heights[static_cast<size_t>(row)];
-    if (height == 0)
-        height = ItemHeight(m_days[static_cast<size_t>(row)], QFontMetrics(font()), width);
-    return height;
+    Row &measured = m_rows[static_cast<size_t>(row)];
+    if (measured.height == 0) {
+        const UpcomingDay &day = m_days[static_cast<size_t>(row)];
+        const QFontMetrics metrics(font());
+        measured.names.clear();
+        for (const CEventRecord *event : day.events) {
+            const QString name = event->Name;
+            auto known = m_nameHeights.constFind(name);
+            if (known == m_nameHeights.cend())
+                known = m_nameHeights.insert(name, NameHeight(name, metrics, width));
+            measured.names.push_back(*known);
+        }
+        measured.height = ItemHeight(day, metrics, width, measured.names);
+    }
+    return measured;
 }
 
 void CMonitorListBox::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange)
-        m_heights.clear();
+        m_rows.clear();
     QListWidget::changeEvent(event);
 }
 
@@ -129,12 +159,22 @@ int CMonitorListBox::EventsTop(const UpcomingDay &day, const QFontMetrics &metri
 
 int CMonitorListBox::ItemHeight(const UpcomingDay &day, const QFontMetrics &metrics, int width)
 {
-    int height = 30 + EventsTop(day, metrics, width) - 23;
-    const QRect item(0, 0, width, kTallest);
+    std::vector<int> names;
     for (const CEventRecord *event : day.events)
-        height += metrics.boundingRect(NameRect(item, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                                       event->Name).height();
-    return height;
+        names.push_back(NameHeight(event->Name, metrics, width));
+    return ItemHeight(day, metrics, width, names);
+}
+
+int CMonitorListBox::ItemHeight(const UpcomingDay &day, const QFontMetrics &metrics, int width,
+                                const std::vector<int> &nameHeights)
+{
+    return 30 + EventsTop(day, metrics, width) - 23 + std::accumulate(nameHeights.begin(), nameHeights.end(), 0);
+}
+
+int CMonitorListBox::NameHeight(const QString &name, const QFontMetrics &metrics, int width)
+{
+    return metrics.boundingRect(NameRect(QRect(0, 0, width, kTallest), 0),
+                                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, name).height();
 }
 
 QRect CMonitorListBox::NameRect(const QRect &item, int top)

@@ -2,6 +2,7 @@
 
 #include "store/upcoming_days.h"
 
+#include <QHash>
 #include <QListWidget>
 
 #include <vector>
@@ -27,11 +28,15 @@ public:
     // ItemHeight of the item in `row` in the list's font, kept while the width stays: the view
     // asks for every item's size more than once as it lays them out and shows them.
     int RowHeight(int row, int width) const;
+    // NameHeight of each flagged name of the item in `row`, in the list's font, kept likewise.
+    const std::vector<int> &NameHeights(int row, int width) const;
 
     // The height of the item of `day` in a list `width` pixels wide: 30 pixels, the height of
     // each flagged name word-wrapped in the width it is drawn in, and one line more when the
     // date line goes under the heading.
     static int ItemHeight(const UpcomingDay &day, const QFontMetrics &metrics, int width);
+    // The height of `name` word-wrapped as it is drawn in an item `width` pixels wide.
+    static int NameHeight(const QString &name, const QFontMetrics &metrics, int width);
     // Whether the date line, right-aligned, would run into the heading: it then goes on the
     // line under it (a font wider than the window was made for).
     static bool DateLineBelow(const UpcomingDay &day, const QFontMetrics &metrics, int width);
@@ -45,8 +50,19 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    struct Row {
+        int height = 0; // 0 until measured
+        std::vector<int> names;
+    };
+    // The item of `row`, measured in `width` unless it is already.
+    const Row &MeasuredRow(int row, int width) const;
+    static int ItemHeight(const UpcomingDay &day, const QFontMetrics &metrics, int width,
+                          const std::vector<int> &nameHeights);
+
     std::vector<UpcomingDay> m_days;
-    mutable std::vector<int> m_heights; // by row, 0 for one not measured yet
+    mutable std::vector<Row> m_rows;
+    // NameHeight by text, so that a name that comes again is laid out once.
+    mutable QHash<QString, int> m_nameHeights;
     mutable int m_heightsWidth = -1;
 };
 
