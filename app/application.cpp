@@ -20,9 +20,9 @@
 #include "store/data_file.h"
 #include "store/message.h"
 #include "store/save_leftovers.h"
-#include "store/upcoming_days.h"
 #include "ui/main/first_window_warm_up.h"
 #include "notify/desktop_notifier.h"
+#include "ui/reminders/announcement.h"
 #include "ui/reminders/monitor_dialog.h"
 
 #include <QApplication>
@@ -115,6 +115,9 @@ int RunApplication(int argc, char **argv)
 
     AppContext context{document, registry, options, platform.bPalette256};
     bool showOnStart = true;
+    // The start's notification; it can be answered only where the program runs on after the
+    // monitor, whatever the user chooses there.
+    CAnnouncement announcement(document);
     if (monitoring) {
         // The monitor comes first: OK opens the calendar; Cancel ends the program unless the
         // tray icon option keeps the calendar running hidden behind its icon.
@@ -124,11 +127,13 @@ int RunApplication(int argc, char **argv)
             monitor.raise();
             monitor.activateWindow();
         });
+        QObject::connect(&announcement, &CAnnouncement::openRequested, &monitor, &QDialog::accept);
         // The monitor shows the days at every log-on; the notification goes once per date,
         // unless orvanectl notify sent it already.
-        CAnnouncedThrough(registry).AnnounceOnce(Clock::Today(), options.GetMonitorDays(), [&monitor] {
+        CAnnouncedThrough(registry).AnnounceOnce(Clock::Today(), options.GetMonitorDays(), [&] {
             if (monitor.HasUpcomingDays())
-                NotifyDesktop(monitor.windowTitle(), UpcomingDaysText(monitor.Days()));
+                announcement.Send(monitor.windowTitle(), monitor.Days(),
+                                  (options.GetOptions() & OptionBit::TrayIcon) != 0);
             return true;
         });
         const bool open = !orderlyEnd.Requested() && monitor.exec() == QDialog::Accepted;
@@ -139,8 +144,9 @@ int RunApplication(int argc, char **argv)
 
     std::unique_ptr<QDialog> window = CreateMainWindow(context, showOnStart);
     orderlyEnd.Watch(window.get());
-    QObject::connect(&channel, &InstanceChannel::showRequested, window.get(),
-                     [&window] { ShowMainWindow(*window); });
+    const auto show = [&window] { ShowMainWindow(*window); };
+    QObject::connect(&channel, &InstanceChannel::showRequested, window.get(), show);
+    QObject::connect(&announcement, &CAnnouncement::openRequested, window.get(), show);
     if (!orderlyEnd.Requested())
         RunUntilDone(*window);
     window.reset();

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru_RU">
 <context>
+    <name>Announcement</name>
+    <message>
+        <source>Открыть календарь</source>
+        <translation>Open the calendar</translation>
+    </message>
+    <message>
+        <source>Не напоминать</source>
+        <translation>Don&apos;t remind me</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Календарь может существовать только

@@ -1,8 +1,6 @@
 #include "notify/desktop_notifier.h"
 
 #include <QDBusConnection>
-#include <QDBusMessage>
-#include <QStringList>
 #include <QVariantMap>
 
 namespace orvane {
@@ -13,19 +11,24 @@ constexpr int kReceiptMs = 2000;
 
 } // namespace
 
+QDBusMessage NotifyCall(const QString &title, const QString &text, const QStringList &actions)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(kNotificationService, kNotificationPath, kNotificationService, QStringLiteral("Notify"));
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("org.example.Orvane")}};
+    // app name, replaces id, icon, summary, body, actions, hints, timeout (the server's own)
+    call << QStringLiteral("Orvane") << 0u << QStringLiteral("x-office-calendar") << title
+         << text.trimmed().toHtmlEscaped() << actions << hints << -1;
+    // A missing service is no reason to hold up the monitor.
+    call.setAutoStartService(true);
+    return call;
+}
+
 bool NotifyDesktop(const QString &title, const QString &text, Delivery delivery)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return false;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
-    // app name, replaces id, icon, summary, body, actions, hints, timeout (the server's own)
-    call << QStringLiteral("Orvane") << 0u << QStringLiteral("x-office-calendar") << title
-         << text.trimmed().toHtmlEscaped() << QStringList() << QVariantMap() << -1;
-    // A missing service is no reason to hold up the monitor.
-    call.setAutoStartService(true);
+    const QDBusMessage call = NotifyCall(title, text);
     if (delivery == Delivery::WaitForReceipt)
         return bus.call(call, QDBus::Block, kReceiptMs).type() == QDBusMessage::ReplyMessage;
     return bus.send(call);

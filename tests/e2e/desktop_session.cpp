@@ -1,8 +1,10 @@
 #include "desktop_session.h"
 
 #include "calendar_process.h"
+#include "test_env.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
@@ -41,7 +43,11 @@ DesktopSession::DesktopSession(int parts)
     if (parts & Notifications) {
         m_recorder = spawn(u"dbus-monitor"_s, {u"--address"_s, m_bus,
                                                u"interface='org.freedesktop.Notifications',member='Notify'"_s});
-        spawn(u"dunst"_s, {});
+        // Its menu of a notification's actions answers with the entry that holds the choice.
+        writeFile(m_dunst.filePath(u"choose"_s), "#!/bin/sh\ngrep -F -- \"$(cat '" + m_dunst.filePath(u"choice"_s).toUtf8() + "')\"\n");
+        QFile::setPermissions(m_dunst.filePath(u"choose"_s), QFile::ReadOwner | QFile::ExeOwner);
+        writeFile(m_dunst.filePath(u"dunstrc"_s), "[global]\ndmenu = " + m_dunst.filePath(u"choose"_s).toUtf8() + "\n");
+        spawn(u"dunst"_s, {u"-config"_s, m_dunst.filePath(u"dunstrc"_s)});
         // The daemon owns its name once it answers: ask until it does.
         if (!waitUntil([this] {
                 return busCall({u"--dest=org.freedesktop.Notifications"_s, u"/org/freedesktop/Notifications"_s,
@@ -81,6 +87,15 @@ QString DesktopSession::recordedNotifications()
     m_recorder->waitForReadyRead(100);
     m_recorded += QString::fromUtf8(m_recorder->readAllStandardOutput());
     return m_recorded;
+}
+
+bool DesktopSession::answerNotification(const QString &label) const
+{
+    writeFile(m_dunst.filePath(u"choice"_s), label.toUtf8());
+    if (!waitUntil([this] { return run(u"dunstctl"_s, {u"count"_s, u"displayed"_s}).trimmed().toInt() > 0; }))
+        return false;
+    run(u"dunstctl"_s, {u"action"_s, u"0"_s});
+    return true;
 }
 
 QStringList DesktopSession::windowsOf(qint64 pid) const

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -29,6 +30,9 @@ public:
     void stopTrayHost();
     // The notification calls recorded so far, as dbus-monitor prints them.
     QString recordedNotifications();
+    // Picks the action labelled `label` of the notification shown, from the daemon's menu of its
+    // actions, as a user's click opens it; false when none is shown within the time.
+    bool answerNotification(const QString &label) const;
 
     QString xdo(const QStringList &arguments) const { return run(QStringLiteral("xdotool"), arguments).trimmed(); }
     // The visible windows of process `pid`.
@@ -58,6 +62,7 @@ private:
     QProcess *m_trayHost = nullptr;
     QProcess *m_recorder = nullptr;
     QString m_recorded;
+    QTemporaryDir m_dunst; // the daemon's settings and the menu's choice
 };
 
 } // namespace orvane::test

@@ -170,6 +170,7 @@ TEST_F(DesktopTest, TheMonitorNotifiesItsOpenButtonBringsTheCalendarItsCloseButt
     EXPECT_TRUE(call.contains(u"Сегодня: 10, Май (Воскресенье).\n  Иван Петрович\nЗавтра: 11, Май (Понедельник).\n  Мария"_s))
         << call.toStdString();
     EXPECT_EQ(call.count(u"member=Notify"_s), 1);
+    EXPECT_TRUE(call.contains(u"org.example.Orvane"_s) && !call.contains(u"Не напоминать"_s)) << "ended after it: no answers";
     EXPECT_EQ(sandbox.runCtl({u"notify"_s}), 1) << "the date is announced";
     EXPECT_FALSE(Shown(kCalendar));
     desktop.click(monitor, kOpenButton);
@@ -236,10 +237,25 @@ TEST_F(DesktopTest, TheIconAnswersInEveryStateSurvivesItsHostAndASecondStartBrin
     ASSERT_TRUE(waitUntil([&] { return !Shown(kCalendar); }));
     EndsSaved();
 
-    desktop.keys(Start(13335 | 0x40, {u"/monitoring"_s}), {u"Escape"_s});
+    // Its notification is answered: "Не напоминать" clears the listed events' flags at once.
+    const QString monitor = Start(13335 | 0x40, {u"/monitoring"_s});
+    ASSERT_TRUE(desktop.answerNotification(u"Не напоминать"_s));
+    EXPECT_TRUE(waitUntil([&] {
+        using orvane::CUser;
+        const CUser saved = TestCalendar::read(sandbox.calendarPath());
+        return !saved.Slot(CUser::SlotIndex(5, 10, 2026)).begin()->Monitoring
+               && !saved.Slot(CUser::SlotIndex(5, 11, 2026)).begin()->Monitoring;
+    }));
+    desktop.keys(monitor, {u"Escape"_s});
     ASSERT_TRUE(WaitTrayIcon(true)) << "cancelled with the tray option: the calendar runs behind its icon";
     ASSERT_NO_FATAL_FAILURE(TrayMenu(2)); // "Закрыть"
     EndsSaved(true);
+    // "Открыть календарь" answers as the monitor's own button.
+    ASSERT_FALSE(Start(13335 | 0x40, {u"/monitoring"_s}).isEmpty());
+    ASSERT_TRUE(desktop.answerNotification(u"Открыть календарь"_s));
+    ASSERT_FALSE(WaitFor(kCalendar).isEmpty());
+    EXPECT_TRUE(waitUntil([&] { return !Shown(kMonitor); }));
+    EndsSaved();
 }
 
 // The disk fills while the calendar runs; ended from outside, its save fails with nobody to

@@ -31,8 +31,8 @@
 #include "ui/main/go_to_day_dialog.h"
 #include "ui/main/help_page.h"
 #include "ui/main/window_snapping.h"
+#include "ui/reminders/announcement.h"
 #include "ui/reminders/day_popup.h"
-#include "notify/desktop_notifier.h"
 #include "ui/reminders/monitor_dialog.h"
 #include "ui/settings/settings_dialog.h"
 
@@ -80,6 +80,14 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
 
     m_popup = new CDayPopup(this);
     m_table.SetToday(Clock::Today());
+    // "Открыть календарь" in the notification answers as the monitor's own button does.
+    m_announcement = new CAnnouncement(m_context.document, this);
+    connect(m_announcement, &CAnnouncement::openRequested, this, [this] {
+        if (m_monitor)
+            m_monitor->accept();
+        else
+            ShowFromTray();
+    });
 
     m_bWeekdayColumn = (m_context.options.GetOptions() & OptionBit::WeekdayNames) != 0;
     m_metrics = GridMetrics::FromTextHeight(QFontMetrics(m_font).height(), m_bWeekdayColumn);
@@ -596,7 +604,7 @@ void CMainDlg::AnnounceDay(QDate today)
         m_monitor = monitor.release();
         m_monitor->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_monitor, &QDialog::accepted, this, &CMainDlg::ShowFromTray);
-        NotifyDesktop(m_monitor->windowTitle(), UpcomingDaysText(m_monitor->Days()));
+        m_announcement->Send(m_monitor->windowTitle(), m_monitor->Days(), true);
         m_monitor->show();
         return true;
     });

@@ -19,6 +19,7 @@ namespace orvane {
 class StoredPosition;
 
 struct AppContext;
+class CAnnouncement;
 class CBitmapButtonEx;
 class CDayPopup;
 class CMenuButton;
@@ -178,6 +179,7 @@ private:
 
     DateChangeWatch m_dateWatch; // the change of the date
     QPointer<CMonitorDialog> m_monitor; // the monitor of the last new date, while open
+    CAnnouncement *m_announcement = nullptr; // its desktop notification and the answers to it
     QTimer m_hintTimer; // window timer 257, every 2.5 seconds while the pointer is over the window
     CSystemTray m_tray;
     CStatusHintTracker m_hints;

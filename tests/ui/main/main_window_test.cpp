@@ -22,26 +22,6 @@ using namespace test;
 
 constexpr quint32 kOptions = COptionFlags::kDefaultOptions; // weekday column, keep position
 
-// Twelve months without the weekday column, on an eight-bit screen; where the last
-// run ended unless it ended minimised, centred without the option.
-TEST_F(MainWindowTest, OpensOnAnEightBitScreenWhereTheLastRunEnded)
-{
-    document.m_nScale = 12;
-    document.m_bLarge = true;
-    const quint32 options = kOptions & ~OptionBit::WeekdayNames;
-    CMainDlg &w = Open(options, true, true);
-    EXPECT_EQ(FramePixel(QPoint(w.width() / 2, 40)), QColor(Qt::white));
-    const QPoint centre = w.pos();
-    w.move(0, 0);
-    w.done(QDialog::Accepted);
-    EXPECT_EQ(Open(options).pos(), QPoint(0, 0));
-    window->move(150, 90);
-    window->showMinimized();
-    window->done(QDialog::Accepted);
-    EXPECT_EQ(Open(options).pos(), QPoint(0, 0));
-    EXPECT_EQ(Open(options & ~OptionBit::SaveCalendarPosition).pos(), centre);
-}
-
 // Escape, the close request and "_" minimise: with no notification area (offscreen) hiding
 // would leave the window out of reach. The tray's "Закрыть" ends it. The resting cursor gets
 // its hint only while the window is shown.

@@ -3,7 +3,6 @@
 #include "res/pictures.h"
 #include "res/resource_ids.h"
 #include "store/clock.h"
-#include "ui/controls/stored_position.h"
 #include "ui/main/qt_print.h"
 #include "ui/reminders/day_popup.h"
 #include "ui/reminders/day_popup_layout.h"
@@ -25,24 +24,6 @@ namespace orvane {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-// Places are stored in device pixels: at twice the scale a point is half as far from its
-// screen's corner. A frame is moved by the least that brings it wholly onto an area.
-TEST(StoredPosition, DevicePixelsAndFittingOntoTheArea)
-{
-    const QRect second(1280, 0, 960, 540); // the right screen of two, at scale 2
-    EXPECT_EQ(ToDevicePixels({1380, 50}, second, 2.0), QPoint(1480, 100));
-    EXPECT_EQ(FromDevicePixels({1480, 100}, second, 2.0), QPoint(1380, 50));
-    const QRect area(0, 0, 1280, 1000);
-    const std::pair<QRect, QPoint> fits[] = {
-        {{10, 10, 100, 50}, {10, 10}},
-        {{1250, 990, 100, 50}, {1180, 950}},
-        {{-30, -5, 100, 50}, {0, 0}},
-        {{500, 20, 2000, 50}, {0, 20}}, // wider than the area: its left edge shows
-    };
-    for (const auto &[frame, fitted] : fits)
-        EXPECT_EQ(FitOnto(frame, area), fitted) << ::testing::PrintToString(frame);
-}
 
 // A double click runs the default entry of the menu, the first unless set by command id; a
 // removed icon takes its menu with it.
