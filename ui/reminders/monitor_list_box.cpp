@@ -7,7 +7,12 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTimer>
 
+#include <algorithm>
 #include <numeric>
 
 namespace orvane {
@@ -106,6 +111,14 @@ void CMonitorListBox::SetDays(std::vector<UpcomingDay> days)
 
 int CMonitorListBox::RowHeight(int row, int width) const
 {
+    KeepMeasures(width);
+    const size_t at = static_cast<size_t>(row);
+    if (!m_painted) {
+        if (!m_firstEstimated)
+            m_firstEstimated = FirstEstimatedRow(width);
+        if (at >= *m_firstEstimated)
+            return EstimatedHeight(m_days[at], QFontMetrics(font()));
+    }
     return MeasuredRow(row, width).height;
 }
 
@@ -114,13 +127,19 @@ const std::vector<int> &CMonitorListBox::NameHeights(int row, int width) const
     return MeasuredRow(row, width).names;
 }
 
-const CMonitorListBox::Row &CMonitorListBox::MeasuredRow(int row, int width) const
+void CMonitorListBox::KeepMeasures(int width) const
 {
     if (width != m_heightsWidth || m_rows.size() != m_days.size()) {
         m_rows.assign(m_days.size(), Row());
         m_nameHeights.clear();
         m_heightsWidth = width;
+        m_firstEstimated.reset();
     }
+}
+
+const CMonitorListBox::Row &CMonitorListBox::MeasuredRow(int row, int width) const
+{
+    KeepMeasures(width);
     Row &measured = m_rows[static_cast<size_t>(row)];
     if (measured.height == 0) {
         const UpcomingDay &day = m_days[static_cast<size_t>(row)];
@@ -138,11 +157,45 @@ const CMonitorListBox::Row &CMonitorListBox::MeasuredRow(int row, int width) con
     return measured;
 }
 
+size_t CMonitorListBox::FirstEstimatedRow(int width) const
+{
+    size_t first = 0;
+    int height = 0;
+    for (; first < m_days.size() && height < viewport()->height(); ++first)
+        height += MeasuredRow(static_cast<int>(first), width).height;
+    const QFontMetrics metrics(font());
+    for (size_t row = first; row < m_days.size(); ++row)
+        height += EstimatedHeight(m_days[row], metrics);
+    return SliderAtShortest(height) ? first : m_days.size();
+}
+
+bool CMonitorListBox::SliderAtShortest(int height) const
+{
+    const QScrollBar *bar = verticalScrollBar();
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.pageStep = viewport()->height();
+    option.maximum = std::max(height - option.pageStep, 0);
+    const QRect slider = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    return slider.height() <= bar->style()->pixelMetric(QStyle::PM_ScrollBarSliderMin, &option, bar);
+}
+
 void CMonitorListBox::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange)
         m_rows.clear();
     QListWidget::changeEvent(event);
+}
+
+void CMonitorListBox::paintEvent(QPaintEvent *event)
+{
+    QListWidget::paintEvent(event);
+    if (m_painted)
+        return;
+    m_painted = true;
+    if (m_firstEstimated && *m_firstEstimated < m_days.size())
+        QTimer::singleShot(0, this, &CMonitorListBox::doItemsLayout);
 }
 
 bool CMonitorListBox::DateLineBelow(const UpcomingDay &day, const QFontMetrics &metrics, int width)
@@ -169,6 +222,11 @@ int CMonitorListBox::ItemHeight(const UpcomingDay &day, const QFontMetrics &metr
                                 const std::vector<int> &nameHeights)
 {
     return 30 + EventsTop(day, metrics, width) - 23 + std::accumulate(nameHeights.begin(), nameHeights.end(), 0);
+}
+
+int CMonitorListBox::EstimatedHeight(const UpcomingDay &day, const QFontMetrics &metrics)
+{
+    return 30 + static_cast<int>(day.events.size()) * metrics.ascent();
 }
 
 int CMonitorListBox::NameHeight(const QString &name, const QFontMetrics &metrics, int width)

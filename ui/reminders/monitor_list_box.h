@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QListWidget>
 
+#include <optional>
 #include <vector>
 
 class QFontMetrics;
@@ -26,7 +27,10 @@ public:
     void SetDays(std::vector<UpcomingDay> days);
     const std::vector<UpcomingDay> &Days() const { return m_days; }
     // ItemHeight of the item in `row` in the list's font, kept while the width stays: the view
-    // asks for every item's size more than once as it lays them out and shows them.
+    // asks for every item's size more than once as it lays them out and shows them. Until the
+    // list is first painted, the items below its first frame have EstimatedHeight instead, when
+    // that leaves the frame as it is (the scroll bar's slider at its shortest); the list is laid
+    // out again with all heights right after that paint.
     int RowHeight(int row, int width) const;
     // NameHeight of each flagged name of the item in `row`, in the list's font, kept likewise.
     const std::vector<int> &NameHeights(int row, int width) const;
@@ -48,22 +52,36 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     struct Row {
         int height = 0; // 0 until measured
         std::vector<int> names;
     };
+    // Forgets the measures unless they were taken in `width` for the items there are.
+    void KeepMeasures(int width) const;
     // The item of `row`, measured in `width` unless it is already.
     const Row &MeasuredRow(int row, int width) const;
+    // The first item below the first frame in `width`, or the count of items when the estimates
+    // from it on would change that frame.
+    size_t FirstEstimatedRow(int width) const;
+    // Whether the scroll bar's slider is at its shortest over items `height` pixels tall in all,
+    // scrolled to the top, so that taller items leave it the same.
+    bool SliderAtShortest(int height) const;
     static int ItemHeight(const UpcomingDay &day, const QFontMetrics &metrics, int width,
                           const std::vector<int> &nameHeights);
+    // A lower bound of ItemHeight that lays out no text: the font's ascent, less than any line,
+    // for each name.
+    static int EstimatedHeight(const UpcomingDay &day, const QFontMetrics &metrics);
 
     std::vector<UpcomingDay> m_days;
     mutable std::vector<Row> m_rows;
     // NameHeight by text, so that a name that comes again is laid out once.
     mutable QHash<QString, int> m_nameHeights;
     mutable int m_heightsWidth = -1;
+    bool m_painted = false; // once painted, every item has its ItemHeight
+    mutable std::optional<size_t> m_firstEstimated; // FirstEstimatedRow, until painted
 };
 
 } // namespace orvane
