@@ -18,8 +18,8 @@ QRect DeviceGeometry(const QScreen &screen)
     return {logical.topLeft(), (QSizeF(logical.size()) * screen.devicePixelRatio()).toSize()};
 }
 
-} // namespace
-
+// Between the program's (logical) coordinates and a screen's device pixels: a screen whose
+// logical geometry is `screen` and whose pixel ratio is `ratio` keeps its top-left corner.
 QPoint ToDevicePixels(QPoint logical, const QRect &screen, qreal ratio)
 {
     return screen.topLeft() + (QPointF(logical - screen.topLeft()) * ratio).toPoint();
@@ -30,12 +30,16 @@ QPoint FromDevicePixels(QPoint device, const QRect &screen, qreal ratio)
     return screen.topLeft() + (QPointF(device - screen.topLeft()) / ratio).toPoint();
 }
 
+// The top-left corner of `frame` moved by the least that brings it wholly onto `area`; its
+// top-left corner on the area's where it is larger.
 QPoint FitOnto(const QRect &frame, const QRect &area)
 {
     const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
     const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
     return {x, y};
 }
+
+} // namespace
 
 StoredPosition::StoredPosition(CRegistryStore &registry, QString section, QString keyX, QString keyY)
     : m_registry(registry), m_section(std::move(section)), m_keyX(std::move(keyX)), m_keyY(std::move(keyY))

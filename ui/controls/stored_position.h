@@ -32,12 +32,4 @@ private:
     QString m_keyY;
 };
 
-// Between the program's (logical) coordinates and a screen's device pixels: a screen whose
-// logical geometry is `screen` and whose pixel ratio is `ratio` keeps its top-left corner.
-QPoint ToDevicePixels(QPoint logical, const QRect &screen, qreal ratio);
-QPoint FromDevicePixels(QPoint device, const QRect &screen, qreal ratio);
-// The top-left corner of `frame` moved by the least that brings it wholly onto `area`; its
-// top-left corner on the area's where it is larger.
-QPoint FitOnto(const QRect &frame, const QRect &area);
-
 } // namespace orvane
