@@ -84,4 +84,15 @@ bool StartsWithLine(QByteArrayView text, QByteArrayView line)
     return text.isEmpty() || text.front() == '\r' || text.front() == '\n';
 }
 
+bool Digits(QByteArrayView text, int &value)
+{
+    value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return !text.isEmpty();
+}
+
 } // namespace orvane

@@ -35,6 +35,9 @@ private:
     std::vector<std::pair<qsizetype, qsizetype>> m_parts; // start and length of each part of a line
 };
 
+// The number `text` spells in decimal digits; false when it is empty or holds anything else.
+bool Digits(QByteArrayView text, int &value);
+
 // True when the first non-blank line of `text` is `line` (ASCII, compared without case).
 bool StartsWithLine(QByteArrayView text, QByteArrayView line);
 

@@ -5,8 +5,6 @@
 
 #include <QDate>
 
-#include <algorithm>
-
 namespace orvane {
 
 namespace {
@@ -105,18 +103,10 @@ private:
 
     bool TakeDate(QByteArrayView value)
     {
-        if (m_event.hasStart || value.size() != 8
-            || !std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        int year = 0;
+        if (m_event.hasStart || value.size() != 8 || !Digits(value.first(4), year)
+            || !Digits(value.sliced(4, 2), m_event.month) || !Digits(value.sliced(6), m_event.day))
             return false;
-        const auto number = [value](qsizetype from, qsizetype size) {
-            int result = 0;
-            for (const char c : value.sliced(from, size))
-                result = result * 10 + (c - '0');
-            return result;
-        };
-        const int year = number(0, 4);
-        m_event.month = number(4, 2);
-        m_event.day = number(6, 2);
         m_event.hasStart = m_event.allDay = true;
         return year > 0 && QDate::isValid(year, m_event.month, m_event.day);
     }

@@ -141,17 +141,6 @@ QString NameFromParts(const Property &property)
     return words.join(u' ');
 }
 
-bool Digits(QByteArrayView text, int &value)
-{
-    value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + (c - '0');
-    }
-    return !text.isEmpty();
-}
-
 // The month and day of a birthday: YYYYMMDD, YYYY-MM-DD, --MMDD or --MM-DD, each optionally
 // followed by a time part.
 bool Birthday(QByteArrayView value, int &month, int &day)

@@ -28,7 +28,7 @@ QDate CAnnouncedThrough::Read()
     return QDate(stored / 10000, stored / 100 % 100, stored % 100);
 }
 
-bool CAnnouncedThrough::AnnounceOnce(QDate today, int span, const std::function<bool()> &announce)
+void CAnnouncedThrough::AnnounceOnce(QDate today, int span, const std::function<bool()> &announce)
 {
     QLockFile lock(QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
                        .filePath(u"orvane-announce.lock"_s));
@@ -36,11 +36,8 @@ bool CAnnouncedThrough::AnnounceOnce(QDate today, int span, const std::function<
     lock.tryLock(kLockWaitMs);
     const QDate through = today.addDays(span);
     const QDate stored = Read();
-    if (stored.isValid() && stored >= through)
-        return false;
-    if (announce())
+    if ((!stored.isValid() || stored < through) && announce())
         m_registry.WriteInt(kSection, kValue, through.year() * 10000 + through.month() * 100 + through.day());
-    return true;
 }
 
 } // namespace orvane

@@ -21,8 +21,7 @@ public:
     // span or later), runs `announce` and, when it says the days were looked at, stores today +
     // span. The stored day is never lowered (a clock set back). All of it under a lock in the
     // user's runtime folder, so that of two processes walking the same date one announces it.
-    // True when `announce` ran.
-    bool AnnounceOnce(QDate today, int span, const std::function<bool()> &announce);
+    void AnnounceOnce(QDate today, int span, const std::function<bool()> &announce);
 
 private:
     CRegistryStore &m_registry;
