@@ -22,47 +22,13 @@ constexpr int kLeapYear = 2000;
 // builds it, as freeing a very deep tree would exhaust the stack.
 constexpr int kMaxDepth = 16;
 
-struct FreeComponent {
-    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
-};
-
 struct FreeParser {
     void operator()(icalparser *parser) const { icalparser_free(parser); }
 };
 
-using Component = std::unique_ptr<icalcomponent, FreeComponent>;
-
 ExchangeReadResult Broken(const QString &detail)
 {
     return {ExchangeReadFailure::NotWellFormed, detail};
-}
-
-// Parses the document into its top-level components. The parser is given the content lines as
-// ContentLines unfolds them, one at a time: it nests exactly the components counted here, which
-// are refused before they pass kMaxDepth, and its own line reader, which scans the rest of a
-// long line again for every 80 bytes of it, never runs.
-ExchangeReadResult Parse(QByteArrayView bytes, std::vector<Component> &components)
-{
-    const std::unique_ptr<icalparser, FreeParser> parser(icalparser_new());
-    if (!parser)
-        return {ExchangeReadFailure::NoParser, QStringLiteral("the iCalendar parser cannot be set up")};
-    ContentLines lines(bytes);
-    int depth = 0;
-    while (!lines.AtEnd()) {
-        QByteArray line = lines.Next();
-        const LineKind kind = KindOf(line);
-        if (kind == LineKind::Begin && ++depth > kMaxDepth)
-            return Broken(QStringLiteral("line %1: components nested deeper than %2").arg(lines.LineNumber()).arg(kMaxDepth));
-        if (kind == LineKind::End && --depth < 0)
-            return Broken(QStringLiteral("line %1: END without BEGIN").arg(lines.LineNumber()));
-        if (kind == LineKind::Unread)
-            continue;
-        if (icalcomponent *component = icalparser_add_line(parser.get(), line.data()))
-            components.emplace_back(component);
-    }
-    if (depth != 0)
-        return Broken(QStringLiteral("the document ends inside a component (an END line is missing)"));
-    return {};
 }
 
 QString TextOf(icalcomponent *component, icalproperty_kind kind, const char *(*get)(const icalproperty *))
@@ -181,18 +147,46 @@ void ReadCalendar(icalcomponent *calendar, CImportList &records, std::vector<Mer
 // Parses the document with libical and reads each VCALENDAR in it.
 ExchangeReadResult ReadParsed(QByteArrayView bytes, CImportList &records, std::vector<MergeNote> &skipped)
 {
-    std::vector<Component> components;
-    if (const ExchangeReadResult parsed = Parse(bytes, components); !parsed.ok())
+    std::vector<ICalComponent> components;
+    if (const ExchangeReadResult parsed = ParseICalendar(bytes, components); !parsed.ok())
         return parsed;
     if (components.empty())
         return Broken(QStringLiteral("not a complete iCalendar document"));
-    for (const Component &component : components)
+    for (const ICalComponent &component : components)
         if (icalcomponent_isa(component.get()) == ICAL_VCALENDAR_COMPONENT)
             ReadCalendar(component.get(), records, skipped);
     return {};
 }
 
 } // namespace
+
+// The parser is given the content lines as
+// ContentLines unfolds them (those of kind Unread only when every line is kept), one at a time: it nests exactly the components counted here, which
+// are refused before they pass kMaxDepth, and its own line reader, which scans the rest of a
+// long line again for every 80 bytes of it, never runs.
+ExchangeReadResult ParseICalendar(QByteArrayView bytes, std::vector<ICalComponent> &components, bool everyLine)
+{
+    const std::unique_ptr<icalparser, FreeParser> parser(icalparser_new());
+    if (!parser)
+        return {ExchangeReadFailure::NoParser, QStringLiteral("the iCalendar parser cannot be set up")};
+    ContentLines lines(bytes);
+    int depth = 0;
+    while (!lines.AtEnd()) {
+        QByteArray line = lines.Next();
+        const LineKind kind = KindOf(line);
+        if (kind == LineKind::Begin && ++depth > kMaxDepth)
+            return Broken(QStringLiteral("line %1: components nested deeper than %2").arg(lines.LineNumber()).arg(kMaxDepth));
+        if (kind == LineKind::End && --depth < 0)
+            return Broken(QStringLiteral("line %1: END without BEGIN").arg(lines.LineNumber()));
+        if (kind == LineKind::Unread && !everyLine)
+            continue;
+        if (icalcomponent *component = icalparser_add_line(parser.get(), line.data()))
+            components.emplace_back(component);
+    }
+    if (depth != 0)
+        return Broken(QStringLiteral("the document ends inside a component (an END line is missing)"));
+    return {};
+}
 
 ExchangeReadResult ReadICalendar(QByteArrayView bytes, CImportList &list, std::vector<MergeNote> &skipped)
 {

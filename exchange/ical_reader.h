@@ -3,9 +3,21 @@
 #include "exchange/exchange_reader.h"
 #include "exchange/merge_report.h"
 
+#include <libical/ical.h>
+
+#include <memory>
 #include <vector>
 
 namespace orvane {
+
+struct FreeICalComponent {
+    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
+};
+using ICalComponent = std::unique_ptr<icalcomponent, FreeICalComponent>;
+
+// Parses an iCalendar document with libical into its top-level components: with every property
+// when `everyLine`, else only with those the reader looks at.
+ExchangeReadResult ParseICalendar(QByteArrayView bytes, std::vector<ICalComponent> &components, bool everyLine = false);
 
 // Reads an iCalendar (RFC 5545) document and appends a record for each all-day VEVENT that
 // repeats every year on one date (FREQ=YEARLY, an interval of 1, no end, at most one month and

@@ -9,7 +9,26 @@ namespace orvane {
 
 namespace {
 
-QString ReasonText(MergeReason reason)
+constexpr MergeReason kAllReasons[] = {
+    MergeReason::NoSuchDate,  MergeReason::DayFull,  MergeReason::CategoryListFull,
+    MergeReason::NoCategory,  MergeReason::CategoryCut, MergeReason::NameCut,
+    MergeReason::NotesCut,    MergeReason::OutsideCodePage, MergeReason::NotAnEvent,
+    MergeReason::NotYearly,   MergeReason::NotAllDay, MergeReason::NoBirthday,
+};
+
+// "<heading>: N" and a line per reason of that kind that occurred.
+QString Section(const MergeReport &report, const QString &heading, int count, bool skips)
+{
+    QStringList lines{QStringLiteral("%1: %2").arg(heading).arg(count)};
+    for (const MergeReason reason : kAllReasons)
+        if (SkipsRecord(reason) == skips && report.Count(reason) > 0)
+            lines << QStringLiteral("    %1: %2").arg(MergeReasonText(reason)).arg(report.Count(reason));
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+QString MergeReasonText(MergeReason reason)
 {
     switch (reason) {
     case MergeReason::NoSuchDate:
@@ -39,25 +58,6 @@ QString ReasonText(MergeReason reason)
     }
     return {};
 }
-
-constexpr MergeReason kAllReasons[] = {
-    MergeReason::NoSuchDate,  MergeReason::DayFull,  MergeReason::CategoryListFull,
-    MergeReason::NoCategory,  MergeReason::CategoryCut, MergeReason::NameCut,
-    MergeReason::NotesCut,    MergeReason::OutsideCodePage, MergeReason::NotAnEvent,
-    MergeReason::NotYearly,   MergeReason::NotAllDay, MergeReason::NoBirthday,
-};
-
-// "<heading>: N" and a line per reason of that kind that occurred.
-QString Section(const MergeReport &report, const QString &heading, int count, bool skips)
-{
-    QStringList lines{QStringLiteral("%1: %2").arg(heading).arg(count)};
-    for (const MergeReason reason : kAllReasons)
-        if (SkipsRecord(reason) == skips && report.Count(reason) > 0)
-            lines << QStringLiteral("    %1: %2").arg(ReasonText(reason)).arg(report.Count(reason));
-    return lines.join(u'\n');
-}
-
-} // namespace
 
 bool SkipsRecord(MergeReason reason)
 {

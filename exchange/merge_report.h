@@ -24,6 +24,8 @@ enum class MergeReason {
 };
 
 bool SkipsRecord(MergeReason reason);
+// What the reason is, as a report line tells it.
+QString MergeReasonText(MergeReason reason);
 
 // One record that was not added or was changed, as the document gave it.
 struct MergeNote {

@@ -683,6 +683,13 @@ Open the calendar</translation>
     </message>
 </context>
 <context>
+    <name>Sync</name>
+    <message>
+        <source>несколько событий в одной записи</source>
+        <translation>several events in one entry</translation>
+    </message>
+</context>
+<context>
     <name>UpcomingDays</name>
     <message numerus="yes">
         <source>день</source>

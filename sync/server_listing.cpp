@@ -1,0 +1,60 @@
+#include "sync/server_listing.h"
+
+#include <QSet>
+
+namespace orvane::sync {
+
+std::optional<ServerListing> ListServer(CCollection &collection, const CollectionState &state)
+{
+    const std::optional<CollectionChanges> changes = collection.ListChanges(state.token);
+    if (!changes)
+        return std::nullopt;
+    QHash<QString, QByteArray> listed;
+    for (const DavResource &resource : changes->changed)
+        listed.insert(resource.href, resource.etag);
+    const QSet<QString> removed(changes->removed.begin(), changes->removed.end());
+    // Unlisted: unchanged, or gone when the listing is the whole collection.
+    const auto sideOf = [&](const QString &href, const QByteArray &etag, QByteArray &now) {
+        const auto found = listed.constFind(href);
+        now = found == listed.cend() ? etag : found.value();
+        if (removed.contains(href) || (changes->complete && found == listed.cend()))
+            return ServerSide::Deleted;
+        return found == listed.cend() || (!etag.isEmpty() && now == etag) ? ServerSide::Unchanged : ServerSide::Changed;
+    };
+    ServerListing listing;
+    listing.token = changes->token;
+    QSet<QString> known;
+    for (const SyncedResource &resource : state.resources) {
+        known.insert(resource.href);
+        listing.etag.emplace_back();
+        listing.side.push_back(sideOf(resource.href, resource.etag, listing.etag.back()));
+    }
+    for (const LeftAloneResource &resource : state.leftAlone) {
+        known.insert(resource.href);
+        QByteArray now;
+        const ServerSide side = sideOf(resource.href, resource.etag, now);
+        if (side == ServerSide::Unchanged)
+            listing.leftAlone.append(resource);
+        else if (side == ServerSide::Changed)
+            listing.added.append({resource.href, now, {}});
+    }
+    for (const DavResource &resource : changes->changed)
+        if (!known.contains(resource.href))
+            listing.added.append(resource);
+    return listing;
+}
+
+std::optional<QHash<QString, DavResource>> FetchBodies(CCollection &collection, const QStringList &hrefs)
+{
+    QHash<QString, DavResource> bodies;
+    if (hrefs.isEmpty())
+        return bodies;
+    const std::optional<QList<DavResource>> fetched = collection.Fetch(hrefs);
+    if (!fetched)
+        return std::nullopt;
+    for (const DavResource &resource : *fetched)
+        bodies.insert(resource.href, resource);
+    return bodies;
+}
+
+} // namespace orvane::sync
