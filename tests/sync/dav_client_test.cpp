@@ -86,7 +86,8 @@ TEST_P(StockServer, ListsWritesAndFetchesChanges)
     EXPECT_TRUE(fetched->at(0).body.contains("SUMMARY:") && !fetched->at(0).etag.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Servers, StockServer, testing::Values(CDavServer::Kind::Radicale, CDavServer::Kind::Xandikos));
+INSTANTIATE_TEST_SUITE_P(Servers, StockServer, testing::Values(CDavServer::Kind::Radicale, CDavServer::Kind::Xandikos),
+                         [](const auto &server) { return server.param == CDavServer::Kind::Radicale ? "Radicale" : "Xandikos"; });
 
 TEST(OddServer, AsksForTheMissingTagAndListsWithoutSyncReports)
 {
