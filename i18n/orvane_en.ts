@@ -196,6 +196,76 @@ No new calendar was created.</translation>
     </message>
 </context>
 <context>
+    <name>DavClient</name>
+    <message>
+        <source>Сервер %1 не принимает соединения.</source>
+        <translation>The server %1 refuses connections.</translation>
+    </message>
+    <message>
+        <source>Сервер %1 не найден.</source>
+        <translation>The server %1 was not found.</translation>
+    </message>
+    <message>
+        <source>Сервер %1 не ответил вовремя.</source>
+        <translation>The server %1 did not answer in time.</translation>
+    </message>
+    <message>
+        <source>Не удалось установить защищённое соединение с сервером %1: %2.</source>
+        <translation>Could not set up a secure connection to the server %1: %2.</translation>
+    </message>
+    <message>
+        <source>Сервер %1 перенаправил запрос на другой адрес: %2.</source>
+        <translation>The server %1 redirected the request to another address: %2.</translation>
+    </message>
+    <message>
+        <source>Нет связи с сервером %1: %2.</source>
+        <translation>No connection to the server %1: %2.</translation>
+    </message>
+    <message>
+        <source>Неверный адрес сервера: %1.</source>
+        <translation>Invalid server address: %1.</translation>
+    </message>
+    <message>
+        <source>Адрес %1 не защищён: без HTTPS можно обращаться только к этому компьютеру (127.0.0.1, ::1, localhost).</source>
+        <translation>The address %1 is not secure: without HTTPS only this computer can be reached (127.0.0.1, ::1, localhost).</translation>
+    </message>
+    <message>
+        <source>Ответ сервера %1 больше %2 МиБ.</source>
+        <translation>The answer of the server %1 is larger than %2 MiB.</translation>
+    </message>
+    <message>
+        <source>Сервер %1 не принял имя пользователя или пароль.</source>
+        <translation>The server %1 did not accept the user name or password.</translation>
+    </message>
+    <message>
+        <source>Сервер %1 отказал в доступе к %2.</source>
+        <translation>The server %1 refused access to %2.</translation>
+    </message>
+    <message>
+        <source>На сервере %1 нет %2.</source>
+        <translation>The server %1 has no %2.</translation>
+    </message>
+    <message>
+        <source>Ошибка на сервере %1 (код %2).</source>
+        <translation>Error on the server %1 (code %2).</translation>
+    </message>
+    <message>
+        <source>Сервер %1 ответил неожиданным кодом %2 на запрос к %3.</source>
+        <translation>The server %1 answered a request for %3 with the unexpected code %2.</translation>
+    </message>
+    <message>
+        <source>Ответ сервера %1 не удалось разобрать.</source>
+        <translation>The answer of the server %1 could not be read.</translation>
+    </message>
+</context>
+<context>
+    <name>Discovery</name>
+    <message>
+        <source>На сервере %1 не найдено ни календарей, ни адресных книг.</source>
+        <translation>No calendars or address books were found on the server %1.</translation>
+    </message>
+</context>
+<context>
     <name>EventTreeRules</name>
     <message>
         <source>День %1, %2</source>
@@ -508,6 +578,29 @@ than 40 characters.</translation>
     <message>
         <source>Календарь</source>
         <translation>Calendar</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordStore</name>
+    <message>
+        <source>Пароль для %1 на %2 не сохранён.</source>
+        <translation>No password is kept for %1 on %2.</translation>
+    </message>
+    <message>
+        <source>Хранилище паролей рабочего стола недоступно.</source>
+        <translation>The desktop&apos;s password store is not available.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать пароль: %1.</source>
+        <translation>Could not read the password: %1.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить пароль: %1.</source>
+        <translation>Could not save the password: %1.</translation>
+    </message>
+    <message>
+        <source>Не удалось удалить пароль: %1.</source>
+        <translation>Could not delete the password: %1.</translation>
     </message>
 </context>
 <context>
