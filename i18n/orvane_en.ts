@@ -902,6 +902,10 @@ Open the calendar</translation>
         <source>Указать файл для экспорта</source>
         <translation>Choose the file to export to</translation>
     </message>
+    <message>
+        <source>Указать файл для импорта</source>
+        <translation>Choose the file to import from</translation>
+    </message>
 </context>
 <context>
     <name>orvane::CExchangeWizard</name>

@@ -43,6 +43,31 @@ void COptionTreeModel::Layout(const std::function<int(const QString &)> &textWid
     m_bLaidOut = true;
 }
 
+int COptionTreeModel::ParentRow(int index) const
+{
+    const int level = m_items[static_cast<size_t>(index)].nLevel;
+    for (int row = index - 1; row >= 0; --row)
+        if (m_items[static_cast<size_t>(row)].nLevel < level)
+            return row;
+    return -1;
+}
+
+std::vector<int> COptionTreeModel::ChildRows(int parent) const
+{
+    std::vector<int> rows;
+    for (int row = parent + 1; row <= LastIndex(); ++row)
+        if (ParentRow(row) == parent)
+            rows.push_back(row);
+    return rows;
+}
+
+int COptionTreeModel::RowOfId(int id) const
+{
+    const auto found = std::find_if(m_items.begin(), m_items.end(),
+                                    [id](const OptionItem &item) { return item.nId == id; });
+    return found == m_items.end() ? -1 : static_cast<int>(found - m_items.begin());
+}
+
 OptionScrollBar COptionTreeModel::ScrollBar() const
 {
     OptionScrollBar bar;

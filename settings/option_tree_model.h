@@ -85,6 +85,13 @@ public:
     bool IsRowShown(int index) const;
     int ScrollPosition() const { return m_nScrollPos; }
     int Current() const { return m_nCurrent; }
+    // The group whose items the row belongs to: the nearest row above with a lower level, or -1
+    // at the top level.
+    int ParentRow(int index) const;
+    // The rows whose ParentRow is `parent` (-1: the top-level rows), in row order.
+    std::vector<int> ChildRows(int parent) const;
+    // The row of the check or radio item `id`, or -1.
+    int RowOfId(int id) const;
 
     // The item whose row holds the client point, when that row is a whole visible row; else -1.
     int HitTest(QPoint point) const;

@@ -145,7 +145,9 @@ void CEventTreeDialog::BuildControls()
     buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
 
     auto *right = new QVBoxLayout;
-    right->addWidget(new QLabel(tr("Заметки: "), this));
+    auto *notesLabel = new QLabel(tr("Заметки: "), this);
+    notesLabel->setBuddy(m_notes);
+    right->addWidget(notesLabel);
     right->addWidget(m_notes, 1);
     right->addWidget(m_group);
     auto *editButtons = new QHBoxLayout;
@@ -155,7 +157,11 @@ void CEventTreeDialog::BuildControls()
     right->addLayout(editButtons);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(tr("Дерево событий:"), this), 0, 0);
+    auto *treeLabel = new QLabel(tr("Дерево событий:"), this);
+    treeLabel->setBuddy(m_tree);
+    // A tree view takes no name from its label by itself.
+    m_tree->setAccessibleName(treeLabel->text());
+    grid->addWidget(treeLabel, 0, 0);
     grid->addWidget(m_tree, 1, 0);
     grid->addLayout(right, 1, 1);
     grid->addWidget(buttons, 2, 0, 1, 2);

@@ -35,6 +35,7 @@ CExchangePathRow::CExchangePathRow(Mode mode, QWidget *parent)
     m_browse->setObjectName(QString::number(IDC_BROWSE));
     // The caption is not drawn: it is the button's tooltip (on both pages, as it always was).
     m_browse->setText(tr("Указать файл для экспорта"));
+    m_browse->setAccessibleName(mode == Mode::Save ? m_browse->text() : tr("Указать файл для импорта"));
     connect(m_browse, &QAbstractButton::clicked, this, &CExchangePathRow::OnBrowse);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -46,6 +47,11 @@ CExchangePathRow::CExchangePathRow(Mode mode, QWidget *parent)
 QString CExchangePathRow::Path() const
 {
     return m_edit->text();
+}
+
+void CExchangePathRow::SetFieldName(const QString &name)
+{
+    m_edit->setAccessibleName(name);
 }
 
 void CExchangePathRow::SetActive(bool active)

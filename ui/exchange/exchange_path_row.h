@@ -20,6 +20,8 @@ public:
     CExchangePathRow(Mode mode, QWidget *parent = nullptr);
 
     QString Path() const;
+    // Names the field, for assistive technology, after the caption of its choice.
+    void SetFieldName(const QString &name);
     // Enables or disables the field and the button together.
     void SetActive(bool active);
 

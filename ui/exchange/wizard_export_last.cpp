@@ -27,6 +27,7 @@ CWizardExportLast::CWizardExportLast(const CUser &user, QWidget *parent)
         "\"сохранить в файле\"."));
     layout->addWidget(m_checkClipboard);
     layout->addWidget(m_checkFile);
+    m_path->SetFieldName(m_checkFile->text());
     layout->addWidget(m_path);
     layout->addStretch();
 

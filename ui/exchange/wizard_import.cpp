@@ -28,6 +28,7 @@ CWizardImport::CWizardImport(CImportList &list, ImportRead &read, QWidget *paren
         "Выберите сбособ импорта."));
     layout->addWidget(m_radioClipboard);
     layout->addWidget(m_radioFile);
+    m_path->SetFieldName(m_radioFile->text());
     layout->addWidget(m_path);
     layout->addStretch();
 

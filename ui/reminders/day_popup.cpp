@@ -3,6 +3,7 @@
 #include "ui/controls/calendar_font.h"
 #include "ui/reminders/day_popup_layout.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -14,11 +15,24 @@ namespace {
 
 const QColor kFillColor(180, 255, 100);
 
+// Assistive technology reads the pop-up as a tooltip whose name is its text.
+QAccessibleInterface *DayPopupFactory(const QString &className, QObject *object)
+{
+    auto *popup = qobject_cast<CDayPopup *>(object);
+    if (!popup || className != QLatin1StringView(CDayPopup::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(popup, QAccessible::ToolTip);
+}
+
 } // namespace
 
 CDayPopup::CDayPopup(QWidget *owner)
     : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
 {
+    [[maybe_unused]] static const bool accessible = [] {
+        QAccessible::installFactory(&DayPopupFactory);
+        return true;
+    }();
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -59,6 +73,7 @@ void CDayPopup::SetText(const QString &text)
     m_lines = text.split(u'\n');
     if (!m_lines.isEmpty() && m_lines.last().isEmpty())
         m_lines.removeLast();
+    setAccessibleName(m_lines.join(QStringLiteral(", ")));
     update();
 }
 

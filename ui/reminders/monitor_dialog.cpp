@@ -16,7 +16,9 @@
 #include "ui/reminders/monitor_geometry.h"
 #include "ui/reminders/monitor_list_box.h"
 
+#include <QAbstractButton>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -102,6 +104,8 @@ void CMonitorDialog::CreateToolbar()
         action->setToolTip(ToolTipOf(button.id));
         action->setObjectName(QString::number(button.id));
         connect(action, &QAction::triggered, this, button.slot);
+        // Tab reaches the buttons, Space and Enter press them.
+        m_toolbar->widgetForAction(action)->setFocusPolicy(Qt::TabFocus);
     }
 }
 
@@ -198,6 +202,18 @@ void CMonitorDialog::mouseMoveEvent(QMouseEvent *event)
 {
     if (!Drag(event))
         QDialog::mouseMoveEvent(event);
+}
+
+void CMonitorDialog::keyPressEvent(QKeyEvent *event)
+{
+    // The band's tool buttons take Space themselves; Enter presses the focused one, as it
+    // would a push button.
+    auto *button = qobject_cast<QAbstractButton *>(focusWidget());
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && button && button->parentWidget() == m_toolbar)
+        button->click();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 bool CMonitorDialog::eventFilter(QObject *watched, QEvent *event)

@@ -105,8 +105,20 @@ void CMonitorListBox::SetDays(std::vector<UpcomingDay> days)
     clear();
     m_days = std::move(days);
     m_rows.clear();
-    for (const UpcomingDay &day : m_days)
+    for (const UpcomingDay &day : m_days) {
         addItem(day.heading);
+        item(count() - 1)->setData(Qt::AccessibleTextRole, AccessibleText(day));
+    }
+}
+
+QString CMonitorListBox::AccessibleText(const UpcomingDay &day)
+{
+    const auto cut = [](QString text, QChar end) { return text.endsWith(end) ? text.chopped(1) : text; };
+    QStringList names;
+    for (const CEventRecord *event : day.events)
+        names.append(event->Name);
+    return cut(day.heading, u':') + QStringLiteral(", ") + cut(day.dateLine, u'.') + QStringLiteral(": ")
+        + names.join(QStringLiteral(", "));
 }
 
 int CMonitorListBox::RowHeight(int row, int width) const

@@ -35,6 +35,10 @@ public:
     // NameHeight of each flagged name of the item in `row`, in the list's font, kept likewise.
     const std::vector<int> &NameHeights(int row, int width) const;
 
+    // What assistive technology reads for the item of `day`: its texts as drawn, "heading,
+    // date line: name, name", without the heading's colon and the date line's full stop.
+    static QString AccessibleText(const UpcomingDay &day);
+
     // The height of the item of `day` in a list `width` pixels wide: 30 pixels, the height of
     // each flagged name word-wrapped in the width it is drawn in, and one line more when the
     // date line goes under the heading.

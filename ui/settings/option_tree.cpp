@@ -2,6 +2,7 @@
 
 #include "res/resource_ids.h"
 #include "res/string_table.h"
+#include "ui/settings/option_tree_accessible.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -23,6 +24,7 @@ enum MarkImage : int { kCheckOn = 0, kCheckOff = 1, kRadioOn = 2, kRadioOff = 3 
 
 COptionTree::COptionTree(QWidget *parent) : QWidget(parent)
 {
+    InstallOptionTreeAccessible();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_imgMarks.Load(res::IDB_OPTION_MARKS, kMaskColour);
@@ -80,8 +82,20 @@ void COptionTree::Report(const std::vector<OptionChange> &changes)
 {
     UpdateScrollBar();
     update();
-    for (const OptionChange &change : changes)
+    if (m_model.Current() != m_nAnnouncedRow && hasFocus()) {
+        m_nAnnouncedRow = m_model.Current();
+        NotifyOptionRowFocused(*this, m_nAnnouncedRow);
+    }
+    for (const OptionChange &change : changes) {
+        NotifyOptionRowChecked(*this, m_model.RowOfId(change.nId));
         Q_EMIT itemChanged(change.nId, change.nState);
+    }
+}
+
+void COptionTree::ToggleRow(int index)
+{
+    EnsureLaidOut();
+    Report(m_model.Toggle(index));
 }
 
 void COptionTree::resizeEvent(QResizeEvent *event)
@@ -142,6 +156,9 @@ void COptionTree::wheelEvent(QWheelEvent *event)
 void COptionTree::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
+    EnsureLaidOut();
+    m_nAnnouncedRow = m_model.Current();
+    NotifyOptionRowFocused(*this, m_nAnnouncedRow);
     update();
 }
 

@@ -33,6 +33,10 @@ public:
 
     const COptionTreeModel &Model() const { return m_model; }
     QScrollBar *ScrollBar() const { return m_pScrollBar; }
+    // Lays the rows out in the tree's font, once; painting, input and row geometry need it.
+    void EnsureLaidOut();
+    // Toggles a row as Space on it would (for assistive technology's toggle action).
+    void ToggleRow(int index);
 
 Q_SIGNALS:
     void itemChanged(int id, int state);
@@ -47,7 +51,6 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void EnsureLaidOut();
     void UpdateScrollBar();
     void Report(const std::vector<OptionChange> &changes);
     void DrawBackground(QPainter &painter) const;
@@ -58,6 +61,7 @@ private:
     CPictureStrip m_imgMarks;
     QScrollBar *m_pScrollBar = nullptr;
     int m_nTextOffset = 0;
+    int m_nAnnouncedRow = -1; // the keyboard's row as assistive technology last heard of it
 };
 
 } // namespace orvane

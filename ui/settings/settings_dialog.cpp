@@ -22,6 +22,7 @@ CSettingsDialog::CSettingsDialog(COptionFlags &flags, CRegistryStore &registry, 
     m_pTree = new COptionTree(this);
     m_pTree->setObjectName(QString::number(IDC_OPTION_TREE));
     m_pTree->setGeometry(units.Rect(4, 4, 211, 184));
+    m_pTree->setAccessibleName(windowTitle());
     CPictureStrip groups;
     groups.Load(res::IDB_OPTION_GROUPS, QColor(255, 0, 255));
     m_pTree->SetGroupImages(groups);

@@ -6,6 +6,7 @@
 
 #include "event_maker.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
@@ -71,6 +72,9 @@ TEST_F(EventTreeDialogTest, LabelsAreCheckedAndCategoriesAndEventsLimited)
 {
     Add(u"встреча"_s, 1);
     Open();
+    for (const auto &[control, label] : {std::pair<QWidget *, QString>{dialog->Tree(), u"Дерево событий:"_s}, {Notes(), u"Заметки: "_s}})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), label);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Notes())->relations(QAccessible::Label).size(), 1);
     QTreeWidgetItem *event = Category(1)->child(0);
     for (const QString &typed : {QString(45, u'ы'), QString()}) {
         dialog->Tree()->editItem(event);

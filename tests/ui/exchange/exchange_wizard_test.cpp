@@ -15,6 +15,7 @@
 #include "test_env.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
@@ -52,6 +53,14 @@ protected:
     template <typename T = QAbstractButton>
     T *Control(int id) const { return wizard->currentPage()->findChild<T *>(QString::number(id)); }
     QLineEdit *Path() const { return Control<QLineEdit>(1003); }
+    // The names assistive technology reads for the path field and its browse button.
+    QStringList PathNames() const
+    {
+        QStringList names;
+        for (QWidget *control : {static_cast<QWidget *>(Path()), static_cast<QWidget *>(Control(1073))})
+            names << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        return names;
+    }
     // Clicks a radio button, check box or button on its left, where a user clicks a box.
     void Click(int id) const { QTest::mouseClick(Control(id), Qt::LeftButton, {}, QPoint(6, Control(id)->height() / 2)); }
     void Press(QWizard::WizardButton which) const { QTest::mouseClick(wizard->button(which), Qt::LeftButton); }
@@ -108,7 +117,10 @@ TEST_F(ExchangeWizardTest, ExportTakesTheChosenEventsToTheChosenTargets)
     EXPECT_FALSE(wizard->button(QWizard::NextButton)->isEnabled()) << "nothing checked";
     Tree()->topLevelItem(0)->setCheckState(0, Qt::Checked);
     Tree()->topLevelItem(3)->setCheckState(0, Qt::Checked);
+    const QAccessible::State first = QAccessible::queryAccessibleInterface(Tree())->tableInterface()->cellAt(0, 0)->state();
+    EXPECT_TRUE(first.checkable && first.checked);
     Press(QWizard::NextButton);
+    EXPECT_EQ(PathNames(), (QStringList{u"Сохранить в файле :"_s, u"Указать файл для экспорта"_s}));
     // Listed Latin before Cyrillic, whatever the case, and equal names in the calendar's order.
     EXPECT_EQ(std::tuple(alice.Selected, bob.Selected, anna.Selected), std::tuple(1, 0, 1)) << "alice and the second Анна";
 
@@ -183,6 +195,7 @@ TEST_F(ExchangeWizardTest, TheMainWindowsImportAndExportCommands)
     messages.texts.clear();
     run(res::CommandId::Import, [&] {
         Click(1069);
+        EXPECT_EQ(PathNames(), (QStringList{u"Импортировать из файла:"_s, u"Указать файл для импорта"_s}));
         Path()->setText(contacts);
         Press(QWizard::NextButton);
         Tree()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);

@@ -15,6 +15,8 @@
 #include "../events/sandbox_calendar.h"
 #include "event_maker.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
@@ -69,6 +71,8 @@ TEST(DayPopup, PlacedBesideTheCellKeptOnItsScreenAndHiddenByThePointer)
     EXPECT_EQ(popup.geometry(), QRect(cell.topLeft() + QPoint(30, 0),
                                       QSize(metrics.horizontalAdvance(QStringLiteral("День рождения Маши")) + 5,
                                             2 * metrics.height() + 3)));
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(&popup);
+    EXPECT_EQ(std::pair(read->role(), read->text(QAccessible::Name)), std::pair(QAccessible::ToolTip, u"День рождения Маши, Свадьба"_s));
     QTest::mouseMove(&popup, QPoint(10, 5));
     EXPECT_FALSE(popup.isVisible());
 }
@@ -163,6 +167,27 @@ TEST_F(MonitorTest, KeepsItsPlaceDragsByItsListSnapsToTheScreensEdgesAndWrapsLon
     EXPECT_GT(CMonitorListBox::EventsTop(wrapped, metrics, list->viewport()->width()), 23);
     EXPECT_EQ(laidOut(), CMonitorListBox::ItemHeight(wrapped, metrics, list->viewport()->width()));
     EXPECT_GT(test::CountColor(m, QColor(192, 192, 192)), 30) << "grey date lines";
+}
+
+// Assistive technology reads each day with its date and names; Tab reaches the two buttons and
+// Enter presses the one that has the focus.
+TEST_F(MonitorTest, ItemsAreNamedByTheirTextsAndTheButtonsTakeTheKeyboard)
+{
+    Add(10, u"Анна"_s);
+    Add(10, u"Борис"_s);
+    CMonitorDialog &m = Open();
+    m.show();
+    m.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m));
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(m.findChild<CMonitorListBox *>());
+    EXPECT_EQ(list->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
+              u"Сегодня, "_s + m.Days()[0].dateLine.chopped(1) + u": Анна, Борис"_s);
+    QStringList focused;
+    for (int i = 0; i < 4; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+        focused << qobject_cast<QAbstractButton *>(QApplication::focusWidget())->text();
+    EXPECT_EQ(focused, (QStringList{u"Открыть календарь"_s, u"Закрыть"_s, u"Открыть календарь"_s, u"Закрыть"_s}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(m.result(), QDialog::Accepted);
 }
 
 } // namespace

@@ -5,12 +5,17 @@
 #include "ui/settings/option_tree.h"
 #include "ui/settings/settings_dialog.h"
 
+#include <QAccessible>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
+
 namespace orvane {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 // Options 13335: calendar size and position, weekday names, 7 days, autostart, monitor position.
 // Each click is written at once; the tray icon follows its row before OK.
@@ -44,6 +49,45 @@ TEST_F(SettingsDialog, ShowsTheFifteenOptionsAndWritesEachChangeAtOnce)
     click(6); // a group heading: nothing
     ASSERT_EQ(changed.count(), 4) << "a signal for each row that changed";
     EXPECT_EQ(changed[2][0].toUInt(), options & ~OptionBit::Notice7Days);
+}
+
+// Assistive technology reads the rows as a tree of items, each group holding its rows, with
+// their roles and checks; the keyboard's row is the focused item. (The events that announce
+// them reach a listener only through a platform's bridge, which offscreen has not.)
+TEST_F(SettingsDialog, TheRowsAreATreeOfItemsForAssistiveTechnology)
+{
+    CSettingsDialog dialog(flags, registry);
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto *tree = dialog.findChild<COptionTree *>(QString::number(CSettingsDialog::IDC_OPTION_TREE));
+    QStringList rows; // "level role checked text", depth first
+    const std::function<void(QAccessibleInterface *, int)> walk = [&](QAccessibleInterface *parent, int level) {
+        for (int i = 0; i < parent->childCount(); ++i) {
+            QAccessibleInterface *item = parent->child(i);
+            if (item->role() == QAccessible::ScrollBar)
+                continue;
+            EXPECT_TRUE(item->parent() == parent && parent->indexOfChild(item) == i && item->rect().isValid()) << i;
+            rows << u"%1 %2 %3 %4"_s.arg(level).arg(item->role()).arg(item->state().checked).arg(item->text(QAccessible::Name));
+            walk(item, level + 1);
+        }
+    };
+    QAccessibleInterface *root = QAccessible::queryAccessibleInterface(tree);
+    ASSERT_EQ(root->role(), QAccessible::Tree);
+    walk(root, 0);
+    QStringList expected;
+    const QAccessible::Role roles[] = {QAccessible::TreeItem, QAccessible::CheckBox, QAccessible::RadioButton};
+    for (const OptionItem &item : tree->Model().Items())
+        expected << u"%1 %2 %3 %4"_s.arg(item.nLevel).arg(roles[item.nKind]).arg(item.nState).arg(item.strText);
+    EXPECT_EQ(rows, expected);
+
+    const OptionItem second = tree->Model().Items()[1];
+    QTest::keyClick(tree, Qt::Key_Down);
+    QTest::keyClick(tree, Qt::Key_Space);
+    const QAccessibleInterface *focused = root->focusChild();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(std::tuple(focused->text(QAccessible::Name), bool(focused->state().focused), int(focused->state().checked)),
+              std::tuple(second.strText, true, 1 - second.nState));
 }
 
 // Fifteen rows with room for eleven.
