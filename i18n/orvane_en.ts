@@ -783,6 +783,17 @@ Open the calendar</translation>
     </message>
 </context>
 <context>
+    <name>SyncReport</name>
+    <message>
+        <source>Сервер снова и снова отклоняет изменения: синхронизация прервана.</source>
+        <translation>The server refuses the changes again and again: the sync was stopped.</translation>
+    </message>
+    <message>
+        <source>выгружено %1, загружено %2, удалено %3, конфликтов %4, оставлено %5</source>
+        <translation>uploaded %1, downloaded %2, deleted %3, conflicts %4, left alone %5</translation>
+    </message>
+</context>
+<context>
     <name>UpcomingDays</name>
     <message numerus="yes">
         <source>день</source>

@@ -9,6 +9,7 @@
 #include "sync/server_listing.h"
 #include "sync/sync_context.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace orvane::sync {
@@ -24,6 +25,9 @@ public:
           m_writer(Clock::Today()), m_pairing(PairLocalEvents(state.resources, context.locals))
     {
     }
+
+    // Why Run failed.
+    QString Error() const { return m_error.isEmpty() ? m_collection.Error() : m_error; }
 
     bool Run()
     {
@@ -183,7 +187,7 @@ private:
         const WriteResult result = m_dryRun ? WriteResult{WriteResult::Outcome::Done, {}}
                                             : m_collection.Remove(resource.href, resource.etag);
         if (result.outcome == WriteResult::Outcome::Changed)
-            return Refetched(resource, nullptr);
+            return Refused() && Refetched(resource, nullptr);
         ++m_context.outcome.deleted;
         return result.outcome == WriteResult::Outcome::Done;
     }
@@ -203,7 +207,7 @@ private:
         const WriteResult result = m_dryRun ? WriteResult{WriteResult::Outcome::Done, resource.etag}
                                             : m_collection.Put(resource.href, *updated, resource.etag);
         if (result.outcome == WriteResult::Outcome::Changed)
-            return Refetched(resource, &local);
+            return Refused() && Refetched(resource, &local);
         if (result.outcome != WriteResult::Outcome::Done)
             return false;
         ++m_context.outcome.uploaded;
@@ -244,6 +248,8 @@ private:
                 m_state.resources.append(resource);
                 return true;
             }
+            if (!Refused())
+                return false;
             const std::optional<QHash<QString, DavResource>> there = FetchBodies(m_collection, {href});
             if (!there)
                 return false;
@@ -259,6 +265,18 @@ private:
         }
     }
 
+    // Counts a write the server refused as its copy changed meanwhile; false, with the reason,
+    // once it has refused so many that it would hold the sync for ever.
+    bool Refused()
+    {
+        if (++m_nRefusals <= kMaxRefusals)
+            return true;
+        m_error = QCoreApplication::translate("SyncReport", "Сервер снова и снова отклоняет изменения: синхронизация прервана.");
+        return false;
+    }
+
+    static constexpr int kMaxRefusals = 16;
+
     SyncContext &m_context;
     CollectionState &m_state;
     CCollection &m_collection;
@@ -268,6 +286,8 @@ private:
     QSet<QString> m_known; // hrefs in use
     LocalPairing m_pairing;
     QList<std::pair<CImportedEvent, SyncedResource>> m_downloads;
+    int m_nRefusals = 0;
+    QString m_error;
 };
 
 SyncOutcome Failed(const QString &error)
@@ -294,7 +314,7 @@ SyncOutcome Synchronize(CUser &user, CSyncState &state, CCollection &calendar, C
     if (birthdays && !birthdays->Run())
         return Failed(addressBook->Error());
     if (!calendarSync.Run())
-        return Failed(calendar.Error());
+        return Failed(calendarSync.Error());
     if (!dryRun) {
         if (outcome.calendarChanged)
             user = std::move(work);

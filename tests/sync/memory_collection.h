@@ -37,7 +37,7 @@ public:
     WriteResult Put(const QString &href, const QByteArray &body, const QByteArray &ifMatch) override
     {
         ++calls;
-        if (std::exchange(changeNextWrite, false) || (ifMatch.isEmpty() ? resources.contains(href) : Etag(href) != ifMatch))
+        if (Refuse() || (ifMatch.isEmpty() ? resources.contains(href) : Etag(href) != ifMatch))
             return {WriteResult::Outcome::Changed, {}};
         Store(href, body);
         return {WriteResult::Outcome::Done, noEtag ? QByteArray() : resources[href].etag};
@@ -45,7 +45,7 @@ public:
     WriteResult Remove(const QString &href, const QByteArray &ifMatch) override
     {
         ++calls;
-        if (std::exchange(changeNextWrite, false) || Etag(href) != ifMatch)
+        if (Refuse() || Etag(href) != ifMatch)
             return {WriteResult::Outcome::Changed, {}};
         resources.remove(href);
         m_changedAt[href] = ++m_version;
@@ -64,11 +64,13 @@ public:
 
     QMap<QString, DavResource> resources;
     bool refuseToken = false;
-    bool changeNextWrite = false;
+    int refuseWrites = 0; // the next writes answered as if the server's copy changed
     bool noEtag = false;
     int calls = 0;
 
 private:
+    bool Refuse() { return refuseWrites > 0 && refuseWrites--; }
+
     int m_version = 0;
     QMap<QString, int> m_changedAt;
 };

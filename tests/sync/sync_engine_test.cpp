@@ -111,7 +111,11 @@ TEST_F(SyncEngineTest, ConflictsKeepBothVersions)
     b.Sync(server);
     EXPECT_EQ(b.Day(5, 5), QStringList({u"Встреча A||День рождения"_s, u"Встреча|от B|День рождения"_s}));
     b.user.GetDayEvents(5, 5).begin()->Name = u"Встреча B"_s;
-    server.changeNextWrite = true;
+    server.refuseWrites = 1000; // a server that refuses for ever ends the sync, the calendar as it was
+    const CUser before = b.user;
+    EXPECT_FALSE(b.Sync(server).ok());
+    EXPECT_EQ(b.user, before);
+    server.refuseWrites = 1;
     EXPECT_EQ(b.Sync(server).conflicts, 0); // the refetched copy is the one b knew: written again
     a.Sync(server);
     EXPECT_EQ(a.Day(5, 5), b.Day(5, 5));
