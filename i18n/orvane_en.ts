@@ -259,6 +259,34 @@ No new calendar was created.</translation>
     </message>
 </context>
 <context>
+    <name>DayAccessibleText</name>
+    <message>
+        <source>, сегодня</source>
+        <translation>, today</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n событие: %1</source>
+        <translation>
+            <numerusform>%n event: %1</numerusform>
+            <numerusform>%n events: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n события: %1</source>
+        <translation>
+            <numerusform>%n event: %1</numerusform>
+            <numerusform>%n events: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n событий: %1</source>
+        <translation>
+            <numerusform>%n event: %1</numerusform>
+            <numerusform>%n events: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Discovery</name>
     <message>
         <source>На сервере %1 не найдено ни календарей, ни адресных книг.</source>
@@ -957,6 +985,10 @@ Open the calendar</translation>
     <message>
         <source>Календарь</source>
         <translation>Calendar</translation>
+    </message>
+    <message>
+        <source>Закрыть календарь.</source>
+        <translation>Close the calendar.</translation>
     </message>
 </context>
 <context>

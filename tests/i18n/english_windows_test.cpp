@@ -13,6 +13,7 @@
 #include "ui/events/merge_days_dialog.h"
 #include "ui/exchange/exchange_wizards.h"
 #include "ui/main/about_dlg.h"
+#include "ui/main/day_accessible_text.h"
 #include "ui/main/go_to_day_dialog.h"
 #include "ui/main/main_dlg.h"
 #include "ui/reminders/monitor_dialog.h"
@@ -44,7 +45,7 @@ void Visit(QWidget &window, QStringList &texts)
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window)) << window.metaObject()->className();
     QList<QWidget *> widgets = window.findChildren<QWidget *>();
     for (const QWidget *w : widgets << &window) {
-        for (const char *property : {"windowTitle", "toolTip", "statusTip", "whatsThis", "text", "title", "placeholderText"})
+        for (const char *property : {"windowTitle", "toolTip", "statusTip", "whatsThis", "text", "title", "placeholderText", "accessibleName"})
             texts << w->property(property).toString();
         if (const auto *combo = qobject_cast<const QComboBox *>(w))
             for (int i = 0; i < combo->count(); ++i)
@@ -93,12 +94,16 @@ TEST(WindowTexts, EnglishReachesEveryWindowMenuTipAndHeading)
     for (int id = 0; id <= 0xFFFF; ++id)
         texts << res::LoadString(id);
     texts << UpcomingHeading(3) << UpcomingHeading(11) << UpcomingHeading(21) << MonthName(13)
-          << UpcomingDateLine(test::MakeEvent(5, 11, {}), 2026, {2026, 5, 11});
+          << UpcomingDateLine(test::MakeEvent(5, 11, {}), 2026, {2026, 5, 11})
+          << DayAccessibleName({2026, 3, 12}, true, QLocale()) << DayEventsDescription({u"Anna"_s})
+          << DayEventsDescription({u"Anna"_s, u"Boris"_s}) << MonthTableName(3, 2026);
 
     for (const QString &text : texts)
         EXPECT_FALSE(text.contains(QRegularExpression(u"[\\x{0400}-\\x{04FF}]"_s))) << text.toStdString();
     for (const QString &composed : {u"Calendar - 2024"_s, u"Merging September 12 and September 14"_s, u"&Next >"_s,
-                                    u"In 3 days:"_s, u"In 11 days:"_s, u"In 21 days:"_s, u"May 11 (Monday)."_s})
+                                    u"In 3 days:"_s, u"In 11 days:"_s, u"In 21 days:"_s, u"May 11 (Monday)."_s,
+                                    u"Thursday, 12 March 2026, today"_s, u"1 event: Anna"_s, u"2 events: Anna, Boris"_s,
+                                    u"March 2026"_s, u"Close the calendar."_s})
         EXPECT_TRUE(texts.contains(composed)) << composed.toStdString();
     qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
     QLocale::setDefault(QLocale::c());

@@ -25,7 +25,7 @@ TEST(EnglishCatalogue, HoldsAFinishedTranslationOfEveryRussianTextOfTheSources)
     // Comments and character literals; a translation call with the literals it joins; any other
     // string literal. Each whole, in the order they come.
     static const QRegularExpression token(QStringLiteral(R"(//[^\n]*|/\*.*?\*/|'(?:[^'\\]|\\.)*')"
-                                                         R"(|(?:\btr\(|\btranslate\(\s*"[^"]*",|QT_TRANSLATE_NOOP\(\s*"[^"]*",))"
+                                                         R"(|(?:\btr\(|\btranslate\(\s*"[^"]*",|QT_TRANSLATE_(?:N_)?NOOP\(\s*"[^"]*",))"
                                                          R"((?:\s*"(?:[^"\\]|\\.)*")+|"(?:[^"\\]|\\.)*")"),
                                           QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));

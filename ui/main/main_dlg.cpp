@@ -30,6 +30,7 @@
 #include "ui/main/frame_region.h"
 #include "ui/main/go_to_day_dialog.h"
 #include "ui/main/help_page.h"
+#include "ui/main/main_dlg_accessible.h"
 #include "ui/main/window_snapping.h"
 #include "ui/reminders/announcement.h"
 #include "ui/reminders/day_popup.h"
@@ -54,6 +55,7 @@ namespace orvane {
 namespace {
 
 const char *const kCaption = QT_TRANSLATE_NOOP("orvane::CMainDlg", "Календарь");
+const char *const kCloseName = QT_TRANSLATE_NOOP("orvane::CMainDlg", "Закрыть календарь.");
 const QString kRegistrySection = QStringLiteral("Orvane");
 const QString kPositionX = QStringLiteral("OrvanePositionX");
 const QString kPositionY = QStringLiteral("OrvanePositionY");
@@ -68,6 +70,7 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
       m_font(CalendarFont()),
       m_painter(m_table, m_metrics, m_font, m_clrBack)
 {
+    InstallMainDlgAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     MakeShapeable(*this);
@@ -103,11 +106,19 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
     connect(m_btnMenu, &QAbstractButton::clicked, this,
             [this] { OnCommand(res::CommandId::MainMenu); });
 
-    m_btnPrev = AddPictureButton(res::CommandId::PreviousMonth, res::IDB_PREV_MONTH, 20, 30);
-    m_btnNext = AddPictureButton(res::CommandId::NextMonth, res::IDB_NEXT_MONTH, 20, 30);
-    m_btnClose = AddPictureButton(res::CommandId::Close, res::IDB_CLOSE, 20, 20);
-    m_btnAbout = AddPictureButton(res::CommandId::About, res::IDB_ABOUT, 20, 20);
-    m_btnMinimize = AddPictureButton(res::CommandId::Minimize, res::IDB_MINIMIZE, 20, 20);
+    // Screen readers name the buttons by their status hints ("X" has none of its own).
+    m_btnPrev = AddPictureButton(res::CommandId::PreviousMonth, res::IDB_PREV_MONTH, 20, 30,
+                                 res::LoadString(res::StringId::PreviousMonth));
+    m_btnNext = AddPictureButton(res::CommandId::NextMonth, res::IDB_NEXT_MONTH, 20, 30,
+                                 res::LoadString(res::StringId::NextMonth));
+    m_btnClose = AddPictureButton(res::CommandId::Close, res::IDB_CLOSE, 20, 20, tr(kCloseName));
+    m_btnAbout = AddPictureButton(res::CommandId::About, res::IDB_ABOUT, 20, 20,
+                                  res::LoadString(res::StringId::About));
+    m_btnMinimize = AddPictureButton(res::CommandId::Minimize, res::IDB_MINIMIZE, 20, 20,
+                                     res::LoadString(res::StringId::Minimize));
+    // "?" is reached by Tab too (a click leaves the keyboard with the window); Enter and Space
+    // open its menu.
+    m_btnAbout->setFocusPolicy(Qt::TabFocus);
 
     // Window managers that honour size increments snap the same way the window does.
     setMinimumSize(m_metrics.MinimumWindowSize());
@@ -184,10 +195,11 @@ void CMainDlg::PlaceWindow()
          area.y() + (area.height() - size.height()) / 2);
 }
 
-CBitmapButtonEx *CMainDlg::AddPictureButton(int id, int strip, int width, int height)
+CBitmapButtonEx *CMainDlg::AddPictureButton(int id, int strip, int width, int height, const QString &name)
 {
     auto *button = new CBitmapButtonEx(this);
     button->setObjectName(QString::number(id));
+    button->setAccessibleName(name);
     button->SetBackColor(m_clrBack);
     button->resize(width, height);
     button->LoadStrip(strip, 20);
@@ -246,6 +258,8 @@ int CMainDlg::LayoutControls()
     m_btnMinimize->setGeometry(r - 77, 7, 20, 20);
     LayoutMonths(m_table, m_metrics, Scale(), Large());
     m_rcStatus = StatusLineRect(size(), QFontMetrics(m_font).height());
+    if (CMainDlgAccessible *readers = CMainDlgAccessible::Of(*this))
+        readers->SyncMonths();
     return 1;
 }
 
@@ -253,7 +267,10 @@ int CMainDlg::ShowStatus(const QString &text)
 {
     if (text.isNull())
         return 0;
+    const bool changed = text != m_strStatus;
     m_strStatus = text;
+    if (CMainDlgAccessible *readers = CMainDlgAccessible::Of(*this); readers && changed)
+        readers->StatusChanged();
     QPainter p(&m_bmpFrame);
     p.setClipRect(m_rcStatus);
     p.fillRect(m_rcStatus, m_clrBack);
@@ -315,6 +332,14 @@ int CMainDlg::SetHotDay(int month, int day)
                 m_painter.MarksOf(user.GetDayEvents(month, day), month, day) | CellMark::Hot);
     }
     return 1;
+}
+
+QStringList CMainDlg::DayEventNames(int month, int day) const
+{
+    QStringList names;
+    for (const CEventRecord &event : m_context.document.m_user.GetDayEvents(month, day))
+        names << event.Name;
+    return names;
 }
 
 DayHit CMainDlg::HitTestDay(QPoint point) const
@@ -719,13 +744,19 @@ void CMainDlg::ContinueFrameDrag(QPoint globalPoint)
         move(m_rcDragStart.topLeft() + delta);
         return;
     }
-    QRect proposed = m_rcDragStart;
-    const SizingEdge edge = m_frameDrag == FrameDrag::Width ? SizingEdge::Right : SizingEdge::Bottom;
-    if (edge == SizingEdge::Right)
-        proposed.setWidth(proposed.width() + delta.x());
+    if (m_frameDrag == FrameDrag::Width)
+        SizeFrom(m_rcDragStart, SizingEdge::Right, delta.x());
     else
-        proposed.setHeight(proposed.height() + delta.y());
-    const SnappedSize snapped = SnapSizing(proposed, edge, m_metrics, Scale(), Large());
+        SizeFrom(m_rcDragStart, SizingEdge::Bottom, delta.y());
+}
+
+void CMainDlg::SizeFrom(QRect from, SizingEdge edge, int delta)
+{
+    if (edge == SizingEdge::Right)
+        from.setWidth(from.width() + delta);
+    else
+        from.setHeight(from.height() + delta);
+    const SnappedSize snapped = SnapSizing(from, edge, m_metrics, Scale(), Large());
     ApplySize(snapped.rect.size(), snapped.scale, snapped.large);
 }
 
@@ -828,10 +859,19 @@ void CMainDlg::leaveEvent(QEvent *event)
 
 bool CMainDlg::eventFilter(QObject *watched, QEvent *event)
 {
-    // The menu button keeps the day keys working when a click or Tab gave it the focus.
-    if (event->type() == QEvent::KeyPress && watched == m_btnMenu
-        && OnKey(*static_cast<QKeyEvent *>(event)))
-        return true;
+    // The menu button and "?" keep the day keys working when a click or Tab gave them the
+    // focus; Enter opens the menu of "?".
+    if (event->type() == QEvent::KeyPress && (watched == m_btnMenu || watched == m_btnAbout)) {
+        const auto &key = *static_cast<QKeyEvent *>(event);
+        if (watched == m_btnAbout && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+            m_btnAbout->click();
+            return true;
+        }
+        // Arrows the window leaves would move the focus between the buttons.
+        const bool arrow = key.key() >= Qt::Key_Left && key.key() <= Qt::Key_Down;
+        if (OnKey(key) || arrow)
+            return true;
+    }
     if (event->type() == QEvent::Enter) {
         // The hint of a control is the string with the control's id.
         m_press = {};

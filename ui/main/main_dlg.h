@@ -5,6 +5,7 @@
 #include "ui/main/month_grid_painter.h"
 #include "ui/main/month_table.h"
 #include "ui/main/status_hint_tracker.h"
+#include "ui/main/window_snapping.h"
 #include "ui/reminders/system_tray.h"
 
 #include <QColor>
@@ -63,6 +64,15 @@ public:
     const CSystemTray &Tray() const { return m_tray; }
 
     const CMonthTable &MonthTable() const { return m_table; }
+    // The months shown.
+    int Scale() const;
+    // The selected day when it is shown, else an invalid date.
+    QDate ShownSelectedDay() const;
+    // The names of a day's events, in their order.
+    QStringList DayEventNames(int month, int day) const;
+    // A click on a day: its editor.
+    void OnDayClick(int month, int day);
+    QRect StatusRect() const { return m_rcStatus; }
     const GridMetrics &Metrics() const { return m_metrics; }
     const QPixmap &FramePicture() const { return m_bmpFrame; }
     QString StatusText() const { return m_strStatus; }
@@ -101,14 +111,13 @@ private:
     // A move or resize done by hand where the platform cannot do it.
     enum class FrameDrag { None, Move, Width, Height };
 
-    int Scale() const;
     bool Large() const;
     bool HexDays() const;
     // The frame picture, made again when the window's size or pixel density changes.
     void CreatePictures();
     void PlaceWindow();
     StoredPosition Place() const;
-    CBitmapButtonEx *AddPictureButton(int id, int strip, int width, int height);
+    CBitmapButtonEx *AddPictureButton(int id, int strip, int width, int height, const QString &name);
     void PageTo(bool forward);
     void OnMinimize();
     // The settings dialog; the frame and layout follow its OK, the months are redrawn always.
@@ -118,12 +127,13 @@ private:
     void HideDayPopup();
     void LeaveDays(int statusId);
     void OnGridMouseMove(QPoint point, QPoint globalPoint);
-    // A click on a day: its editor; true when it closed with OK.
-    void OnDayClick(int month, int day);
+    // The editor of a day; true when it closed with OK.
     bool OpenDayEditor(int month, int day, QWidget *parent);
     void OnDrop(QPoint point);
     bool StartFrameDrag(FrameDrag kind, QPoint globalPoint);
     void ContinueFrameDrag(QPoint globalPoint);
+    // The size of `from` with one edge moved by `delta` pixels, snapped as dragging it snaps.
+    void SizeFrom(QRect from, SizingEdge edge, int delta);
     void ApplySize(QSize size, int scale, bool large);
     void OnDateMayHaveChanged();
     // A new date: the notify flags set again by the rule of loading; then, when the date was
@@ -137,6 +147,8 @@ private:
     // The keyboard: the keys of the selected day, paging, today, go-to-day, copy and paste;
     // false for a key it leaves to the dialog.
     bool OnKey(const QKeyEvent &event);
+    // The keys with Ctrl: go-to-day, the end, months per row and rows.
+    bool OnControlKey(int key);
     // Marks a day hot with its weekday in the status line and its pop-up, as the pointer does.
     void ShowHotDay(int month, int day);
     // ShowHotDay for a day the keys chose.
@@ -144,8 +156,6 @@ private:
     void MoveSelectedDay(int days);
     void PageKeepingSelection(bool forward);
     void GoToToday();
-    // The selected day when it is shown, else an invalid date.
-    QDate ShownSelectedDay() const;
     void EditSelectedDay();
     void CopySelectedDay();
     void PasteIntoSelectedDay();

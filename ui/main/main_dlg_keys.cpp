@@ -1,5 +1,6 @@
 // The main window's keyboard: the selected day moves with the arrow keys, opens with Enter and
-// copies or takes events through the clipboard; the months page and return to today.
+// copies or takes events through the clipboard; the months page and return to today; the
+// menus, help, settings, the end and the size of the window have keys of their own.
 #include "ui/main/main_dlg.h"
 
 #include "app/app_context.h"
@@ -7,6 +8,7 @@
 #include "store/data_file.h"
 #include "ui/main/day_clipboard.h"
 #include "ui/main/day_cursor.h"
+#include "ui/main/main_dlg_accessible.h"
 
 #include <QKeyEvent>
 
@@ -29,8 +31,10 @@ bool CMainDlg::OnKey(const QKeyEvent &event)
         return true;
     }
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::ControlModifier && event.key() == Qt::Key_G) {
-        OnCommand(res::CommandId::GoToDay);
+    if (modifiers == Qt::ControlModifier)
+        return OnControlKey(event.key());
+    if (modifiers == Qt::ShiftModifier && event.key() == Qt::Key_F10) {
+        OnCommand(res::CommandId::MainMenu);
         return true;
     }
     if (modifiers != Qt::NoModifier)
@@ -63,9 +67,43 @@ bool CMainDlg::OnKey(const QKeyEvent &event)
     case Qt::Key_Enter:
         EditSelectedDay();
         return true;
+    case Qt::Key_F1:
+        OnCommand(res::CommandId::HelpContents);
+        return true;
+    case Qt::Key_Menu: // as a right click on the panel beside the days
+        OnCommand(res::CommandId::Properties);
+        return true;
     default:
         return false;
     }
+}
+
+bool CMainDlg::OnControlKey(int key)
+{
+    // Months per row and rows change as the ear and the grip change them, within their limits.
+    const QRect shown(pos(), m_metrics.WindowSize(Scale(), Large()));
+    switch (key) {
+    case Qt::Key_G:
+        OnCommand(res::CommandId::GoToDay);
+        return true;
+    case Qt::Key_Q:
+        OnCommand(res::CommandId::Close);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        SizeFrom(shown, SizingEdge::Right, key == Qt::Key_Left ? -m_metrics.cxMonth : m_metrics.cxMonth);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        SizeFrom(shown, SizingEdge::Bottom, key == Qt::Key_Up ? -m_metrics.cyMonth : m_metrics.cyMonth);
+        break;
+    default:
+        return false;
+    }
+    // The keys' day stays marked in the months drawn anew.
+    if (const QDate day = ShownSelectedDay(); day.isValid() && m_bKeySelection)
+        SelectDayByKey(day);
+    return true;
 }
 
 QDate CMainDlg::ShownSelectedDay() const
@@ -78,6 +116,8 @@ void CMainDlg::SelectDayByKey(QDate day)
 {
     m_bKeySelection = true;
     ShowHotDay(day.month(), day.day());
+    if (CMainDlgAccessible *readers = CMainDlgAccessible::Of(*this))
+        readers->DaySelectedByKey(day);
 }
 
 void CMainDlg::MoveSelectedDay(int days)

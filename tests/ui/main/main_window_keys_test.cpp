@@ -2,16 +2,21 @@
 #include "ui/events/event_tree_dialog.h"
 #include "ui/main/day_cursor.h"
 #include "ui/main/go_to_day_dialog.h"
+#include "ui/main/main_dlg_accessible.h"
+#include "ui/settings/settings_dialog.h"
 
 #include "main_window_fixture.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -24,14 +29,16 @@ using namespace test;
 class MainWindowKeysTest : public MainWindowTest {
 protected:
     QDate Selected() const { return SelectedDayDate(window->MonthTable(), document.m_user.m_selected); }
-    // Types keys by letter: U D L R arrows, < > page up and down, H Home.
+    // Types keys by letter: U D L R arrows, < > page up and down, H Home; with Ctrl: [ ] left
+    // and right, ^ v up and down.
     void Type(const std::string &keys)
     {
         static const std::map<char, Qt::Key> kKeys{{'U', Qt::Key_Up},       {'D', Qt::Key_Down},     {'L', Qt::Key_Left},
                                                    {'R', Qt::Key_Right},    {'<', Qt::Key_PageUp},   {'>', Qt::Key_PageDown},
-                                                   {'H', Qt::Key_Home}};
+                                                   {'H', Qt::Key_Home},     {'[', Qt::Key_Left},     {']', Qt::Key_Right},
+                                                   {'^', Qt::Key_Up},       {'v', Qt::Key_Down}};
         for (char key : keys)
-            Key(kKeys.at(key));
+            Key(kKeys.at(key), std::string_view("[]^v").find(key) == std::string_view::npos ? Qt::NoModifier : Qt::ControlModifier);
     }
 };
 
@@ -43,6 +50,7 @@ TEST_F(MainWindowKeysTest, KeysStepAndPageAcrossMonthAndYearEnds)
         std::string keys;
         QDate selected;
         int firstMonth;
+        int scale = 0; // the months shown, when checked
     };
     const struct {
         QDate today;
@@ -56,6 +64,8 @@ TEST_F(MainWindowKeysTest, KeysStepAndPageAcrossMonthAndYearEnds)
         {{2024, 9, 12}, 3, {{">", {}, 10}, // nothing selected: only the months move
                             {"RRRRR", {2024, 10, 29}, 10}, {"<", {2024, 10, 29}, 9}, {">>>>", {2025, 1, 29}, 1},
                             {">", {2025, 2, 28}, 2}, {"H", {2024, 9, 12}, 9}}},
+        // Ctrl with the arrows: months per row 2..6 as the ear gives them, one or two rows as the grip
+        {{2024, 9, 12}, 2, {{"H]]]]]", {2024, 9, 12}, 9, 6}, {"v", {2024, 9, 12}, 9, 12}, {"v[[[[[", {2024, 9, 12}, 9, 4}, {"^", {2024, 9, 12}, 9, 2}, {"[^", {2024, 9, 12}, 9, 2}}},
     };
     for (const auto &run : runs) {
         today = run.today;
@@ -65,8 +75,8 @@ TEST_F(MainWindowKeysTest, KeysStepAndPageAcrossMonthAndYearEnds)
         for (const Step &step : run.steps) {
             SCOPED_TRACE(run.today.toString(Qt::ISODate).toStdString() + " " + step.keys);
             Type(step.keys);
-            EXPECT_EQ(std::make_pair(Selected(), w.MonthTable().FirstMonth()),
-                      std::make_pair(step.selected, step.firstMonth));
+            EXPECT_EQ(std::make_tuple(Selected(), w.MonthTable().FirstMonth(), step.scale ? w.Scale() : 0),
+                      std::make_tuple(step.selected, step.firstMonth, step.scale));
             EXPECT_TRUE(!step.selected.isValid() || Hot(step.selected.month(), step.selected.day()));
         }
     }
@@ -175,6 +185,81 @@ TEST_F(MainWindowKeysTest, CopyAndPasteCarryTheSelectedDaysEventsSavingAndReport
     EXPECT_EQ(messages.texts, QStringList{u"Добавлено событий: 2."_s});
     EXPECT_EQ(Popup().Text(), u"Лена\nОтпуск\n"_s);
     ExpectSaved();
+}
+
+// Screen readers see a table per month shown, of days named by date and described by their
+// events; the keys' day is selected and focused, with events; a press opens the day's editor.
+// The menus, the settings and the end have keys too.
+TEST_F(MainWindowKeysTest, ReadersSeeTheMonthsAsTablesOfDaysAndMenusSettingsAndTheEndHaveKeys)
+{
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    QList<std::pair<QAccessible::Event, QString>> events;
+    RecordAccessibleEvents([&events](QAccessibleEvent &event) {
+        events.append({event.type(), event.accessibleInterface()->text(QAccessible::Name)});
+    });
+    const auto restore = qScopeGuard([] { RecordAccessibleEvents({}); });
+    Add(9, 13, {u"Анна"_s});
+    Add(9, 14, {u"Анна"_s, u"Борис"_s, u"Вера"_s, u"Глеб"_s, u"Дина"_s});
+    CMainDlg &w = Open();
+    QAccessibleInterface *main = QAccessible::queryAccessibleInterface(&w);
+    const auto tables = [main] {
+        QList<QAccessibleInterface *> found;
+        for (int i = 0; i < main->childCount(); ++i) {
+            QAccessibleInterface *child = main->child(i);
+            EXPECT_EQ(std::make_pair(main->indexOfChild(child), child->parent()), std::make_pair(i, main));
+            EXPECT_FALSE(child->text(QAccessible::Name).isEmpty()) << i; // the buttons and the status line too
+            if (child->role() == QAccessible::Table)
+                found << child;
+        }
+        return found;
+    };
+    QAccessibleTableInterface *september = tables().first()->tableInterface();
+    EXPECT_EQ(tables().last()->text(QAccessible::Name), u"Октябрь 2024"_s);
+    const std::tuple<int, const char *, const char *> cells[] = { // by day: the name, the description
+        {12, "четверг, 12 сентября 2024 г., сегодня", ""},
+        {13, "пятница, 13 сентября 2024 г.", "1 событие: Анна"},
+        {14, "суббота, 14 сентября 2024 г.", "5 событий: Анна, Борис, Вера, Глеб, Дина"}};
+    for (const auto &[day, name, description] : cells) {
+        QAccessibleInterface *cell = september->cellAt(2, day - 9); // 1 September is a Sunday
+        EXPECT_EQ(cell->text(QAccessible::Name) + u"|"_s + cell->text(QAccessible::Description),
+                  QString::fromUtf8(name) + u"|"_s + QString::fromUtf8(description));
+        EXPECT_EQ(cell->rect(), QRect(w.mapToGlobal(w.DayRect(9, day).topLeft()), w.DayRect(9, day).size()));
+        EXPECT_EQ(cell->parent()->child(cell->parent()->indexOfChild(cell)), cell);
+    }
+    events.clear();
+    Type("HD");
+    QAccessibleInterface *thirteenth = september->cellAt(2, 4);
+    EXPECT_TRUE(thirteenth->state().selected && thirteenth->state().focused);
+    EXPECT_FALSE(september->cellAt(2, 3)->state().selected);
+    EXPECT_EQ(main->focusChild(), thirteenth);
+    for (const QAccessible::Event type : {QAccessible::Focus, QAccessible::Selection})
+        EXPECT_TRUE(events.contains(std::pair{type, thirteenth->text(QAccessible::Name)})) << type;
+    bool opened = false;
+    OnNextDialog<CEventTreeDialog>([&opened](CEventTreeDialog &) { opened = true; });
+    thirteenth->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(QTest::qWaitFor([&opened] { return opened; }));
+    Type(">");
+    EXPECT_EQ(tables().first()->text(QAccessible::Name), u"Октябрь 2024"_s);
+
+    // Shift+F10 opens the year menu, Enter on "?" its menu, the Menu key the settings; Ctrl+Q ends.
+    const auto menuOf = [this](QWidget *focus, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        qsizetype entries = 0;
+        QTimer::singleShot(0, window.get(), [&entries] {
+            QWidget *menu = QApplication::activePopupWidget();
+            entries = menu ? menu->actions().size() : 0;
+            if (menu)
+                menu->close();
+        });
+        QTest::keyClick(focus, key, modifiers);
+        return entries;
+    };
+    EXPECT_EQ(menuOf(&w, Qt::Key_F10, Qt::ShiftModifier), 5);
+    EXPECT_EQ(menuOf(Button(57664), Qt::Key_Return, Qt::NoModifier), 3); // with a separator
+    OnNextDialog<CSettingsDialog>([&opened](CSettingsDialog &) { opened = false; });
+    Key(Qt::Key_Menu);
+    EXPECT_FALSE(opened);
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(w.result(), QDialog::Accepted);
 }
 
 } // namespace
