@@ -22,6 +22,8 @@ DesktopSession::DesktopSession(int parts)
         tools << u"dunst"_s << u"dbus-monitor"_s;
     if (parts & TrayHost)
         tools << u"trayer"_s;
+    if (parts & ScreenReader)
+        tools << u"/usr/libexec/at-spi-bus-launcher"_s << u"/usr/libexec/at-spi2-registryd"_s;
     if (!haveTools(tools))
         return;
     // The server picks a free display itself and writes its number on standard output. Without
@@ -38,6 +40,15 @@ DesktopSession::DesktopSession(int parts)
     spawn(u"openbox"_s, {u"--sm-disable"_s});
     if (!waitUntil([this] { return run(u"xprop"_s, {u"-root"_s, u"_NET_SUPPORTING_WM_CHECK"_s}).contains(u"window id"_s); })) {
         m_failure = u"the window manager did not come up"_s;
+        return;
+    }
+    // Programs join the accessibility bus only when it runs as they start: asking for its
+    // address starts it.
+    if ((parts & ScreenReader)
+        && !waitUntil([this] {
+               return busCall({u"--dest=org.a11y.Bus"_s, u"/org/a11y/bus"_s, u"org.a11y.Bus.GetAddress"_s}).contains(u"unix:"_s);
+           })) {
+        m_failure = u"the accessibility bus did not come up"_s;
         return;
     }
     if (parts & Notifications) {
@@ -65,6 +76,14 @@ QProcessEnvironment DesktopSession::environment() const
     env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, m_bus);
     env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     return env;
+}
+
+QString DesktopSession::screenReaderView(const QString &program, const QString &window) const
+{
+    QStringList arguments{QStringLiteral(ORVANE_SOURCE_DIR "/tests/e2e/screen_reader.py"), program};
+    if (!window.isEmpty())
+        arguments << window;
+    return run(u"/usr/bin/python3"_s, arguments);
 }
 
 void DesktopSession::startTrayHost()

@@ -15,12 +15,13 @@ namespace orvane::test {
 
 // A private X desktop for the tests: an X server (Xvfb, 1280 x 1024) with a window manager
 // (openbox) and a session bus of its own, with, on demand, a notification daemon (dunst) and a
-// recorder of the notifications sent (dbus-monitor), and a notification-area host (trayer:
+// recorder of the notifications sent (dbus-monitor), an accessibility bus with its registry
+// (at-spi2-core) read as a screen reader reads it, and a notification-area host (trayer:
 // startTrayHost() starts it). Everything ends with the object. The programs are driven with
 // xdotool as a user drives them: pointer, buttons and keys.
 class DesktopSession : public SessionProcesses {
 public:
-    enum Part { Notifications = 1, TrayHost = 2 };
+    enum Part { Notifications = 1, TrayHost = 2, ScreenReader = 4 };
     explicit DesktopSession(int parts = 0);
 
     // DISPLAY, DBUS_SESSION_BUS_ADDRESS and the xcb platform, for the programs under test.
@@ -33,6 +34,11 @@ public:
     // Picks the action labelled `label` of the notification shown, from the daemon's menu of its
     // actions, as a user's click opens it; false when none is shown within the time.
     bool answerNotification(const QString &label) const;
+
+    // What a screen reader gets from `program` through the accessibility bus: a line for each
+    // object of its windows (those named `window` alone when one is named),
+    // "<depth> <role> | <name> | <description> | <states> | <attributes>".
+    QString screenReaderView(const QString &program, const QString &window = {}) const;
 
     QString xdo(const QStringList &arguments) const { return run(QStringLiteral("xdotool"), arguments).trimmed(); }
     // The visible windows of process `pid`.

@@ -7,6 +7,7 @@
 #include "test_env.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -38,7 +39,7 @@ protected:
             writeFile(bin.filePath(name), "#!/bin/sh\necho \"$@\" >> '" + bin.filePath(u"opened"_s).toUtf8() + "'\n");
             QFile::setPermissions(bin.filePath(name), QFile::ReadOwner | QFile::ExeOwner);
         }
-        QProcessEnvironment env = desktop.environment();
+        env = desktop.environment();
         env.insert(u"PATH"_s, bin.path() + u":/usr/bin:/bin"_s);
         env.insert(u"BROWSER"_s, bin.filePath(u"browser"_s));
         sandbox.setEnvironment(env);
@@ -96,7 +97,8 @@ protected:
         EXPECT_FALSE(QFile::permissions(sandbox.calendarPath()) & QFile::WriteOwner);
     }
 
-    DesktopSession desktop{DesktopSession::Notifications | DesktopSession::TrayHost};
+    DesktopSession desktop{DesktopSession::Notifications | DesktopSession::TrayHost | DesktopSession::ScreenReader};
+    QProcessEnvironment env;
     QTemporaryDir bin;
     CalendarSandbox sandbox;
     QProcess process;
@@ -158,6 +160,44 @@ TEST_F(DesktopTest, EachDialogOpensAsAUserOpensItAndTheCalendarIsSavedWhenEndedA
     const QString page = QStringLiteral(ORVANE_BINARY_DIR "/orvane-help.html");
     EXPECT_EQ(readFile(bin.filePath(u"opened"_s)).trimmed(), QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()).toEncoded());
     EXPECT_TRUE(QString::fromUtf8(readFile(page)).contains(u"Руководство пользователя"_s));
+    EndsSaved();
+}
+
+// What a screen reader reads of the window through the accessibility bus: the days as the cells
+// of a table per month, named by their dates, told their events, the keyboard's day focused;
+// and the option tree's rows with their states.
+TEST_F(DesktopTest, AScreenReaderReadsTheDaysFollowsTheKeyboardAndReadsTheOptions)
+{
+    env.insert(u"QT_LINUX_ACCESSIBILITY_ALWAYS_ON"_s, u"1"_s);
+    sandbox.setEnvironment(env);
+    ASSERT_FALSE(Start(13335).isEmpty());
+    const auto view = [&] { return desktop.screenReaderView(u"orvane"_s); };
+    // The line of the cell of a May day, with its states; empty when none.
+    const auto cell = [&](const QString &name) {
+        const QRegularExpression line(u"^\\d+ table cell \\| "_s + QRegularExpression::escape(name) + u" \\|.*$"_s,
+                                      QRegularExpression::MultilineOption);
+        return line.match(view()).captured();
+    };
+    EXPECT_TRUE(cell(u"понедельник, 11 мая 2026 г."_s).contains(u"| 1 событие: Мария |"_s)) << view().toStdString();
+    // The first arrow selects today, the next moves on.
+    desktop.keys(window, {u"Down"_s});
+    EXPECT_TRUE(waitUntil([&] { return cell(u"воскресенье, 10 мая 2026 г., сегодня"_s).contains(u"focused"_s); }));
+    desktop.keys(window, {u"Down"_s});
+    EXPECT_TRUE(waitUntil([&] { return cell(u"понедельник, 11 мая 2026 г."_s).contains(u"focused"_s); }));
+
+    // The option tree: its rows with their roles, states and levels, a row switched by keys.
+    desktop.keys(window, {u"Menu"_s});
+    const QString settings = WaitFor(u"Настройки"_s);
+    ASSERT_FALSE(settings.isEmpty());
+    const auto options = [&] { return desktop.screenReaderView(u"orvane"_s, u"Настройки"_s); };
+    EXPECT_EQ(options().count(QRegularExpression(u"^\\d+ (check box|radio button|table cell) \\|"_s,
+                                                 QRegularExpression::MultilineOption)), 15) << options().toStdString();
+    EXPECT_TRUE(options().contains(u"\n4 radio button | 7 дней |  | checked,"_s));
+    const QString sizeRow = u"\n3 check box | Сохранять размер календаря |  | "_s;
+    EXPECT_TRUE(options().contains(sizeRow + u"checked,"_s));
+    desktop.keys(settings, {u"Down"_s, u"space"_s});
+    EXPECT_TRUE(waitUntil([&] { return options().contains(sizeRow + u"enabled,focusable,focused,"_s); })) << options().toStdString();
+    desktop.keys(settings, {u"Escape"_s});
     EndsSaved();
 }
 
