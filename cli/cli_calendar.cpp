@@ -2,6 +2,8 @@
 
 #include "store/clock.h"
 
+#include <QFileInfo>
+
 #include <cstdio>
 
 namespace orvane::cli {
@@ -23,6 +25,24 @@ std::optional<QString> OnlyFileArgument(const QString &command, const QStringLis
         }
     }
     return path;
+}
+
+namespace {
+
+bool SameFile(const QString &a, const QString &b)
+{
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return first.absoluteFilePath() == second.absoluteFilePath();
+}
+
+} // namespace
+
+bool ProgramRunsOn(const QString &path, SingleInstance &instance)
+{
+    return SameFile(path, CDataFile::GetFilePath()) && !instance.Acquire();
 }
 
 CliCalendar::CliCalendar()

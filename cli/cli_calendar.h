@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/single_instance.h"
 #include "settings/option_flags.h"
 #include "settings/registry_store.h"
 #include "store/data_file.h"
@@ -19,6 +20,12 @@ void PrintError(const QString &text);
 // The calendar path of a command whose only option is [--file PATH]: the program's own calendar
 // without it; nothing, with the reason printed, for any other argument.
 std::optional<QString> OnlyFileArgument(const QString &command, const QStringList &arguments);
+
+// Whether the calendar program runs on the calendar at `path`, so that it would write its own
+// events over a change made now when it ends. When it does not, `instance` holds the program's
+// lock from then on, so that it cannot start on the old file meanwhile; a lock that a running
+// calendar holds is never taken over.
+bool ProgramRunsOn(const QString &path, SingleInstance &instance);
 
 // A calendar file with the options it is read and written with, as stored in the registry
 // (the defaults when none are; nothing is written back).

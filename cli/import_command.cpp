@@ -1,12 +1,10 @@
 #include "cli/import_command.h"
 
-#include "app/single_instance.h"
 #include "cli/cli_calendar.h"
 #include "exchange/import_file.h"
 #include "exchange/import_merge.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -40,15 +38,6 @@ bool Parse(const QStringList &arguments, ImportRequest &request)
     if (request.source.isEmpty())
         PrintError(QStringLiteral("import: which document? (a file, or - for standard input)"));
     return !request.source.isEmpty();
-}
-
-bool SameFile(const QString &a, const QString &b)
-{
-    const QFileInfo first(a);
-    const QFileInfo second(b);
-    if (first.exists() && second.exists())
-        return first.canonicalFilePath() == second.canonicalFilePath();
-    return first.absoluteFilePath() == second.absoluteFilePath();
 }
 
 ExchangeReadResult ReadDocument(const QString &source, CImportList &list, ImportRead &read)
@@ -113,10 +102,8 @@ int RunImport(const QStringList &arguments)
     ImportRequest request;
     if (!Parse(arguments, request))
         return kFailed;
-    // Held until the end, so that the calendar cannot start on the old file meanwhile; a lock
-    // that a running calendar holds is never taken over.
-    SingleInstance instance;
-    if (!request.dryRun && SameFile(request.calendar, CDataFile::GetFilePath()) && !instance.Acquire()) {
+    SingleInstance instance; // held until the end
+    if (!request.dryRun && ProgramRunsOn(request.calendar, instance)) {
         PrintError(QStringLiteral("import: the calendar program is running: it would write its own events "
                                   "over the imported ones when it ends. Close it and import again."));
         return kCalendarRunning;

@@ -3,6 +3,7 @@
 #include "cli/export_command.h"
 #include "cli/import_command.h"
 #include "cli/notify_command.h"
+#include "cli/sync_command.h"
 #include "cli/upcoming_command.h"
 #include "i18n/ui_language.h"
 #include "store/data_file.h"
@@ -23,7 +24,7 @@ constexpr int kReadError = 2;
 const char kHelp[] =
     "Usage: orvanectl COMMAND [OPTIONS]\n"
     "\n"
-    "Reads the Orvane calendar from a terminal; only import writes it.\n"
+    "Reads the Orvane calendar from a terminal; only import and sync write it.\n"
     "\n"
     "Commands:\n"
     "  dump [--file PATH]   print the calendar as JSON on standard output: the header,\n"
@@ -70,6 +71,23 @@ const char kHelp[] =
     "                       \"added N, skipped M, changed K\". --dry-run writes nothing.\n"
     "                       Refused (status 3) while the calendar program runs, as it\n"
     "                       would write over the imported events when it ends.\n"
+    "  sync [--dry-run] [--file PATH]\n"
+    "                       sync the calendar with the CalDAV calendar (and the birthdays\n"
+    "                       of the CardDAV address book) that sync setup named: save the\n"
+    "                       calendar when it changed, then the sync state beside it\n"
+    "                       (orvane.sync); print a line per server entry not taken, then\n"
+    "                       \"uploaded N, downloaded M, deleted K, conflicts C, left alone\n"
+    "                       L\" (in Russian unless ORVANE_LANG=en).\n"
+    "                       The password comes from the desktop's Secret Service, else it\n"
+    "                       is asked on the terminal (or read as the first line of standard\n"
+    "                       input). --dry-run counts what a sync would do and writes\n"
+    "                       nothing. Refused (status 3) while the calendar program runs.\n"
+    "  sync setup URL --user NAME [--calendar HREF] [--addressbook HREF]\n"
+    "                       set up the sync with the server at URL: HREF is a path on it\n"
+    "                       or a whole address; without --calendar the first of the user's\n"
+    "                       calendars that takes events. The password is asked as above\n"
+    "                       and checked with the server, then kept in the Secret Service\n"
+    "                       where one runs.\n"
     "  --help               show this text.\n"
     "\n"
     "Environment: ORVANE_DATA_DIR (folder of orvane.orvd), ORVANE_TODAY (YYYY-MM-DD, the\n"
@@ -77,7 +95,9 @@ const char kHelp[] =
     "\n"
     "Exit status: 0 on success, 2 when the calendar cannot be read or the command is wrong.\n"
     "import and export: 2 also for a refused document or a failed write; 3 for import\n"
-    "while the calendar program is running.\n";
+    "while the calendar program is running. sync: 2 when it is not set up, the server\n"
+    "refuses or cannot be reached (nothing is changed then); 3 while the calendar\n"
+    "program is running.\n";
 
 int Dump(const QStringList &arguments)
 {
@@ -117,6 +137,8 @@ int main(int argc, char **argv)
         return orvane::cli::RunExport(arguments.mid(1));
     if (arguments.first() == u"import")
         return orvane::cli::RunImport(arguments.mid(1));
+    if (arguments.first() == u"sync")
+        return orvane::cli::RunSync(arguments.mid(1));
     PrintError(QStringLiteral("unknown command '%1' (see orvanectl --help)").arg(arguments.first()));
     return kUsageError;
 }

@@ -811,6 +811,45 @@ Open the calendar</translation>
     </message>
 </context>
 <context>
+    <name>SyncCommand</name>
+    <message>
+        <source>Пароль %1 на %2: </source>
+        <translation>Password of %1 on %2: </translation>
+    </message>
+    <message>
+        <source>пароль не введён</source>
+        <translation>no password given</translation>
+    </message>
+    <message>
+        <source>календарь открыт в программе, которая запишет свои события поверх полученных, когда закончит работу. Закройте её и повторите синхронизацию.</source>
+        <translation>the calendar program is running: it would write its own events over the synced ones when it ends. Close it and sync again.</translation>
+    </message>
+    <message>
+        <source>синхронизация не настроена (orvanectl sync setup URL --user ИМЯ)</source>
+        <translation>sync is not set up (orvanectl sync setup URL --user NAME)</translation>
+    </message>
+    <message>
+        <source>%1 не на сервере %2</source>
+        <translation>%1 is not on the server %2</translation>
+    </message>
+    <message>
+        <source>на сервере %1 нет календаря для событий</source>
+        <translation>the server %1 has no calendar that takes events</translation>
+    </message>
+    <message>
+        <source>Пароль будет спрошен при каждой синхронизации.</source>
+        <translation>The password will be asked at every sync.</translation>
+    </message>
+    <message>
+        <source>синхронизация настроена: календарь %1, адресная книга %2</source>
+        <translation>sync set up: calendar %1, address book %2</translation>
+    </message>
+    <message>
+        <source>синхронизация настроена: календарь %1</source>
+        <translation>sync set up: calendar %1</translation>
+    </message>
+</context>
+<context>
     <name>SyncReport</name>
     <message>
         <source>Сервер снова и снова отклоняет изменения: синхронизация прервана.</source>

@@ -28,6 +28,8 @@ public:
     bool Start(Kind kind);
     void Stop();
     QUrl Url() const;
+    // The folder the server keeps its collections in.
+    QString Folder() const { return m_dir->path(); }
     // Makes a calendar collection named `name` for the user; its path, empty on failure.
     QString MakeCalendar(const QString &name);
 

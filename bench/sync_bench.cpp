@@ -1,0 +1,155 @@
+// A sync with Radicale: the first sync of 500 events and of a full calendar (366 days x 40
+// events) up to an empty calendar collection and down into an empty calendar, and an incremental
+// sync with one change on each side, its cost beside the calendar's size. Wall time, and the
+// HTTP requests made as a counter. Run the whole program: the first sync up leaves the
+// collection the others use.
+#include "store/user.h"
+#include "sync/sync_run.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include "dav_server.h"
+#include "full_calendar.h"
+#include "median_reporter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+using namespace orvane;
+using namespace orvane::sync;
+using orvane::test::CDavServer;
+
+namespace {
+
+constexpr int kFull = 366 * CEventList::kMaxEvents;
+
+// A calendar file's folder and its user, synced as orvanectl does (the state saved after).
+struct Device {
+    QTemporaryDir dir;
+    QString path = dir.path() + QStringLiteral("/orvane.orvd");
+    CUser user;
+
+    int Sync(const SyncSettings &settings, benchmark::State &state)
+    {
+        const SyncRun run = RunSync(user, path, settings, CDavServer::kPassword, false);
+        if (!run.outcome.ok() || !run.state.Save(CSyncState::PathFor(path)).ok)
+            state.SkipWithError(run.outcome.error.toUtf8().constData());
+        return run.requests;
+    }
+};
+
+// The calendar of `events` events: whole days of 40, distinct texts, as a leap year has them.
+CUser Calendar(int events)
+{
+    CUser user;
+    FillFullCalendar(user, 2024, false, Texts::Distinct);
+    for (int slot = 0, kept = 0; slot < 366; ++slot)
+        for (auto it = user.Slot(slot).begin(); it != user.Slot(slot).end();)
+            it = ++kept > events ? user.Slot(slot).RemoveAt(it) : std::next(it);
+    return user;
+}
+
+CDavServer &Server()
+{
+    static CDavServer server;
+    static const bool started = server.Start(CDavServer::Kind::Radicale);
+    (void)started;
+    return server;
+}
+
+SyncSettings NewCollection()
+{
+    static int count = 0;
+    const QString path = Server().MakeCalendar(QStringLiteral("c%1").arg(++count));
+    return {Server().Url().toString(), CDavServer::kUser, path, {}, false, {}, {}};
+}
+
+// Per size: the collection a first sync up filled, and the device that did it.
+struct Synced {
+    SyncSettings settings;
+    std::unique_ptr<Device> device;
+};
+std::map<int, Synced> g_synced;
+
+void BM_FirstSyncUp(benchmark::State &state)
+{
+    const int events = static_cast<int>(state.range(0));
+    const CUser filled = Calendar(events);
+    int requests = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Synced synced{NewCollection(), std::make_unique<Device>()};
+        synced.device->user = filled;
+        state.ResumeTiming();
+        requests = synced.device->Sync(synced.settings, state);
+        g_synced[events] = std::move(synced);
+    }
+    state.counters["requests"] = requests;
+}
+
+void BM_FirstSyncDown(benchmark::State &state)
+{
+    const Synced &synced = g_synced[static_cast<int>(state.range(0))];
+    int requests = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Device empty;
+        state.ResumeTiming();
+        requests = empty.Sync(synced.settings, state);
+    }
+    state.counters["requests"] = requests;
+}
+
+// One event renamed on another device and synced, one renamed here: the sync here.
+void BM_IncrementalSync(benchmark::State &state)
+{
+    const Synced &synced = g_synced[static_cast<int>(state.range(0))];
+    Device other;
+    other.Sync(synced.settings, state);
+    Device &here = *synced.device;
+    int requests = 0;
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ++round;
+        other.user.Slot(10).begin()->Name = QStringLiteral("там %1").arg(round);
+        other.Sync(synced.settings, state);
+        here.user.Slot(5).begin()->Name = QStringLiteral("здесь %1").arg(round);
+        state.ResumeTiming();
+        requests = here.Sync(synced.settings, state);
+    }
+    state.counters["requests"] = requests;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QCoreApplication application(argc, argv);
+    if (!Server().Url().isValid())
+        return 1;
+    for (const int events : {500, kFull}) {
+        const int rounds = events == kFull ? 1 : 3;
+        benchmark::RegisterBenchmark("BM_FirstSyncUp", BM_FirstSyncUp)->Arg(events)->Iterations(rounds)
+            ->Unit(benchmark::kMillisecond)->UseRealTime();
+        benchmark::RegisterBenchmark("BM_FirstSyncDown", BM_FirstSyncDown)->Arg(events)->Iterations(rounds)
+            ->Unit(benchmark::kMillisecond)->UseRealTime();
+        benchmark::RegisterBenchmark("BM_IncrementalSync", BM_IncrementalSync)->Arg(events)->Iterations(10)
+            ->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3)->ReportAggregatesOnly(true);
+    }
+    benchmark::Initialize(&argc, argv);
+    MedianReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    const std::string full = std::to_string(kFull);
+    reporter.PrintRatio("Incremental", "BM_IncrementalSync/" + full, "500 events'", "BM_IncrementalSync/500");
+    reporter.PrintCounterRatio("requests", "BM_IncrementalSync/" + full, "BM_IncrementalSync/500");
+    return 0;
+}
