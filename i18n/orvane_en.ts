@@ -1036,10 +1036,6 @@ Open the calendar</translation>
         <translation>&amp;Calendar:</translation>
     </message>
     <message>
-        <source>&amp;Дни рождения из адресной книги:</source>
-        <translation>&amp;Birthdays from the address book:</translation>
-    </message>
-    <message>
         <source>Син&amp;хронизировать каждые 15 минут</source>
         <translation>Synchronize &amp;every 15 minutes</translation>
     </message>
@@ -1078,6 +1074,10 @@ Open the calendar</translation>
     <message>
         <source>Синхронизация...</source>
         <translation>Synchronizing...</translation>
+    </message>
+    <message>
+        <source>Адресная кни&amp;га:</source>
+        <translation>Address &amp;book:</translation>
     </message>
 </context>
 <context>

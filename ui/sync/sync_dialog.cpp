@@ -50,6 +50,7 @@ CSyncDialog::CSyncDialog(CRegistryStore &registry, CSyncScheduler &scheduler, QW
     auto *serverGrid = new QGridLayout(server);
     m_editServer = new QLineEdit(settings.server, server);
     m_editServer->setPlaceholderText(QStringLiteral("https://"));
+    m_editServer->setMinimumWidth(fontMetrics().averageCharWidth() * 45);
     m_editUser = new QLineEdit(settings.user, server);
     m_editPassword = new QLineEdit(scheduler.Password().value_or(QString()), server);
     m_editPassword->setEchoMode(QLineEdit::Password);
@@ -71,7 +72,7 @@ CSyncDialog::CSyncDialog(CRegistryStore &registry, CSyncScheduler &scheduler, QW
     m_labelNote->setObjectName(QString::number(IDC_PASSWORD_NOTE));
     m_labelNote->setWordWrap(true);
     m_labelNote->hide();
-    serverGrid->addWidget(m_labelNote, serverGrid->rowCount(), 1, 1, 2);
+    serverGrid->addWidget(m_labelNote, serverGrid->rowCount(), 0, 1, 3);
     m_btnFind = new QPushButton(tr("&Найти"), server);
     m_btnFind->setObjectName(QString::number(IDC_FIND));
     m_labelFind = new QLabel(server);
@@ -88,7 +89,7 @@ CSyncDialog::CSyncDialog(CRegistryStore &registry, CSyncScheduler &scheduler, QW
     m_comboAddressBook = new QComboBox(collections);
     m_comboAddressBook->setObjectName(QString::number(IDC_ADDRESS_BOOK));
     const QList<QPair<QString, QComboBox *>> combos{
-        {tr("&Календарь:"), m_comboCalendar}, {tr("&Дни рождения из адресной книги:"), m_comboAddressBook}};
+        {tr("&Календарь:"), m_comboCalendar}, {tr("Адресная кни&га:"), m_comboAddressBook}};
     for (const auto &[text, combo] : combos) {
         auto *label = new QLabel(text, collections);
         label->setBuddy(combo);
@@ -136,7 +137,7 @@ CSyncDialog::CSyncDialog(CRegistryStore &registry, CSyncScheduler &scheduler, QW
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(pages, 1);
     layout->addLayout(buttons);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 70);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
