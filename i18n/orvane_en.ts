@@ -518,6 +518,10 @@ than 40 characters.</translation>
         <source>Закрыть</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Синхронизация...</source>
+        <translation>Synchronization...</translation>
+    </message>
 </context>
 <context>
     <name>MergeDays</name>
@@ -802,6 +806,10 @@ Open the calendar</translation>
         <source>Запускать при старте Windows</source>
         <translation>Start at log-in</translation>
     </message>
+    <message>
+        <source>Синхронизировать календарь с сервером CalDAV...</source>
+        <translation>Synchronize the calendar with a CalDAV server...</translation>
+    </message>
 </context>
 <context>
     <name>Sync</name>
@@ -1029,6 +1037,14 @@ Open the calendar</translation>
         <source>Закрыть календарь.</source>
         <translation>Close the calendar.</translation>
     </message>
+    <message>
+        <source>Синхронизация...</source>
+        <translation>Synchronizing...</translation>
+    </message>
+    <message>
+        <source>Синхронизация: %1</source>
+        <translation>Synchronization: %1</translation>
+    </message>
 </context>
 <context>
     <name>orvane::CMergeDaysDialog</name>
@@ -1054,6 +1070,96 @@ Open the calendar</translation>
     <message>
         <source>Настройки</source>
         <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CSyncDialog</name>
+    <message>
+        <source>Синхронизация</source>
+        <translation>Synchronization</translation>
+    </message>
+    <message>
+        <source>Сервер CalDAV/CardDAV</source>
+        <translation>CalDAV/CardDAV server</translation>
+    </message>
+    <message>
+        <source>&amp;Адрес:</source>
+        <translation>&amp;Address:</translation>
+    </message>
+    <message>
+        <source>&amp;Пользователь:</source>
+        <translation>&amp;User:</translation>
+    </message>
+    <message>
+        <source>Па&amp;роль:</source>
+        <translation>&amp;Password:</translation>
+    </message>
+    <message>
+        <source>&amp;Найти</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <source>Коллекции</source>
+        <translation>Collections</translation>
+    </message>
+    <message>
+        <source>&amp;Календарь:</source>
+        <translation>&amp;Calendar:</translation>
+    </message>
+    <message>
+        <source>Син&amp;хронизировать каждые 15 минут</source>
+        <translation>Synchronize &amp;every 15 minutes</translation>
+    </message>
+    <message>
+        <source>Последняя синхронизация</source>
+        <translation>Last synchronization</translation>
+    </message>
+    <message>
+        <source>&amp;Синхронизировать сейчас</source>
+        <translation>&amp;Synchronize now</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 Пароль будет храниться в памяти до выхода из программы.</source>
+        <translation>%1 The password will be kept in memory until the program ends.</translation>
+    </message>
+    <message>
+        <source>Поиск...</source>
+        <translation>Searching...</translation>
+    </message>
+    <message>
+        <source>Календарей: %1, адресных книг: %2.</source>
+        <translation>Calendars: %1, address books: %2.</translation>
+    </message>
+    <message>
+        <source>(нет)</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Не выполнялась.</source>
+        <translation>Never done.</translation>
+    </message>
+    <message>
+        <source>Синхронизация...</source>
+        <translation>Synchronizing...</translation>
+    </message>
+    <message>
+        <source>Адресная кни&amp;га:</source>
+        <translation>Address &amp;book:</translation>
+    </message>
+</context>
+<context>
+    <name>orvane::CSyncScheduler</name>
+    <message>
+        <source>Синхронизация</source>
+        <translation>Synchronization</translation>
+    </message>
+    <message>
+        <source>Пароль пользователя %1 на %2:</source>
+        <translation>Password of user %1 on %2:</translation>
     </message>
 </context>
 <context>

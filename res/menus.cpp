@@ -33,6 +33,7 @@ QList<MenuEntry> MainMenuEntries(int popup)
             {},
             {CommandId::Import, QCoreApplication::translate("Menus", "Импорт...")},
             {CommandId::Export, QCoreApplication::translate("Menus", "Экспорт...")},
+            {CommandId::Sync, QCoreApplication::translate("Menus", "Синхронизация...")},
         };
     default:
         return {};

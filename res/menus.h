@@ -26,6 +26,7 @@ constexpr int MonitorClose = 32788;
 constexpr int MonitorOpenCalendar = 32789;
 constexpr int TrayShow = 32790;
 constexpr int TrayClose = 32791;
+constexpr int Sync = 32792;
 constexpr int About = 57664;
 constexpr int Minimize = 57665;
 constexpr int Help = 57670;

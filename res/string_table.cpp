@@ -17,6 +17,7 @@ QString LoadString(int id)
         {StringId::GoToDay, QT_TRANSLATE_NOOP("StringTable", "Выбрать день для просмотра...")},
         {StringId::Import, QT_TRANSLATE_NOOP("StringTable", "Импортировать календарь из файла...")},
         {StringId::Export, QT_TRANSLATE_NOOP("StringTable", "Экспортировать календарь в текстовый файл.")},
+        {StringId::Sync, QT_TRANSLATE_NOOP("StringTable", "Синхронизировать календарь с сервером CalDAV...")},
         {StringId::MonitorClose, QT_TRANSLATE_NOOP("StringTable", "Закрыть\nЗакрыть")},
         {StringId::MonitorOpenCalendar, QT_TRANSLATE_NOOP("StringTable", "Открыть календарь\nОткрыть календарь")},
         {StringId::About, QT_TRANSLATE_NOOP("StringTable", "О программе...")},

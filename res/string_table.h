@@ -17,6 +17,7 @@ constexpr int Import = 32781;
 constexpr int Export = 32782;
 constexpr int MonitorClose = 32788;         // "<status hint>\n<tooltip>"
 constexpr int MonitorOpenCalendar = 32789;  // the same
+constexpr int Sync = 32792;
 constexpr int About = 57664;
 constexpr int Minimize = 57665;
 constexpr int NewCategory = 57666;

@@ -123,8 +123,11 @@ QString CDataFile::SaveOrTellWhy()
 {
     const QString path = GetFilePath();
     const SaveResult result = Write(path, m_options.GetOptions());
-    if (result.ok)
+    if (result.ok) {
+        if (m_afterSave)
+            m_afterSave();
         return {};
+    }
     return QCoreApplication::translate("DataFile", "Невозможно сохранить календарь\n%1\n\n%2")
         .arg(QDir::toNativeSeparators(path), result.reason);
 }

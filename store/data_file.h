@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 namespace orvane {
 
@@ -39,6 +40,8 @@ public:
     int Save();
     // The same, the failure not shown but given: the message Save would show, empty when saved.
     QString SaveOrTellWhy();
+    // Called after each successful save of the program's file; empty: nothing.
+    void SetAfterSave(std::function<void()> afterSave) { m_afterSave = std::move(afterSave); }
 
     // The same without messages, on any path. Read refuses what is not a regular file and a file
     // larger than kMaxFileSize. Between saves the file is read-only: Write takes away its write
@@ -63,6 +66,7 @@ public:
 
 private:
     COptionFlags &m_options;
+    std::function<void()> m_afterSave;
 };
 
 } // namespace orvane

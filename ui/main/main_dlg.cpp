@@ -36,6 +36,8 @@
 #include "ui/reminders/day_popup.h"
 #include "ui/reminders/monitor_dialog.h"
 #include "ui/settings/settings_dialog.h"
+#include "ui/sync/sync_dialog.h"
+#include "ui/sync/sync_scheduler.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -143,6 +145,14 @@ CMainDlg::CMainDlg(AppContext &context, bool showOnStart, QWidget *parent)
     });
     if (m_context.options.GetOptions() & OptionBit::TrayIcon)
         OnTrayIconToggle(true);
+
+    m_sync = new CSyncScheduler(m_context.document, m_context.registry, this);
+    connect(m_sync, &CSyncScheduler::started, this, [this] { ShowStatus(tr("Синхронизация...")); });
+    connect(m_sync, &CSyncScheduler::finished, this,
+            [this](bool, const QString &result) { ShowStatus(tr("Синхронизация: %1").arg(result)); });
+    connect(m_sync, &CSyncScheduler::calendarReplaced, this, &CMainDlg::RefreshCalendar);
+    // The start's sync, once the window is up.
+    QTimer::singleShot(0, m_sync, &CSyncScheduler::Start);
 }
 
 CMainDlg::~CMainDlg()
@@ -508,17 +518,16 @@ void CMainDlg::OnCommand(int id)
         break;
     }
     case res::CommandId::Import:
-        RunImportWizard(m_context.document, this, [this] {
-            BuildFrame();
-            DrawMonths();
-            update();
-        });
+        RunImportWizard(m_context.document, this, [this] { RefreshCalendar(); });
         break;
     case res::CommandId::Export:
         RunExportWizard(m_context.document.m_user, this);
         break;
     case res::CommandId::Properties:
         OnProperties();
+        break;
+    case res::CommandId::Sync:
+        OnSync();
         break;
     case res::CommandId::AboutBox: {
         CAboutDlg dialog(this);
@@ -547,6 +556,20 @@ void CMainDlg::OnProperties()
         BuildFrame();
         LayoutControls();
     }
+    DrawMonths();
+    update();
+}
+
+void CMainDlg::OnSync()
+{
+    CSyncDialog dialog(m_context.registry, *m_sync, this);
+    dialog.exec();
+}
+
+void CMainDlg::RefreshCalendar()
+{
+    HideDayPopup();
+    BuildFrame();
     DrawMonths();
     update();
 }

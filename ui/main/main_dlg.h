@@ -25,6 +25,7 @@ class CBitmapButtonEx;
 class CDayPopup;
 class CMenuButton;
 class CMonitorDialog;
+class CSyncScheduler;
 
 // The calendar's one top-level window: a borderless, shaped panel with the month grid, a row
 // of picture buttons and the menu button along the top, paging buttons and a status line along
@@ -43,6 +44,8 @@ public:
     int BuildFrame();
     // Places the buttons, the visible months and the status line.
     int LayoutControls();
+    // Draws the calendar again after it was replaced as a whole (an import, a sync).
+    void RefreshCalendar();
     // Draws `text` into the status line.
     int ShowStatus(const QString &text);
     // The same with string-table entry `id`; " " when it has none.
@@ -122,6 +125,7 @@ private:
     void OnMinimize();
     // The settings dialog; the frame and layout follow its OK, the months are redrawn always.
     void OnProperties();
+    void OnSync();
     void PopupMenu(int popup, QWidget *button);
     void ShowDayPopup(bool listMode, QPoint pointer);
     void HideDayPopup();
@@ -193,6 +197,7 @@ private:
     QTimer m_hintTimer; // window timer 257, every 2.5 seconds while the pointer is over the window
     CSystemTray m_tray;
     CStatusHintTracker m_hints;
+    CSyncScheduler *m_sync = nullptr; // the syncs with the server while the window runs
 };
 
 } // namespace orvane

@@ -1,0 +1,184 @@
+#include "ui/sync/sync_scheduler.h"
+
+#include "settings/registry_store.h"
+#include "store/data_file.h"
+#include "sync/password_store.h"
+#include "ui/sync/off_thread.h"
+#include "ui/sync/sync_dialog.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+
+namespace orvane {
+
+using namespace sync;
+
+CSyncScheduler::CSyncScheduler(CDataFile &document, CRegistryStore &registry, QWidget *parent)
+    : QObject(parent), m_document(document), m_registry(registry), m_pParent(parent)
+{
+    m_periodic.setInterval(kPeriodMs);
+    connect(&m_periodic, &QTimer::timeout, this, &CSyncScheduler::Request);
+    // Only while a finished sync waits for a dialog to close.
+    m_dialogWait.setInterval(1000);
+    connect(&m_dialogWait, &QTimer::timeout, this, [this] {
+        if (TryAdopt())
+            m_dialogWait.stop();
+    });
+    m_document.SetAfterSave([this] {
+        if (!m_bOwnSave)
+            Request();
+    });
+}
+
+CSyncScheduler::~CSyncScheduler()
+{
+    m_document.SetAfterSave({});
+    if (m_thread) {
+        m_thread->wait();
+        delete m_thread;
+    }
+}
+
+void CSyncScheduler::Start()
+{
+    const SyncSettings settings = CSyncSettings(m_registry).Read();
+    if (settings.periodic)
+        m_periodic.start();
+    else
+        m_periodic.stop();
+    Request();
+}
+
+void CSyncScheduler::Request()
+{
+    if (m_bRunning) {
+        m_bAgain = true;
+        return;
+    }
+    auto job = std::make_shared<Job>();
+    job->settings = CSyncSettings(m_registry).Read();
+    if (job->settings.server.isEmpty() || job->settings.calendarHref.isEmpty())
+        return;
+    m_bRunning = true;
+    job->before = m_document.m_user;
+    job->user = job->before;
+    job->calendarPath = CDataFile::GetFilePath();
+    job->password = m_password;
+    Q_EMIT started();
+    m_thread = RunOffThread<std::shared_ptr<Job>>(
+        this,
+        [job] {
+            Work(*job);
+            return job;
+        },
+        [this](std::shared_ptr<Job> &done) { OnDone(done); });
+}
+
+void CSyncScheduler::Work(Job &job)
+{
+    if (!job.password) {
+        const CPasswordStore::Result stored = CPasswordStore::Read(job.settings.server, job.settings.user);
+        if (stored.status != CPasswordStore::Status::Done) {
+            job.needPassword = true;
+            job.passwordProblem = stored.error;
+            return;
+        }
+        job.password = stored.password;
+    }
+    job.run = RunSync(job.user, job.calendarPath, job.settings, *job.password, false);
+}
+
+void CSyncScheduler::OnDone(const std::shared_ptr<Job> &job)
+{
+    if (job->needPassword) {
+        m_bRunning = false;
+        if (AskPassword())
+            Request();
+        else
+            Finish(false, job->passwordProblem);
+        return;
+    }
+    if (!m_password)
+        m_password = job->password;
+    if (!job->run.outcome.ok()) {
+        Finish(false, SyncReportText(job->run.outcome));
+        return;
+    }
+    m_pending = job;
+    if (!TryAdopt())
+        m_dialogWait.start();
+}
+
+bool CSyncScheduler::TryAdopt()
+{
+    // A dialog open over the calendar may hold parts of it (the day editor, the merge of days).
+    if (QWidget *modal = QApplication::activeModalWidget(); modal && !qobject_cast<CSyncDialog *>(modal))
+        return false;
+    const std::shared_ptr<Job> job = std::move(m_pending);
+    m_pending.reset();
+    if (!(m_document.m_user == job->before)) {
+        // Changed meanwhile: the next sync compares the server with the edited calendar.
+        m_bRunning = false;
+        m_bAgain = false;
+        Request();
+        return true;
+    }
+    QString result = SyncReportText(job->run.outcome);
+    bool ok = true;
+    if (job->run.outcome.calendarChanged) {
+        const SelectedDate selected = m_document.m_user.m_selected;
+        m_document.m_user = std::move(job->user);
+        m_document.m_user.m_selected = selected;
+        Q_EMIT calendarReplaced();
+        m_bOwnSave = true;
+        const QString failure = m_document.SaveOrTellWhy();
+        m_bOwnSave = false;
+        if (!failure.isEmpty()) {
+            result = failure;
+            ok = false;
+        }
+    }
+    if (ok) {
+        const SaveResult saved = job->run.state.Save(CSyncState::PathFor(job->calendarPath));
+        if (!saved.ok) {
+            result = saved.reason;
+            ok = false;
+        }
+    }
+    Finish(ok, result);
+    return true;
+}
+
+bool CSyncScheduler::AskPassword()
+{
+    if (m_bAsked)
+        return false;
+    m_bAsked = true;
+    const SyncSettings settings = CSyncSettings(m_registry).Read();
+    bool given = false;
+    const QString password = QInputDialog::getText(
+        m_pParent, tr("Синхронизация"), tr("Пароль пользователя %1 на %2:").arg(settings.user, settings.server),
+        QLineEdit::Password, {}, &given);
+    if (!given)
+        return false;
+    m_password = password;
+    return true;
+}
+
+void CSyncScheduler::Finish(bool ok, const QString &result)
+{
+    m_bRunning = false;
+    CSyncSettings store(m_registry);
+    SyncSettings settings = store.Read();
+    settings.lastSync = QDateTime::currentDateTime();
+    settings.lastResult = result;
+    store.Write(settings);
+    Q_EMIT finished(ok, result);
+    if (m_bAgain) {
+        m_bAgain = false;
+        Request();
+    }
+}
+
+} // namespace orvane
