@@ -253,7 +253,7 @@ TEST_F(MainWindowKeysTest, ReadersSeeTheMonthsAsTablesOfDaysAndMenusSettingsAndT
         QTest::keyClick(focus, key, modifiers);
         return entries;
     };
-    EXPECT_EQ(menuOf(&w, Qt::Key_F10, Qt::ShiftModifier), 5);
+    EXPECT_EQ(menuOf(&w, Qt::Key_F10, Qt::ShiftModifier), 6);
     EXPECT_EQ(menuOf(Button(57664), Qt::Key_Return, Qt::NoModifier), 3); // with a separator
     OnNextDialog<CSettingsDialog>([&opened](CSettingsDialog &) { opened = false; });
     Key(Qt::Key_Menu);
