@@ -122,7 +122,7 @@ std::optional<DavReply> CDavClient::Send(
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (!tooLarge)
+    if (!tooLarge && reply->isOpen()) // an aborted or timed-out reply is closed
         readSome();
 
     if (tooLarge) {
