@@ -16,13 +16,7 @@ bool CBirthdaySync::Run()
     const std::optional<ServerListing> listing = ListServer(m_collection, m_state);
     if (!listing)
         return false;
-    QStringList hrefs;
-    for (qsizetype index = 0; index < m_state.resources.size(); ++index)
-        if (listing->side[index] == ServerSide::Changed)
-            hrefs << m_state.resources[index].href;
-    for (const DavResource &contact : listing->added)
-        hrefs << contact.href;
-    std::optional<QHash<QString, DavResource>> bodies = FetchBodies(m_collection, hrefs);
+    std::optional<QHash<QString, DavResource>> bodies = FetchListed(m_collection, m_state, *listing);
     if (!bodies)
         return false;
     m_bodies = std::move(*bodies);

@@ -57,4 +57,16 @@ std::optional<QHash<QString, DavResource>> FetchBodies(CCollection &collection, 
     return bodies;
 }
 
+std::optional<QHash<QString, DavResource>> FetchListed(CCollection &collection, const CollectionState &state,
+                                                       const ServerListing &listing, const std::vector<bool> &alsoWanted)
+{
+    QStringList hrefs;
+    for (size_t index = 0; index < listing.side.size(); ++index)
+        if (listing.side[index] == ServerSide::Changed || (index < alsoWanted.size() && alsoWanted[index]))
+            hrefs << state.resources[static_cast<qsizetype>(index)].href;
+    for (const DavResource &resource : listing.added)
+        hrefs << resource.href;
+    return FetchBodies(collection, hrefs);
+}
+
 } // namespace orvane::sync

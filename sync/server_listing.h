@@ -27,5 +27,10 @@ std::optional<ServerListing> ListServer(CCollection &collection, const Collectio
 // Fetches the bodies of the resources in one request (none when there are none), by href.
 // Nothing when the server failed.
 std::optional<QHash<QString, DavResource>> FetchBodies(CCollection &collection, const QStringList &hrefs);
+// The same for the resources the listing found new or changed, and those of the state marked in
+// `alsoWanted` (per resource of the state; empty for none).
+std::optional<QHash<QString, DavResource>> FetchListed(CCollection &collection, const CollectionState &state,
+                                                       const ServerListing &listing,
+                                                       const std::vector<bool> &alsoWanted = {});
 
 } // namespace orvane::sync

@@ -35,13 +35,8 @@ public:
         std::optional<ServerListing> listing = ListServer(m_collection, m_state);
         if (!listing)
             return false;
-        QStringList hrefs;
-        for (qsizetype index = 0; index < m_state.resources.size(); ++index)
-            if (listing->side[index] == ServerSide::Changed || pairing.edited[index])
-                hrefs << m_state.resources[index].href;
-        for (const DavResource &resource : listing->added)
-            hrefs << resource.href;
-        std::optional<QHash<QString, DavResource>> bodies = FetchBodies(m_collection, hrefs);
+        // The locally edited resources' bodies come along: an edit is written over them.
+        std::optional<QHash<QString, DavResource>> bodies = FetchListed(m_collection, m_state, *listing, pairing.edited);
         if (!bodies)
             return false;
         m_bodies = std::move(*bodies);
