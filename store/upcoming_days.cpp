@@ -2,6 +2,7 @@
 
 #include "store/date_names.h"
 #include "store/day_addressing.h"
+#include "store/russian_plural.h"
 #include "store/user.h"
 
 #include <QCoreApplication>
@@ -21,11 +22,14 @@ bool IsFirstOfMarch(QDate date) { return date.month() == 3 && date.day() == 1; }
 // language with other plural rules picks its own form ("day", "days").
 QString DaysWord(int n)
 {
-    if (n % 10 == 1 && n % 100 != 11)
+    switch (RussianPluralForm(n)) {
+    case 0:
         return QCoreApplication::translate("UpcomingDays", "день", nullptr, n);
-    if (n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14))
+    case 1:
         return QCoreApplication::translate("UpcomingDays", "дня", nullptr, n);
-    return QCoreApplication::translate("UpcomingDays", "дней", nullptr, n);
+    default:
+        return QCoreApplication::translate("UpcomingDays", "дней", nullptr, n);
+    }
 }
 
 void Append(std::vector<const CEventRecord *> &out, const CEventList &slot, int keepLeapDay)

@@ -1,21 +1,11 @@
 #include "ui/main/day_accessible_text.h"
 
 #include "store/date_names.h"
+#include "store/russian_plural.h"
 
 #include <QCoreApplication>
 
 namespace orvane {
-
-int RussianPluralForm(qint64 count)
-{
-    const qint64 lastTwo = count % 100;
-    const qint64 last = count % 10;
-    if (lastTwo >= 11 && lastTwo <= 14)
-        return 2;
-    if (last == 1)
-        return 0;
-    return last >= 2 && last <= 4 ? 1 : 2;
-}
 
 QString MonthTableName(int month, int year)
 {
