@@ -44,7 +44,7 @@ struct Device {
 
     int Sync(const SyncSettings &settings, benchmark::State &state)
     {
-        const SyncRun run = RunSync(user, path, settings, CDavServer::kPassword, false);
+        SyncRun run = RunSync(user, path, settings, CDavServer::kPassword, false);
         if (!run.outcome.ok() || !run.state.Save(CSyncState::PathFor(path)).ok)
             state.SkipWithError(run.outcome.error.toUtf8().constData());
         return run.requests;

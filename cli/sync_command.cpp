@@ -83,7 +83,7 @@ int RunSync(const QStringList &arguments)
     const std::optional<QString> password = Password(settings);
     if (!password)
         return kFailed;
-    const sync::SyncRun run = sync::RunSync(calendar.User(), request.calendar, settings, *password, request.dryRun);
+    sync::SyncRun run = sync::RunSync(calendar.User(), request.calendar, settings, *password, request.dryRun);
     const QString report = sync::SyncReportText(run.outcome);
     int status = run.outcome.ok() ? 0 : kFailed;
     if (run.outcome.ok() && !request.dryRun) {

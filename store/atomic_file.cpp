@@ -115,4 +115,14 @@ SaveResult WriteFileAtomically(const QString &path, const QByteArray &bytes, QFi
     return {};
 }
 
+SaveResult AppendToFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::ExistingOnly))
+        return Failed(errno, file.error());
+    if (file.write(bytes) != bytes.size() || !file.flush() || !SyncToDisk(file))
+        return Failed(errno, file.error());
+    return {};
+}
+
 } // namespace orvane

@@ -19,4 +19,8 @@ struct SaveResult {
 // pointing where it did: its target is replaced.
 SaveResult WriteFileAtomically(const QString &path, const QByteArray &bytes, QFile::Permissions dropped = {});
 
+// Appends `bytes` to the existing file at `path`, flushed to the disk. A crash meanwhile may leave
+// a part of them: the file's reader has to tell a whole record from a cut one.
+SaveResult AppendToFile(const QString &path, const QByteArray &bytes);
+
 } // namespace orvane

@@ -2,6 +2,7 @@
 
 #include "store/windows1251.h"
 
+#include <QHashFunctions>
 #include <QtEndian>
 
 namespace orvane {
@@ -51,6 +52,12 @@ ArchiveReader::RawString CEventText::Raw() const
 QString CEventText::Text() const
 {
     return isEmpty() ? QString() : ArchiveReader::Decode(Raw());
+}
+
+size_t CEventText::Hash(size_t seed) const
+{
+    const ArchiveReader::RawString raw = Raw();
+    return qHashMulti(seed, raw.wide, qHashBits(raw.bytes.data(), static_cast<size_t>(raw.bytes.size()), seed));
 }
 
 void CEventText::Write(ArchiveWriter &archive) const

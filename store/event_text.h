@@ -25,6 +25,9 @@ public:
     CEventText(FileBytes file, ArchiveReader::RawString raw);
 
     QString Text() const;
+    // A hash of the text in the form it is kept, without decoding it: the same text kept in
+    // both forms (read so from a file) hashes differently.
+    size_t Hash(size_t seed) const;
     operator QString() const { return Text(); } // and read as one
     bool isEmpty() const { return Size() == 0; }
     QByteArray toUtf8() const { return Text().toUtf8(); }
@@ -32,7 +35,13 @@ public:
     // In the narrow form of the calendar file.
     void Write(ArchiveWriter &archive) const;
 
-    friend bool operator==(const CEventText &a, const CEventText &b) { return a.Text() == b.Text(); }
+    friend bool operator==(const CEventText &a, const CEventText &b)
+    {
+        // Copies of one text (the common case) are told equal without decoding them.
+        const ArchiveReader::RawString rawA = a.Raw();
+        const ArchiveReader::RawString rawB = b.Raw();
+        return (rawA.wide == rawB.wide && rawA.bytes == rawB.bytes) || a.Text() == b.Text();
+    }
     friend bool operator==(const CEventText &a, const QString &b) { return a.Text() == b; }
 
 private:

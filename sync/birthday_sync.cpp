@@ -5,30 +5,32 @@
 
 namespace orvane::sync {
 
-CBirthdaySync::CBirthdaySync(SyncContext &context, CollectionState &state, CCollection &collection)
-    : m_context(context), m_state(state), m_collection(collection),
-      m_pairing(PairLocalEvents(state.resources, context.locals))
+CBirthdaySync::CBirthdaySync(SyncContext &context, CollectionState &state, CCollection &collection,
+                             ServerListing listing, const DaySet &days)
+    : m_context(context), m_state(state), m_collection(collection), m_listing(std::move(listing)),
+      m_pairing(PairLocalEvents(state.resources, context.locals, days))
 {
 }
 
 bool CBirthdaySync::Run()
 {
-    const std::optional<ServerListing> listing = ListServer(m_collection, m_state);
-    if (!listing)
-        return false;
-    std::optional<QHash<QString, DavResource>> bodies = FetchListed(m_collection, m_state, *listing);
+    std::optional<QHash<QString, DavResource>> bodies = FetchListed(m_collection, m_state, m_listing);
     if (!bodies)
         return false;
     m_bodies = std::move(*bodies);
     const QList<SyncedResource> before = std::exchange(m_state.resources, {});
     for (qsizetype index = 0; index < before.size(); ++index) {
+        if (m_pairing.carried[index]) {
+            m_state.resources.append(before[index]);
+            continue;
+        }
         const std::optional<size_t> local = m_pairing.localOf[index];
-        Settle(before[index], listing->side[index], local ? &m_context.locals[*local] : nullptr,
+        Settle(before[index], m_listing.side[index], local ? &m_context.locals[*local] : nullptr,
                m_pairing.edited[index]);
     }
-    for (const DavResource &contact : listing->added)
+    for (const DavResource &contact : m_listing.added)
         Add(contact);
-    m_state.token = listing->token;
+    m_state.token = m_listing.token;
     return true;
 }
 

@@ -13,8 +13,9 @@ namespace orvane::sync {
 // only read, and its events stay out of the calendar collection.
 class CBirthdaySync {
 public:
-    // Claims the events of the contacts of the last sync.
-    CBirthdaySync(SyncContext &context, CollectionState &state, CCollection &collection);
+    // Claims the events of the contacts of the last sync on the dates in `days`.
+    CBirthdaySync(SyncContext &context, CollectionState &state, CCollection &collection, ServerListing listing,
+                  const DaySet &days);
     // Reads the changes of the address book into the calendar; false when the server failed.
     bool Run();
 
@@ -27,6 +28,7 @@ private:
     SyncContext &m_context;
     CollectionState &m_state;
     CCollection &m_collection;
+    const ServerListing m_listing;
     LocalPairing m_pairing;
     QHash<QString, DavResource> m_bodies;
 };

@@ -6,24 +6,33 @@
 
 namespace orvane::sync {
 
-std::vector<LocalEvent> LocalEvents(CUser &user)
+std::vector<LocalEvent> LocalEvents(CUser &user, const DaySet &days)
 {
     std::vector<LocalEvent> locals;
     for (int slot = 0; slot < kDaySlots; ++slot)
         for (auto event = user.Slot(slot).begin(); event != user.Slot(slot).end(); ++event)
-            locals.push_back({slot, event, DigestOf(user, *event)});
+            if (days[DayKey(event->Month, event->Day)])
+                locals.push_back({slot, event, DigestOf(user, *event)});
     return locals;
 }
 
-LocalPairing PairLocalEvents(const QList<SyncedResource> &resources, std::vector<LocalEvent> &locals)
+LocalPairing PairLocalEvents(const QList<SyncedResource> &resources, std::vector<LocalEvent> &locals,
+                             const DaySet &days)
 {
     LocalPairing pairing;
     pairing.localOf.resize(resources.size());
     pairing.edited.resize(resources.size());
+    pairing.carried.resize(resources.size());
     QMultiHash<QByteArray, size_t> byContent;
-    for (size_t index = resources.size(); index-- > 0;) // so that the first inserted comes first
-        if (resources[index].event.month != 0)
-            byContent.insert(resources[index].event.Key(), index);
+    for (size_t index = resources.size(); index-- > 0;) { // so that the first inserted comes first
+        const EventDigest &event = resources[index].event;
+        if (event.month == 0)
+            continue;
+        if (days[DayKey(event.month, event.day)])
+            byContent.insert(event.Key(), index);
+        else
+            pairing.carried[index] = true;
+    }
     std::vector<size_t> left;
     for (size_t local = 0; local < locals.size(); ++local) {
         if (locals[local].claimed)

@@ -1,7 +1,5 @@
 #include "sync/server_listing.h"
 
-#include <QSet>
-
 namespace orvane::sync {
 
 std::optional<ServerListing> ListServer(CCollection &collection, const CollectionState &state)
@@ -9,28 +7,38 @@ std::optional<ServerListing> ListServer(CCollection &collection, const Collectio
     const std::optional<CollectionChanges> changes = collection.ListChanges(state.token);
     if (!changes)
         return std::nullopt;
-    QHash<QString, QByteArray> listed;
+    // What the listing names, by href: each looked up once per resource of the state.
+    struct Listed {
+        QByteArray etag;
+        bool removed = false;
+        bool known = false; // of the state
+    };
+    QHash<QString, Listed> listed;
     for (const DavResource &resource : changes->changed)
-        listed.insert(resource.href, resource.etag);
-    const QSet<QString> removed(changes->removed.begin(), changes->removed.end());
+        listed.insert(resource.href, {resource.etag});
+    for (const QString &href : changes->removed)
+        listed[href].removed = true;
     // Unlisted: unchanged, or gone when the listing is the whole collection.
     const auto sideOf = [&](const QString &href, const QByteArray &etag, QByteArray &now) {
-        const auto found = listed.constFind(href);
-        now = found == listed.cend() ? etag : found.value();
-        if (removed.contains(href) || (changes->complete && found == listed.cend()))
+        now = etag;
+        const auto found = listed.isEmpty() ? listed.end() : listed.find(href);
+        if (found == listed.end())
+            return changes->complete ? ServerSide::Deleted : ServerSide::Unchanged;
+        found->known = true;
+        if (found->removed)
             return ServerSide::Deleted;
-        return found == listed.cend() || (!etag.isEmpty() && now == etag) ? ServerSide::Unchanged : ServerSide::Changed;
+        now = found->etag;
+        return !etag.isEmpty() && now == etag ? ServerSide::Unchanged : ServerSide::Changed;
     };
     ServerListing listing;
     listing.token = changes->token;
-    QSet<QString> known;
+    listing.etag.reserve(static_cast<size_t>(state.resources.size()));
+    listing.side.reserve(static_cast<size_t>(state.resources.size()));
     for (const SyncedResource &resource : state.resources) {
-        known.insert(resource.href);
         listing.etag.emplace_back();
         listing.side.push_back(sideOf(resource.href, resource.etag, listing.etag.back()));
     }
     for (const LeftAloneResource &resource : state.leftAlone) {
-        known.insert(resource.href);
         QByteArray now;
         const ServerSide side = sideOf(resource.href, resource.etag, now);
         if (side == ServerSide::Unchanged)
@@ -39,7 +47,7 @@ std::optional<ServerListing> ListServer(CCollection &collection, const Collectio
             listing.added.append({resource.href, now, {}});
     }
     for (const DavResource &resource : changes->changed)
-        if (!known.contains(resource.href))
+        if (!listed.value(resource.href).known)
             listing.added.append(resource);
     return listing;
 }

@@ -19,8 +19,9 @@ std::optional<EventDigest> SyncContext::Take(const CImportedEvent &record)
     }
     ++outcome.downloaded;
     outcome.calendarChanged = true;
-    CEventList &slot = user.Slot(CUser::SlotIndex(record.Month, record.Day, Clock::Today().year()));
-    return DigestOf(user, *std::prev(slot.end()));
+    const CEventRecord &taken = *std::prev(user.Slot(CUser::SlotIndex(record.Month, record.Day, Clock::Today().year())).end());
+    days[DayKey(taken.Month, taken.Day)] = true;
+    return DigestOf(user, taken);
 }
 
 std::optional<EventDigest> SyncContext::Replace(LocalEvent &local, const CImportedEvent &record)

@@ -14,6 +14,7 @@ struct SyncContext {
     CUser &user;
     std::vector<LocalEvent> locals;
     SyncOutcome &outcome;
+    DaySet &days; // the dates looked at, and those events were taken into
 
     // Takes a server's event into the calendar with the import's limits (downloaded); gives what
     // the calendar holds, none when there is no room (noted and counted as left alone).

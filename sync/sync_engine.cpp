@@ -19,10 +19,11 @@ namespace {
 // One sync of the calendar collection, on the working copies of the calendar and the state.
 class CCalendarSync {
 public:
-    // Claims the local events of the resources of the last sync.
-    CCalendarSync(SyncContext &context, CollectionState &state, CCollection &collection, bool dryRun)
-        : m_context(context), m_state(state), m_collection(collection), m_dryRun(dryRun),
-          m_writer(Clock::Today()), m_pairing(PairLocalEvents(state.resources, context.locals))
+    // Claims the local events of the resources of the last sync on the dates in `days`.
+    CCalendarSync(SyncContext &context, CollectionState &state, CCollection &collection, ServerListing listing,
+                  const DaySet &days, bool dryRun)
+        : m_context(context), m_state(state), m_collection(collection), m_listing(std::move(listing)),
+          m_dryRun(dryRun), m_writer(Clock::Today()), m_pairing(PairLocalEvents(state.resources, context.locals, days))
     {
     }
 
@@ -32,37 +33,35 @@ public:
     bool Run()
     {
         const LocalPairing &pairing = m_pairing;
-        std::optional<ServerListing> listing = ListServer(m_collection, m_state);
-        if (!listing)
-            return false;
         // The locally edited resources' bodies come along: an edit is written over them.
-        std::optional<QHash<QString, DavResource>> bodies = FetchListed(m_collection, m_state, *listing, pairing.edited);
+        std::optional<QHash<QString, DavResource>> bodies = FetchListed(m_collection, m_state, m_listing, pairing.edited);
         if (!bodies)
             return false;
         m_bodies = std::move(*bodies);
-        for (const SyncedResource &resource : m_state.resources)
-            m_known.insert(resource.href);
-        for (const DavResource &resource : listing->added)
-            m_known.insert(resource.href);
-        m_state.leftAlone = listing->leftAlone;
-        for (const LeftAloneResource &resource : m_state.leftAlone)
-            m_known.insert(resource.href);
-        const QList<SyncedResource> before = std::exchange(m_state.resources, {});
-        for (const DavResource &resource : listing->added)
+        m_state.leftAlone = m_listing.leftAlone;
+        m_before = std::exchange(m_state.resources, {});
+        const QList<SyncedResource> &before = m_before;
+        m_state.resources.reserve(before.size());
+        for (const DavResource &resource : m_listing.added)
             TakeAdded(resource);
         for (qsizetype index = 0; index < before.size(); ++index) {
             SyncedResource resource = before[index];
-            resource.etag = listing->etag[index];
+            if (pairing.carried[index]) {
+                m_state.resources.append(resource);
+                continue;
+            }
+            resource.etag = m_listing.etag[index];
             LocalEvent *local = pairing.localOf[index] ? &m_context.locals[*pairing.localOf[index]] : nullptr;
-            if (!Settle(resource, listing->side[index], local, pairing.edited[index]))
+            if (!Settle(resource, m_listing.side[index], local, pairing.edited[index]))
                 return false;
         }
+        m_state.resources.append(m_linked); // after those of the last sync, kept in their order
         for (const auto &[record, resource] : m_downloads)
             Download(record, resource);
         for (LocalEvent &local : m_context.locals)
             if (!local.claimed && !Upload(local))
                 return false;
-        m_state.token = listing->token;
+        m_state.token = m_listing.token;
         return true;
     }
 
@@ -82,7 +81,7 @@ private:
         const SyncedResource resource{body->href, body->etag, read.uid, FittedDigest(m_context.user, *read.event)};
         if (LocalEvent *local = NewLocalLike(resource.event)) {
             local->claimed = true;
-            m_state.resources.append(resource);
+            m_linked.append(resource);
             return;
         }
         m_downloads.append({*read.event, resource});
@@ -229,9 +228,9 @@ private:
         for (;;) {
             const QByteArray uid = m_writer.Take(*local.event, category);
             const QString href = m_collection.HrefFor(QString::fromUtf8(uid));
-            if (m_known.contains(href))
+            if (KnownHrefs().contains(href))
                 continue;
-            m_known.insert(href);
+            KnownHrefs().insert(href);
             const QByteArray body = EventResource(m_writer, uid);
             const WriteResult result = m_dryRun ? WriteResult{WriteResult::Outcome::Done, {}}
                                                 : m_collection.Put(href, body, {});
@@ -260,6 +259,21 @@ private:
         }
     }
 
+    // The hrefs in use, gathered when an event is first uploaded as new.
+    QSet<QString> &KnownHrefs()
+    {
+        if (!m_known) {
+            m_known.emplace();
+            for (const SyncedResource &resource : m_before)
+                m_known->insert(resource.href);
+            for (const DavResource &resource : m_listing.added)
+                m_known->insert(resource.href);
+            for (const LeftAloneResource &resource : m_state.leftAlone)
+                m_known->insert(resource.href);
+        }
+        return *m_known;
+    }
+
     // Counts a write the server refused as its copy changed meanwhile; false, with the reason,
     // once it has refused so many that it would hold the sync for ever.
     bool Refused()
@@ -275,10 +289,13 @@ private:
     SyncContext &m_context;
     CollectionState &m_state;
     CCollection &m_collection;
+    const ServerListing m_listing;
     bool m_dryRun;
     CICalEventWriter m_writer;
     QHash<QString, DavResource> m_bodies;
-    QSet<QString> m_known; // hrefs in use
+    QList<SyncedResource> m_before; // the resources of the last sync
+    std::optional<QSet<QString>> m_known; // hrefs in use
+    QList<SyncedResource> m_linked; // new on the server, linked to an equal new event here
     LocalPairing m_pairing;
     QList<std::pair<CImportedEvent, SyncedResource>> m_downloads;
     int m_nRefusals = 0;
@@ -297,20 +314,39 @@ SyncOutcome Failed(const QString &error)
 SyncOutcome Synchronize(CUser &user, CSyncState &state, CCollection &calendar, CCollection *addressBook,
                         bool dryRun)
 {
+    CSyncState next = state;
+    std::optional<ServerListing> contacts;
+    if (addressBook && !(contacts = ListServer(*addressBook, next.addressBook)))
+        return Failed(addressBook->Error());
+    std::optional<ServerListing> events = ListServer(calendar, next.calendar);
+    if (!events)
+        return Failed(calendar.Error());
     SyncOutcome outcome;
     CUser work = user;
-    CSyncState next = state;
-    SyncContext context{work, LocalEvents(work), outcome};
+    // Only the dates changed here or whose resources changed there are looked at.
+    DayFingerprints fingerprints = FingerprintDays(work);
+    DaySet days = ChangedDays(state.days, fingerprints);
+    const auto markServerChanges = [&days](const CollectionState &part, const ServerListing &listing) {
+        for (qsizetype index = 0; index < part.resources.size(); ++index)
+            if (listing.side[static_cast<size_t>(index)] != ServerSide::Unchanged)
+                days[DayKey(part.resources[index].event.month, part.resources[index].event.day)] = true;
+    };
+    markServerChanges(next.calendar, *events);
+    if (contacts)
+        markServerChanges(next.addressBook, *contacts);
+    SyncContext context{work, LocalEvents(work, days), outcome, days};
     // The address book claims its events first: they stay out of the calendar collection.
     std::optional<CBirthdaySync> birthdays;
     if (addressBook)
-        birthdays.emplace(context, next.addressBook, *addressBook);
-    CCalendarSync calendarSync(context, next.calendar, calendar, dryRun);
+        birthdays.emplace(context, next.addressBook, *addressBook, std::move(*contacts), days);
+    CCalendarSync calendarSync(context, next.calendar, calendar, std::move(*events), days, dryRun);
     if (birthdays && !birthdays->Run())
         return Failed(addressBook->Error());
     if (!calendarSync.Run())
         return Failed(calendarSync.Error());
     if (!dryRun) {
+        RefreshDays(work, days, fingerprints);
+        next.days = std::move(fingerprints);
         if (outcome.calendarChanged)
             user = std::move(work);
         state = std::move(next);

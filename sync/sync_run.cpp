@@ -15,7 +15,7 @@ QUrl CollectionUrl(const QString &server, const QString &href)
 }
 
 SyncRun RunSync(CUser &user, const QString &calendarPath, const SyncSettings &settings, const QString &password,
-                bool dryRun)
+                bool dryRun, const CSyncState *last)
 {
     SyncRun run;
     const QUrl server(settings.server);
@@ -31,8 +31,11 @@ SyncRun RunSync(CUser &user, const QString &calendarPath, const SyncSettings &se
         addressBook.emplace(client, settings.addressBookHref, CollectionKind::AddressBook);
         addressBookUrl = CollectionUrl(settings.server, settings.addressBookHref).toString();
     }
-    run.state = CSyncState::Load(CSyncState::PathFor(calendarPath),
-                                 CollectionUrl(settings.server, settings.calendarHref).toString(), addressBookUrl);
+    const QString calendarUrl = CollectionUrl(settings.server, settings.calendarHref).toString();
+    if (last && last->calendar.url == calendarUrl && last->addressBook.url == addressBookUrl)
+        run.state = *last;
+    else
+        run.state = CSyncState::Load(CSyncState::PathFor(calendarPath), calendarUrl, addressBookUrl);
     run.outcome = Synchronize(user, run.state, calendar, addressBook ? &*addressBook : nullptr, dryRun);
     run.requests = client.RequestCount();
     return run;

@@ -20,11 +20,12 @@ struct SyncRun {
 };
 
 // One sync of `user`, the calendar of the file at `calendarPath`, with the collections `settings`
-// name, as their user with `password`: the state the last sync left beside the file is read, and
-// the one to save after the calendar is given back. `user` changes only when the sync succeeds
-// and it is not a dry run. Blocks until done: run it off the thread of the windows.
+// name, as their user with `password`: the state the last sync left beside the file is read
+// (`last` is taken instead when given and of the same collections), and the one to save after the
+// calendar is given back. `user` changes only when the sync succeeds and it is not a dry run.
+// Blocks until done: run it off the thread of the windows.
 SyncRun RunSync(CUser &user, const QString &calendarPath, const SyncSettings &settings, const QString &password,
-                bool dryRun);
+                bool dryRun, const CSyncState *last = nullptr);
 
 // The line that reports a sync: "выгружено N, загружено M, удалено K, конфликтов C, оставлено L",
 // or the reason it failed.

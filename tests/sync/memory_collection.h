@@ -15,13 +15,12 @@ public:
         CollectionChanges changes;
         changes.complete = token.isEmpty() || refuseToken;
         changes.token = QByteArray::number(m_version);
-        for (auto it = m_changedAt.cbegin(); it != m_changedAt.cend(); ++it) {
-            if (!changes.complete && it.value() <= token.toInt())
-                continue;
-            if (resources.contains(it.key()))
-                changes.changed.append({it.key(), resources[it.key()].etag, {}});
+        const auto from = changes.complete ? m_hrefAt.cbegin() : m_hrefAt.upperBound(token.toInt());
+        for (auto it = from; it != m_hrefAt.cend(); ++it) {
+            if (resources.contains(it.value()))
+                changes.changed.append({it.value(), resources[it.value()].etag, {}});
             else if (!changes.complete)
-                changes.removed << it.key();
+                changes.removed << it.value();
         }
         return changes;
     }
@@ -48,7 +47,7 @@ public:
         if (Refuse() || Etag(href) != ifMatch)
             return {WriteResult::Outcome::Changed, {}};
         resources.remove(href);
-        m_changedAt[href] = ++m_version;
+        Touch(href);
         return {WriteResult::Outcome::Done, {}};
     }
     QString HrefFor(const QString &uid) const override { return QStringLiteral("/c/") + uid + QStringLiteral(".ics"); }
@@ -57,7 +56,7 @@ public:
     // A change made on the server by someone else.
     void Store(const QString &href, const QByteArray &body)
     {
-        m_changedAt[href] = ++m_version;
+        Touch(href);
         resources[href] = {href, "e" + QByteArray::number(m_version), body};
     }
     QByteArray Etag(const QString &href) const { return resources.value(href).etag; }
@@ -70,9 +69,17 @@ public:
 
 private:
     bool Refuse() { return refuseWrites > 0 && refuseWrites--; }
+    void Touch(const QString &href)
+    {
+        if (const auto last = m_changedAt.constFind(href); last != m_changedAt.cend())
+            m_hrefAt.remove(*last);
+        m_changedAt[href] = ++m_version;
+        m_hrefAt[m_version] = href;
+    }
 
     int m_version = 0;
-    QMap<QString, int> m_changedAt;
+    QMap<QString, int> m_changedAt; // the version of each href's last change
+    QMap<int, QString> m_hrefAt;    // and back
 };
 
 } // namespace orvane::sync::test

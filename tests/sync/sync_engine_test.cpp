@@ -166,11 +166,60 @@ TEST_F(SyncEngineTest, InterruptedAndDryRunsConverge)
     EXPECT_EQ(Counts(b.Sync(server)), u"up 0 down 1 del 0 conf 0 left 0"_s);
     EXPECT_EQ(server.resources.size(), 2);
     EXPECT_EQ(b.Day(1, 9).size(), 2);
+}
+
+// What a state file gives back: its resources in an order of their own, the token, the number
+// of entries left alone and the dates' fingerprints.
+QStringList Contents(const CSyncState &state)
+{
+    QStringList contents;
+    for (const SyncedResource &r : state.calendar.resources)
+        contents << r.href + u' ' + QString::fromLatin1(r.etag + ' ' + r.event.Key().toBase64());
+    contents.sort();
+    contents << QString::fromLatin1(state.calendar.token) << QString::number(state.calendar.leftAlone.size());
+    for (const quint64 day : state.days)
+        contents << QString::number(day);
+    return contents;
+}
+
+// Each sync's changes are appended to the state file as a line, which a load applies; a line
+// cut by a crash is left out and the next save writes the file whole. Renaming a category
+// edits its events, though none of them was touched.
+TEST_F(SyncEngineTest, TheStateFileTakesEachSyncsChanges)
+{
     QTemporaryDir dir;
     const QString path = CSyncState::PathFor(dir.filePath(u"orvane.orvd"_s));
-    a.state.calendar.url = u"https://h/c/"_s;
+    const QString url = u"https://h/c/"_s;
+    const auto lines = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : -1;
+    };
+    a.state.calendar.url = url;
+    for (int day = 1; day <= 10; ++day)
+        a.Add(2, day, u"Событие %1"_s.arg(day));
+    a.Add(7, 4, u"Свадьба"_s, {}, 1);
+    a.Sync(server);
     ASSERT_TRUE(a.state.Save(path).ok);
-    EXPECT_EQ(CSyncState::Load(path, u"https://h/c/"_s, {}).calendar.resources.size(), 2);
+    a.user.SetCategories({a.user.GetCategory(0), u"Праздники"_s});
+    EXPECT_EQ(Counts(a.Sync(server)), u"up 1 down 0 del 0 conf 0 left 0"_s);
+    ASSERT_TRUE(a.state.Save(path).ok);
+    server.Store(u"/c/x.ics"_s, Event("x", "DTSTART;VALUE=DATE:20000101\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Год\r\n"));
+    server.Store(u"/c/t.ics"_s, Event("t", "DTSTART:20260101T100000Z\r\nSUMMARY:Время\r\n"));
+    a.user.GetDayEvents(2, 3).RemoveAt(a.user.GetDayEvents(2, 3).begin());
+    EXPECT_EQ(Counts(a.Sync(server)), u"up 0 down 1 del 1 conf 0 left 1"_s);
+    ASSERT_TRUE(a.state.Save(path).ok);
+    EXPECT_EQ(lines(), 3);
+    EXPECT_EQ(Contents(CSyncState::Load(path, url, {})), Contents(a.state));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("{\"calendar\":{\"tok");
+    }
+    CSyncState cut = CSyncState::Load(path, url, {});
+    EXPECT_EQ(Contents(cut), Contents(a.state));
+    ASSERT_TRUE(cut.Save(path).ok);
+    EXPECT_EQ(lines(), 1);
+    EXPECT_EQ(Contents(CSyncState::Load(path, url, {})), Contents(a.state));
     EXPECT_TRUE(CSyncState::Load(path, u"https://other/"_s, {}).calendar.resources.isEmpty());
 }
 

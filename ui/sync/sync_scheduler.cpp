@@ -64,6 +64,8 @@ void CSyncScheduler::Request()
     job->before = m_document.m_user;
     job->user = job->before;
     job->calendarPath = CDataFile::GetFilePath();
+    if (m_statePath == CSyncState::PathFor(job->calendarPath))
+        job->last = m_state;
     job->password = m_password;
     Q_EMIT started();
     m_thread = RunOffThread<std::shared_ptr<Job>>(
@@ -86,7 +88,7 @@ void CSyncScheduler::Work(Job &job)
         }
         job.password = stored.password;
     }
-    job.run = RunSync(job.user, job.calendarPath, job.settings, *job.password, false);
+    job.run = RunSync(job.user, job.calendarPath, job.settings, *job.password, false, job.last ? &*job.last : nullptr);
 }
 
 void CSyncScheduler::OnDone(const std::shared_ptr<Job> &job)
@@ -140,8 +142,12 @@ bool CSyncScheduler::TryAdopt()
         }
     }
     if (ok) {
-        const SaveResult saved = job->run.state.Save(CSyncState::PathFor(job->calendarPath));
-        if (!saved.ok) {
+        m_statePath = CSyncState::PathFor(job->calendarPath);
+        const SaveResult saved = job->run.state.Save(m_statePath);
+        if (saved.ok) {
+            m_state = std::move(job->run.state);
+        } else {
+            m_state.reset();
             result = saved.reason;
             ok = false;
         }

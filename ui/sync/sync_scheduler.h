@@ -54,6 +54,7 @@ private:
         CUser user; // the copy the sync works on
         QString calendarPath;
         sync::SyncSettings settings;
+        std::optional<sync::CSyncState> last; // the state saved by the last sync of this run
         std::optional<QString> password; // none: read from the Secret Service
         bool needPassword = false; // the service gave none
         QString passwordProblem;
@@ -78,6 +79,9 @@ private:
     bool m_bOwnSave = false;
     QPointer<QThread> m_thread;
     std::shared_ptr<Job> m_pending; // a result waiting for the dialogs to close
+    // What the state file holds, kept so that it is not read again for every sync.
+    std::optional<sync::CSyncState> m_state;
+    QString m_statePath;
     QTimer m_periodic;
     QTimer m_dialogWait;
 };
