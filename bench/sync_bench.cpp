@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 using namespace orvane;
@@ -36,17 +37,20 @@ namespace {
 
 constexpr int kFull = 366 * CEventList::kMaxEvents;
 
-// A calendar file's folder and its user, synced as orvanectl does (the state saved after).
+// A calendar file's folder and its user, synced as the program does: the state saved after each
+// sync and kept in memory for the next.
 struct Device {
     QTemporaryDir dir;
     QString path = dir.path() + QStringLiteral("/orvane.orvd");
     CUser user;
+    std::optional<CSyncState> kept;
 
     int Sync(const SyncSettings &settings, benchmark::State &state)
     {
-        SyncRun run = RunSync(user, path, settings, CDavServer::kPassword, false);
+        SyncRun run = RunSync(user, path, settings, CDavServer::kPassword, false, kept ? &*kept : nullptr);
         if (!run.outcome.ok() || !run.state.Save(CSyncState::PathFor(path)).ok)
             state.SkipWithError(run.outcome.error.toUtf8().constData());
+        kept = std::move(run.state);
         return run.requests;
     }
 };

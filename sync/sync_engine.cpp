@@ -45,11 +45,11 @@ public:
         for (const DavResource &resource : m_listing.added)
             TakeAdded(resource);
         for (qsizetype index = 0; index < before.size(); ++index) {
-            SyncedResource resource = before[index];
             if (pairing.carried[index]) {
-                m_state.resources.append(resource);
+                m_state.resources.append(before[index]);
                 continue;
             }
+            SyncedResource resource = before[index];
             resource.etag = m_listing.etag[index];
             LocalEvent *local = pairing.localOf[index] ? &m_context.locals[*pairing.localOf[index]] : nullptr;
             if (!Settle(resource, m_listing.side[index], local, pairing.edited[index]))

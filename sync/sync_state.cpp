@@ -76,6 +76,20 @@ CollectionState FromJson(const QJsonObject &json, const QString &url)
     return state;
 }
 
+// Equal: told at once for the fields a sync carried over as copies.
+template <class Text>
+bool SameText(const Text &a, const Text &b)
+{
+    return a.isSharedWith(b) || a == b;
+}
+
+bool Same(const SyncedResource &a, const SyncedResource &b)
+{
+    return SameText(a.href, b.href) && SameText(a.etag, b.etag) && SameText(a.uid, b.uid)
+           && a.event.month == b.event.month && a.event.day == b.event.day && SameText(a.event.name, b.event.name)
+           && SameText(a.event.notes, b.event.notes) && SameText(a.event.category, b.event.category);
+}
+
 // What changed in `now` since `stored`; empty when nothing did. A sync keeps the resources it
 // did not change in their order, so both lists are walked side by side: a resource out of step
 // is dropped and put again, which comes to the same.
@@ -85,9 +99,9 @@ QJsonObject ChangesJson(const CollectionState &now, const CollectionState &store
     QJsonArray drop;
     qsizetype at = 0;
     for (const SyncedResource &r : now.resources) {
-        while (at < stored.resources.size() && stored.resources[at].href != r.href)
+        while (at < stored.resources.size() && !SameText(stored.resources[at].href, r.href))
             drop.append(stored.resources[at++].href);
-        if (at == stored.resources.size() || !(stored.resources[at++] == r))
+        if (at == stored.resources.size() || !Same(stored.resources[at++], r))
             put.append(ResourceJson(r));
     }
     for (; at < stored.resources.size(); ++at)
