@@ -36,3 +36,14 @@ inline void FillFullCalendar(orvane::CUser &user, int year, bool selected = fals
         }
     }
 }
+
+// The first `events` events of a full calendar of 2024 with distinct texts: whole days of 40.
+inline orvane::CUser FirstEventsOfFullCalendar(int events)
+{
+    orvane::CUser user;
+    FillFullCalendar(user, 2024, false, Texts::Distinct);
+    for (int slot = 0, kept = 0; slot < 366; ++slot)
+        for (auto it = user.Slot(slot).begin(); it != user.Slot(slot).end();)
+            it = ++kept > events ? user.Slot(slot).RemoveAt(it) : std::next(it);
+    return user;
+}

@@ -55,17 +55,6 @@ struct Device {
     }
 };
 
-// The calendar of `events` events: whole days of 40, distinct texts, as a leap year has them.
-CUser Calendar(int events)
-{
-    CUser user;
-    FillFullCalendar(user, 2024, false, Texts::Distinct);
-    for (int slot = 0, kept = 0; slot < 366; ++slot)
-        for (auto it = user.Slot(slot).begin(); it != user.Slot(slot).end();)
-            it = ++kept > events ? user.Slot(slot).RemoveAt(it) : std::next(it);
-    return user;
-}
-
 CDavServer &Server()
 {
     static CDavServer server;
@@ -113,7 +102,7 @@ std::map<int, Synced> g_synced;
 void BM_FirstSyncUp(benchmark::State &state)
 {
     const int events = static_cast<int>(state.range(0));
-    const CUser filled = Calendar(events);
+    const CUser filled = FirstEventsOfFullCalendar(events);
     int requests = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -165,7 +154,7 @@ void BM_IncrementalSync(benchmark::State &state)
 bool Seed(int events)
 {
     Synced synced{NewCollection(), std::make_unique<Device>()};
-    synced.device->user = Calendar(events);
+    synced.device->user = FirstEventsOfFullCalendar(events);
     CDavClient client(Server().Url(), CDavServer::kUser, CDavServer::kPassword);
     const CDavCollection dav(client, synced.settings.calendarHref, CollectionKind::Calendar);
     CFolderCollection folder(Server().Folder() + u"/collections/collection-root"_s + synced.settings.calendarHref, dav);

@@ -23,28 +23,20 @@ namespace {
 
 constexpr int kFull = 366 * CEventList::kMaxEvents;
 
-CUser Calendar(int events)
-{
-    CUser user;
-    FillFullCalendar(user, 2024, false, Texts::Distinct);
-    for (int slot = 0, kept = 0; slot < 366; ++slot)
-        for (auto it = user.Slot(slot).begin(); it != user.Slot(slot).end();)
-            it = ++kept > events ? user.Slot(slot).RemoveAt(it) : std::next(it);
-    return user;
-}
-
 // As the program runs it: the calendar copied for the sync's thread, the sync, the result taken
 // back after the calendar is found unchanged, the state (kept in memory) saved.
 void BM_IncrementalSyncClient(benchmark::State &state)
 {
     QTemporaryDir dir;
     const QString statePath = dir.path() + QStringLiteral("/orvane.sync");
-    CUser user = Calendar(static_cast<int>(state.range(0)));
+    CUser user = FirstEventsOfFullCalendar(static_cast<int>(state.range(0)));
     test::CMemoryCollection collection;
     CSyncState kept;
     kept.calendar.url = QStringLiteral("memory");
-    if (!Synchronize(user, kept, collection, nullptr, false).ok() || !kept.Save(statePath).ok)
+    if (!Synchronize(user, kept, collection, nullptr, false).ok() || !kept.Save(statePath).ok) {
         state.SkipWithError("the first sync failed");
+        return;
+    }
     int round = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -59,14 +51,12 @@ void BM_IncrementalSyncClient(benchmark::State &state)
         CUser synced = before;
         CSyncState next = kept;
         const SyncOutcome outcome = Synchronize(synced, next, collection, nullptr, false);
-        if (!outcome.ok() || outcome.downloaded != 1 || outcome.uploaded != 1 || !(user == before))
-        {
-            state.SkipWithError("the sync did not carry one change each way");
+        if (!outcome.ok() || outcome.downloaded != 1 || outcome.uploaded != 1 || !(user == before)
+            || !next.Save(statePath).ok) {
+            state.SkipWithError("the sync did not carry one change each way and save its state");
             break;
         }
         user = std::move(synced);
-        if (!next.Save(statePath).ok)
-            state.SkipWithError("the state was not saved");
         kept = std::move(next);
     }
 }
