@@ -32,10 +32,11 @@ SyncRun RunSync(CUser &user, const QString &calendarPath, const SyncSettings &se
         addressBookUrl = CollectionUrl(settings.server, settings.addressBookHref).toString();
     }
     const QString calendarUrl = CollectionUrl(settings.server, settings.calendarHref).toString();
-    if (last && last->calendar.url == calendarUrl && last->addressBook.url == addressBookUrl)
+    const QString statePath = CSyncState::PathFor(calendarPath);
+    if (last && last->calendar.url == calendarUrl && last->addressBook.url == addressBookUrl && last->IsStoredAt(statePath))
         run.state = *last;
     else
-        run.state = CSyncState::Load(CSyncState::PathFor(calendarPath), calendarUrl, addressBookUrl);
+        run.state = CSyncState::Load(statePath, calendarUrl, addressBookUrl);
     run.outcome = Synchronize(user, run.state, calendar, addressBook ? &*addressBook : nullptr, dryRun);
     run.requests = client.RequestCount();
     return run;

@@ -21,9 +21,9 @@ struct SyncRun {
 
 // One sync of `user`, the calendar of the file at `calendarPath`, with the collections `settings`
 // name, as their user with `password`: the state the last sync left beside the file is read
-// (`last` is taken instead when given and of the same collections), and the one to save after the
-// calendar is given back. `user` changes only when the sync succeeds and it is not a dry run.
-// Blocks until done: run it off the thread of the windows.
+// (`last` is taken instead when it is of the same collections and the file still holds it), and
+// the one to save after the calendar is given back. `user` changes only when the sync succeeds
+// and it is not a dry run. Blocks until done: run it off the thread of the windows.
 SyncRun RunSync(CUser &user, const QString &calendarPath, const SyncSettings &settings, const QString &password,
                 bool dryRun, const CSyncState *last = nullptr);
 

@@ -233,10 +233,8 @@ CSyncState CSyncState::Load(const QString &path, const QString &calendarUrl, con
 
 SaveResult CSyncState::Save(const QString &path)
 {
-    // The file must still be what this state knows of it, to the byte.
-    if (!m_stored || m_stored->path != path || m_stored->calendar.url != calendar.url
-        || m_stored->addressBook.url != addressBook.url || (days.empty() && !m_stored->days.empty())
-        || QFileInfo(path).size() != m_stored->wholeBytes + m_stored->changesBytes)
+    if (!IsStoredAt(path) || m_stored->calendar.url != calendar.url || m_stored->addressBook.url != addressBook.url
+        || (days.empty() && !m_stored->days.empty()))
         return SaveWhole(path);
     QJsonObject changes;
     if (const QJsonObject part = ChangesJson(calendar, m_stored->calendar); !part.isEmpty())
@@ -257,6 +255,12 @@ SaveResult CSyncState::Save(const QString &path)
     }
     Remember(path, m_stored->wholeBytes, m_stored->changesBytes + line.size());
     return saved;
+}
+
+bool CSyncState::IsStoredAt(const QString &path) const
+{
+    return m_stored && m_stored->path == path
+           && QFileInfo(path).size() == m_stored->wholeBytes + m_stored->changesBytes;
 }
 
 SaveResult CSyncState::SaveWhole(const QString &path)

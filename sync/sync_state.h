@@ -53,6 +53,9 @@ public:
     // from) was loaded or saved as, only the changes since are appended; the file is written
     // whole, atomically, when that is not known or the changes add up to more than the whole.
     SaveResult Save(const QString &path);
+    // The file at `path` is still what this state was loaded or saved as, as far as its size
+    // tells: a state kept in memory stands for it.
+    bool IsStoredAt(const QString &path) const;
 
     CollectionState calendar;
     CollectionState addressBook;

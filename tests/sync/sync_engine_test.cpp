@@ -210,11 +210,13 @@ TEST_F(SyncEngineTest, TheStateFileTakesEachSyncsChanges)
     ASSERT_TRUE(a.state.Save(path).ok);
     EXPECT_EQ(lines(), 3);
     EXPECT_EQ(Contents(CSyncState::Load(path, url, {})), Contents(a.state));
+    EXPECT_TRUE(a.state.IsStoredAt(path));
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::Append));
         file.write("{\"calendar\":{\"tok");
     }
+    EXPECT_FALSE(a.state.IsStoredAt(path)); // changed by another: read again
     CSyncState cut = CSyncState::Load(path, url, {});
     EXPECT_EQ(Contents(cut), Contents(a.state));
     ASSERT_TRUE(cut.Save(path).ok);
