@@ -257,6 +257,10 @@ No new calendar was created.</translation>
         <source>Ответ сервера %1 не удалось разобрать.</source>
         <translation>The answer of the server %1 could not be read.</translation>
     </message>
+    <message>
+        <source>Синхронизация прервана.</source>
+        <translation>The sync was stopped.</translation>
+    </message>
 </context>
 <context>
     <name>DayAccessibleText</name>

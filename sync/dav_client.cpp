@@ -8,6 +8,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSslError>
+#include <QThread>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -16,6 +18,7 @@ namespace orvane::sync {
 namespace {
 
 constexpr int kTransferTimeoutMs = 30000;
+constexpr int kInterruptionCheckMs = 100;
 
 bool IsLoopback(const QString &host)
 {
@@ -81,6 +84,12 @@ std::optional<DavReply> CDavClient::Send(
         m_error = *problem;
         return std::nullopt;
     }
+    const auto stopped = [this] {
+        m_error = QCoreApplication::translate("DavClient", "Синхронизация прервана.");
+        return std::nullopt;
+    };
+    if (QThread::currentThread()->isInterruptionRequested())
+        return stopped();
     QUrl url = m_server;
     url.setPath(path, QUrl::DecodedMode);
     url.setQuery(QString());
@@ -120,8 +129,21 @@ std::optional<DavReply> CDavClient::Send(
             tlsErrors << error.errorString();
     });
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    // A thread asked to end (the program closing) does not wait for a slow server.
+    bool interrupted = false;
+    QTimer interruption;
+    interruption.setInterval(kInterruptionCheckMs);
+    QObject::connect(&interruption, &QTimer::timeout, &loop, [&] {
+        if (QThread::currentThread()->isInterruptionRequested() && !interrupted) {
+            interrupted = true;
+            reply->abort();
+        }
+    });
+    interruption.start();
     if (!reply->isFinished())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (interrupted)
+        return stopped();
     if (!tooLarge && reply->isOpen()) // an aborted or timed-out reply is closed
         readSome();
 

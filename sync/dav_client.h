@@ -28,7 +28,9 @@ constexpr qint64 kMaxDavBodyBytes = 64 * 1024 * 1024;
 // HTTP(S) requests to one server, each blocking on a local event loop until the answer or a
 // failure. Basic credentials go with every request (no 401 round trip). Plain HTTP is refused
 // unless the server is this computer; redirects stay on the same origin. Used on the thread that
-// made it, which must not be running an event loop of its own at the time of a call.
+// made it, which must not be running an event loop of its own at the time of a call. When that
+// thread is asked to end (QThread::requestInterruption), the request under way and every later
+// one fail at once.
 class CDavClient {
 public:
     CDavClient(const QUrl &server, const QString &user, const QString &password);

@@ -6,6 +6,9 @@
 #include "sync/discovery.h"
 #include "sync/password_store.h"
 
+#include <QTcpServer>
+#include <QThread>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -125,6 +128,25 @@ TEST(DavFailures, SayWhatWentWrong)
         u"Адрес http://example.org/dav/ не защищён: без HTTPS можно обращаться только к "
         u"этому компьютеру (127.0.0.1, ::1, localhost)."_s);
     EXPECT_EQ(CPasswordStore::Read(u"example.org"_s, u"alice"_s).status, CPasswordStore::Status::NoService);
+}
+
+// A request to a server that never answers ends when its thread is asked to end, not at the
+// transfer timeout.
+TEST(DavFailures, AThreadAskedToEndStopsWaiting)
+{
+    QTcpServer silent; // connections wait in its backlog, unanswered
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    QString error;
+    std::unique_ptr<QThread> thread(QThread::create([&] {
+        CDavClient client(QUrl(u"http://127.0.0.1:%1/"_s.arg(silent.serverPort())), {}, {});
+        if (!client.Send("PROPFIND", u"/"_s))
+            error = client.Error();
+    }));
+    thread->start();
+    ASSERT_TRUE(silent.waitForNewConnection(20000));
+    thread->requestInterruption();
+    thread->wait();
+    EXPECT_EQ(error, u"Синхронизация прервана."_s);
 }
 
 } // namespace

@@ -35,6 +35,7 @@ CSyncScheduler::~CSyncScheduler()
 {
     m_document.SetAfterSave({});
     if (m_thread) {
+        m_thread->requestInterruption(); // its requests end at once rather than at their timeout
         m_thread->wait();
         delete m_thread;
     }

@@ -29,7 +29,7 @@ public:
 
     // Hooks the document's saves; `parent` is also the parent of the password prompt.
     CSyncScheduler(CDataFile &document, CRegistryStore &registry, QWidget *parent = nullptr);
-    // Waits for a sync still running; its result is dropped.
+    // Stops a sync still running and waits for it; its result is dropped.
     ~CSyncScheduler() override;
 
     // The settings read again (the periodic sync follows them) and a sync, when set up.
