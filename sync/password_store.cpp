@@ -31,17 +31,16 @@ bool KeyringReachable()
     return false;
 }
 
-// Runs `job` for the pair and waits for it; `failure` is the message of an error of the service.
-CPasswordStore::Result Run(QKeychain::Job &job, const QString &server, const QString &user, const char *failure)
+void Prepare(QKeychain::Job &job, const QString &server, const QString &user)
 {
-    job.setAutoDelete(false);
     job.setInsecureFallback(false);
     job.setKey(user + u'@' + server);
-    QEventLoop loop;
-    QObject::connect(&job, &QKeychain::Job::finished, &loop, &QEventLoop::quit);
-    job.start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
 
+// What a finished job gives; `failure` is the message of an error of the service.
+CPasswordStore::Result ResultOf(const QKeychain::Job &job, const QString &server, const QString &user,
+                                const char *failure)
+{
     CPasswordStore::Result result;
     const QKeychain::Error error = job.error();
     if (error == QKeychain::NoError) {
@@ -59,14 +58,41 @@ CPasswordStore::Result Run(QKeychain::Job &job, const QString &server, const QSt
     return result;
 }
 
+// Runs `job` for the pair and waits for it.
+CPasswordStore::Result Run(QKeychain::Job &job, const QString &server, const QString &user, const char *failure)
+{
+    job.setAutoDelete(false);
+    Prepare(job, server, user);
+    QEventLoop loop;
+    QObject::connect(&job, &QKeychain::Job::finished, &loop, &QEventLoop::quit);
+    job.start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    return ResultOf(job, server, user, failure);
+}
+
+const char *const kReadFailure = QT_TRANSLATE_NOOP("PasswordStore", "Не удалось прочитать пароль: %1.");
+
 } // namespace
 
 CPasswordStore::Result CPasswordStore::Read(const QString &server, const QString &user)
 {
     QKeychain::ReadPasswordJob job(kService);
-    Result result = Run(job, server, user, QT_TRANSLATE_NOOP("PasswordStore", "Не удалось прочитать пароль: %1."));
+    Result result = Run(job, server, user, kReadFailure);
     result.password = job.textData();
     return result;
+}
+
+void CPasswordStore::Fetch(const QString &server, const QString &user, QObject *context,
+                           std::function<void(const Result &)> done)
+{
+    auto *job = new QKeychain::ReadPasswordJob(kService); // deletes itself when finished
+    Prepare(*job, server, user);
+    QObject::connect(job, &QKeychain::Job::finished, context, [job, server, user, done = std::move(done)] {
+        Result result = ResultOf(*job, server, user, kReadFailure);
+        result.password = job->textData();
+        done(result);
+    });
+    job->start();
 }
 
 CPasswordStore::Result CPasswordStore::Write(const QString &server, const QString &user, const QString &password)

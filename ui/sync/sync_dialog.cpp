@@ -150,11 +150,8 @@ CSyncDialog::CSyncDialog(CRegistryStore &registry, CSyncScheduler &scheduler, QW
     connect(&scheduler, &CSyncScheduler::finished, this, [this] { ShowLastSync(false); });
 
     // Whether the Secret Service runs, and the password it keeps, without holding up the window.
-    const QString serverText = settings.server;
-    const QString userText = settings.user;
-    RunOffThread<CPasswordStore::Result>(
-        this, [serverText, userText] { return CPasswordStore::Read(serverText, userText); },
-        [this](CPasswordStore::Result &read) { OnPasswordRead(read); });
+    CPasswordStore::Fetch(settings.server, settings.user, this,
+                          [this](const CPasswordStore::Result &read) { OnPasswordRead(read); });
 }
 
 void CSyncDialog::OnPasswordRead(const CPasswordStore::Result &stored)

@@ -57,53 +57,52 @@ void CSyncScheduler::Request()
         m_bAgain = true;
         return;
     }
-    auto job = std::make_shared<Job>();
-    job->settings = CSyncSettings(m_registry).Read();
-    if (job->settings.server.isEmpty() || job->settings.calendarHref.isEmpty())
+    const SyncSettings settings = CSyncSettings(m_registry).Read();
+    if (settings.server.isEmpty() || settings.calendarHref.isEmpty())
         return;
     m_bRunning = true;
+    Q_EMIT started();
+    if (m_password) {
+        Launch(settings);
+        return;
+    }
+    // Read here, not on the sync's thread: the Secret Service's jobs must keep to one thread.
+    CPasswordStore::Fetch(settings.server, settings.user, this, [this, settings](const CPasswordStore::Result &stored) {
+        if (stored.status == CPasswordStore::Status::Done) {
+            m_password = stored.password;
+            Launch(settings);
+            return;
+        }
+        m_bRunning = false;
+        if (AskPassword())
+            Request();
+        else
+            Finish(false, stored.error);
+    });
+}
+
+void CSyncScheduler::Launch(const SyncSettings &settings)
+{
+    auto job = std::make_shared<Job>();
+    job->settings = settings;
     job->before = m_document.m_user;
     job->user = job->before;
     job->calendarPath = CDataFile::GetFilePath();
     if (m_statePath == CSyncState::PathFor(job->calendarPath))
         job->last = m_state;
-    job->password = m_password;
-    Q_EMIT started();
+    job->password = *m_password;
     m_thread = RunOffThread<std::shared_ptr<Job>>(
         this,
         [job] {
-            Work(*job);
+            job->run = RunSync(job->user, job->calendarPath, job->settings, job->password, false,
+                               job->last ? &*job->last : nullptr);
             return job;
         },
         [this](std::shared_ptr<Job> &done) { OnDone(done); });
 }
 
-void CSyncScheduler::Work(Job &job)
-{
-    if (!job.password) {
-        const CPasswordStore::Result stored = CPasswordStore::Read(job.settings.server, job.settings.user);
-        if (stored.status != CPasswordStore::Status::Done) {
-            job.needPassword = true;
-            job.passwordProblem = stored.error;
-            return;
-        }
-        job.password = stored.password;
-    }
-    job.run = RunSync(job.user, job.calendarPath, job.settings, *job.password, false, job.last ? &*job.last : nullptr);
-}
-
 void CSyncScheduler::OnDone(const std::shared_ptr<Job> &job)
 {
-    if (job->needPassword) {
-        m_bRunning = false;
-        if (AskPassword())
-            Request();
-        else
-            Finish(false, job->passwordProblem);
-        return;
-    }
-    if (!m_password)
-        m_password = job->password;
     if (!job->run.outcome.ok()) {
         Finish(false, SyncReportText(job->run.outcome));
         return;

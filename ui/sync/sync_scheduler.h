@@ -55,13 +55,12 @@ private:
         QString calendarPath;
         sync::SyncSettings settings;
         std::optional<sync::CSyncState> last; // the state saved by the last sync of this run
-        std::optional<QString> password; // none: read from the Secret Service
-        bool needPassword = false; // the service gave none
-        QString passwordProblem;
+        QString password;
         sync::SyncRun run;
     };
 
-    static void Work(Job &job);
+    // Starts the sync's thread, the password known.
+    void Launch(const sync::SyncSettings &settings);
     void OnDone(const std::shared_ptr<Job> &job);
     // Takes a successful sync's result when nothing stands in the way; false to wait.
     bool TryAdopt();

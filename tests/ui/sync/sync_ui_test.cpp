@@ -9,10 +9,16 @@
 #include "ui/sync/sync_dialog.h"
 #include "ui/sync/sync_scheduler.h"
 
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +37,77 @@ protected:
     COptionFlags m_flags{m_registry};
     CDataFile m_document{m_flags};
 };
+
+// A session bus of the test's own with a desktop's Secret Service on it (gnome-keyring, its
+// keyring unlocked), both stopped with the test. Start it before anything talks to the bus.
+class CSecretService {
+public:
+    bool Start()
+    {
+        m_bus.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
+        if (!m_bus.waitForReadyRead(kGenerousMs))
+            return false;
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
+        m_keyring.start(u"gnome-keyring-daemon"_s, {u"--unlock"_s, u"--foreground"_s, u"--components=secrets"_s});
+        if (!m_keyring.waitForStarted())
+            return false;
+        m_keyring.write("keyring password");
+        m_keyring.closeWriteChannel();
+        return QTest::qWaitFor(
+            [] {
+                const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+                return bus && bus->isServiceRegistered(u"org.freedesktop.secrets"_s).value();
+            },
+            kGenerousMs);
+    }
+    ~CSecretService()
+    {
+        for (QProcess *process : {&m_keyring, &m_bus}) {
+            process->terminate();
+            process->waitForFinished();
+        }
+    }
+
+private:
+    QProcess m_bus;
+    QProcess m_keyring;
+};
+
+// The Secret Service's jobs keep to the thread of the first one: the password is read and written
+// on the window's thread alone, through a sync that asks for it, the dialog that stores it and
+// the one that shows it again (a read on the sync's thread once left the next write waiting for
+// ever). First in the file, so that no other test has talked to a bus before.
+TEST_F(SyncUi, TheSecretServiceKeepsThePasswordOfASyncAndOfTheDialog)
+{
+    CSecretService secrets;
+    ASSERT_TRUE(secrets.Start());
+    CDavServer server;
+    ASSERT_TRUE(server.Start(CDavServer::Kind::Radicale));
+    CSyncSettings(m_registry).Write({server.Url().toString(), CDavServer::kUser, server.MakeCalendar(u"c"_s), {}, false, {}, {}});
+    CSyncScheduler scheduler(m_document, m_registry);
+    QSignalSpy finished(&scheduler, &CSyncScheduler::finished);
+    QTimer answer; // the service keeps no password yet: the user is asked, and answers
+    QObject::connect(&answer, &QTimer::timeout, [&answer] {
+        if (auto *prompt = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            prompt->setTextValue(CDavServer::kPassword);
+            prompt->accept();
+            answer.stop();
+        }
+    });
+    answer.start(10);
+    scheduler.Start();
+    ASSERT_TRUE(finished.wait(kGenerousMs));
+    EXPECT_TRUE(finished[0][0].toBool()) << finished[0][1].toString().toStdString();
+    for (const bool stored : {false, true}) {
+        CSyncDialog dialog(m_registry, scheduler);
+        auto *password = dialog.findChild<QLineEdit *>(QString::number(CSyncDialog::IDC_PASSWORD));
+        if (stored) {
+            EXPECT_TRUE(QTest::qWaitFor([password] { return password->text() == CDavServer::kPassword; }, kGenerousMs));
+        }
+        password->setText(CDavServer::kPassword);
+        dialog.accept(); // stores the password in the service
+    }
+}
 
 TEST_F(SyncUi, SchedulerSyncsTheCalendarAndTakesTheServersEvents)
 {
