@@ -1,8 +1,8 @@
 #include "store/event_text.h"
 
+#include "store/stable_hash.h"
 #include "store/windows1251.h"
 
-#include <QHashFunctions>
 #include <QtEndian>
 
 namespace orvane {
@@ -54,10 +54,10 @@ QString CEventText::Text() const
     return isEmpty() ? QString() : ArchiveReader::Decode(Raw());
 }
 
-size_t CEventText::Hash(size_t seed) const
+quint64 CEventText::Hash(quint64 seed) const
 {
     const ArchiveReader::RawString raw = Raw();
-    return qHashMulti(seed, raw.wide, qHashBits(raw.bytes.data(), static_cast<size_t>(raw.bytes.size()), seed));
+    return StableHash(raw.bytes, raw.wide ? ~seed : seed);
 }
 
 void CEventText::Write(ArchiveWriter &archive) const

@@ -25,9 +25,9 @@ public:
     CEventText(FileBytes file, ArchiveReader::RawString raw);
 
     QString Text() const;
-    // A hash of the text in the form it is kept, without decoding it: the same text kept in
-    // both forms (read so from a file) hashes differently.
-    size_t Hash(size_t seed) const;
+    // A hash of the text in the form it is kept, without decoding it, the same in every process:
+    // the same text kept in both forms (read so from a file) hashes differently.
+    quint64 Hash(quint64 seed) const;
     operator QString() const { return Text(); } // and read as one
     bool isEmpty() const { return Size() == 0; }
     QByteArray toUtf8() const { return Text().toUtf8(); }

@@ -1,9 +1,8 @@
 #include "sync/day_fingerprint.h"
 
 #include "exchange/exchange_document.h"
+#include "store/stable_hash.h"
 #include "store/user.h"
-
-#include <QHashFunctions>
 
 namespace orvane::sync {
 
@@ -16,18 +15,20 @@ DayFingerprints FingerprintDays(const CUser &user)
 
 void RefreshDays(const CUser &user, const DaySet &days, DayFingerprints &fingerprints)
 {
-    // A fixed seed: the numbers are compared across runs. Should they differ on another machine
-    // or Qt, every date is merely looked at once.
-    constexpr size_t kSeed = 0x6f7276616e65;
+    constexpr quint64 kSeed = 0x6f7276616e65;
     for (size_t key = 0; key < days.size(); ++key)
         if (days[key])
             fingerprints[key] = 0;
     for (int slot = 0; slot < kDaySlots; ++slot) {
         for (const CEventRecord &event : user.Slot(slot)) {
             const int key = DayKey(event.Month, event.Day);
-            if (days[key])
-                fingerprints[key] += qHashMulti(kSeed, event.Month, event.Day, event.Name.Hash(kSeed),
-                                                event.Notes.Hash(kSeed), ExchangeCategoryName(user, event));
+            if (!days[key])
+                continue;
+            const QString category = ExchangeCategoryName(user, event);
+            const QByteArrayView categoryBytes(reinterpret_cast<const char *>(category.utf16()), category.size() * 2);
+            fingerprints[key] += MixBits(event.Name.Hash(kSeed) ^ MixBits(event.Notes.Hash(kSeed + 1))
+                                         ^ MixBits(StableHash(categoryBytes, kSeed + 2)
+                                                   + static_cast<quint64>(event.Month * 32 + event.Day)));
         }
     }
 }

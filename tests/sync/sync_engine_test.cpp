@@ -200,6 +200,8 @@ TEST_F(SyncEngineTest, TheStateFileTakesEachSyncsChanges)
     a.Add(7, 4, u"Свадьба"_s, {}, 1);
     a.Sync(server);
     ASSERT_TRUE(a.state.Save(path).ok);
+    // Kept in files, so the same in every process, as another run of this test found it.
+    EXPECT_EQ(a.state.days[DayKey(7, 4)], 0xe56faf31f4efbae8ULL);
     a.user.SetCategories({a.user.GetCategory(0), u"Праздники"_s});
     EXPECT_EQ(Counts(a.Sync(server)), u"up 1 down 0 del 0 conf 0 left 0"_s);
     ASSERT_TRUE(a.state.Save(path).ok);
