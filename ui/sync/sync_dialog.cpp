@@ -154,6 +154,14 @@ CSyncDialog::CSyncDialog(CRegistryStore &registry, CSyncScheduler &scheduler, QW
                           [this](const CPasswordStore::Result &read) { OnPasswordRead(read); });
 }
 
+CSyncDialog::~CSyncDialog()
+{
+    if (m_discovery) {
+        m_discovery->requestInterruption(); // its requests end at once rather than at their timeout
+        m_discovery->wait();
+    }
+}
+
 void CSyncDialog::OnPasswordRead(const CPasswordStore::Result &stored)
 {
     m_storeStatus = stored.status;
@@ -180,7 +188,7 @@ void CSyncDialog::OnFind()
     m_labelFind->setText(tr("Поиск..."));
     const QString user = m_editUser->text();
     const QString password = m_editPassword->text();
-    RunOffThread<Discovery>(
+    m_discovery = RunOffThread<Discovery>(
         this,
         [server, user, password] {
             CDavClient client(server, user, password);

@@ -5,6 +5,8 @@
 #include "sync/sync_settings.h"
 
 #include <QDialog>
+#include <QPointer>
+#include <QThread>
 
 #include <optional>
 
@@ -40,6 +42,8 @@ public:
     static constexpr int IDC_PASSWORD_NOTE = 1311;
 
     CSyncDialog(CRegistryStore &registry, CSyncScheduler &scheduler, QWidget *parent = nullptr);
+    // Stops a search for the collections still under way, and waits for its thread.
+    ~CSyncDialog() override;
 
     void accept() override;
 
@@ -68,6 +72,7 @@ private:
     CSyncScheduler &m_scheduler;
     sync::CPasswordStore::Status m_storeStatus = sync::CPasswordStore::Status::Done;
     bool m_bToldAboutStore = false;
+    QPointer<QThread> m_discovery; // the search for the collections, while it runs
     QLineEdit *m_editServer = nullptr;
     QLineEdit *m_editUser = nullptr;
     QLineEdit *m_editPassword = nullptr;
