@@ -118,16 +118,19 @@ QJsonObject ChangesJson(const CollectionState &now, const CollectionState &store
     return changes;
 }
 
-// A collection's state read from its whole line, to which lines of changes are applied.
+// A collection's state read from its whole line, to which lines of changes are applied; Finish
+// then takes out the resources dropped.
 class CReplay {
 public:
     explicit CReplay(CollectionState &state) : m_state(state) {}
 
     void Apply(const QJsonObject &changes)
     {
-        if (m_index.isEmpty())
+        if (!m_indexed) {
             for (qsizetype at = 0; at < m_state.resources.size(); ++at)
                 m_index.insert(m_state.resources[at].href, at);
+            m_indexed = true;
+        }
         if (changes.contains(u"token"_s))
             m_state.token = Bytes(changes.value(u"token"_s));
         for (const QJsonValue &href : changes.value(u"drop"_s).toArray()) {
@@ -149,14 +152,15 @@ public:
             m_state.leftAlone = LeftAloneOf(changes.value(u"leftAlone"_s).toArray());
     }
 
-    ~CReplay()
+    void Finish()
     {
         m_state.resources.removeIf([](const SyncedResource &r) { return r.href.isEmpty(); });
     }
 
 private:
     CollectionState &m_state;
-    QHash<QString, qsizetype> m_index;
+    QHash<QString, qsizetype> m_index; // the resources by href, once a line is applied
+    bool m_indexed = false;
 };
 
 // The fingerprints of the days that differ from `before` (all non-zero ones when it is unknown).
@@ -207,25 +211,25 @@ CSyncState CSyncState::Load(const QString &path, const QString &calendarUrl, con
         ApplyDays(state.days, whole.value(u"days"_s).toObject());
     qint64 changesBytes = 0;
     bool cut = !bytes.endsWith('\n');
-    {
-        CReplay calendarReplay(state.calendar);
-        CReplay addressBookReplay(state.addressBook);
-        for (qsizetype at = 1; at < lines.size() && !lines[at].isEmpty(); ++at) {
-            QJsonParseError error;
-            const QJsonObject changes = QJsonDocument::fromJson(lines[at], &error).object();
-            if (error.error != QJsonParseError::NoError) {
-                cut = true;
-                break;
-            }
-            if (changes.contains(u"calendar"_s))
-                calendarReplay.Apply(changes.value(u"calendar"_s).toObject());
-            if (changes.contains(u"addressBook"_s))
-                addressBookReplay.Apply(changes.value(u"addressBook"_s).toObject());
-            if (changes.contains(u"days"_s))
-                ApplyDays(state.days, changes.value(u"days"_s).toObject());
-            changesBytes += lines[at].size() + 1;
+    CReplay calendarReplay(state.calendar);
+    CReplay addressBookReplay(state.addressBook);
+    for (qsizetype at = 1; at < lines.size() && !lines[at].isEmpty(); ++at) {
+        QJsonParseError error;
+        const QJsonObject changes = QJsonDocument::fromJson(lines[at], &error).object();
+        if (error.error != QJsonParseError::NoError) {
+            cut = true;
+            break;
         }
+        if (changes.contains(u"calendar"_s))
+            calendarReplay.Apply(changes.value(u"calendar"_s).toObject());
+        if (changes.contains(u"addressBook"_s))
+            addressBookReplay.Apply(changes.value(u"addressBook"_s).toObject());
+        if (changes.contains(u"days"_s))
+            ApplyDays(state.days, changes.value(u"days"_s).toObject());
+        changesBytes += lines[at].size() + 1;
     }
+    calendarReplay.Finish();
+    addressBookReplay.Finish();
     if (!cut)
         state.Remember(path, lines.first().size() + 1, changesBytes);
     return state;

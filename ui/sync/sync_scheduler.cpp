@@ -88,8 +88,7 @@ void CSyncScheduler::Launch(const SyncSettings &settings)
     job->before = m_document.m_user;
     job->user = job->before;
     job->calendarPath = CDataFile::GetFilePath();
-    if (m_statePath == CSyncState::PathFor(job->calendarPath))
-        job->last = m_state;
+    job->last = m_state; // RunSync reads the file instead when it no longer holds this state
     job->password = *m_password;
     m_thread = RunOffThread<std::shared_ptr<Job>>(
         this,
@@ -142,8 +141,7 @@ bool CSyncScheduler::TryAdopt()
         }
     }
     if (ok) {
-        m_statePath = CSyncState::PathFor(job->calendarPath);
-        const SaveResult saved = job->run.state.Save(m_statePath);
+        const SaveResult saved = job->run.state.Save(CSyncState::PathFor(job->calendarPath));
         if (saved.ok) {
             m_state = std::move(job->run.state);
         } else {

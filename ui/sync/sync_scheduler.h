@@ -80,7 +80,6 @@ private:
     std::shared_ptr<Job> m_pending; // a result waiting for the dialogs to close
     // What the state file holds, kept so that it is not read again for every sync.
     std::optional<sync::CSyncState> m_state;
-    QString m_statePath;
     QTimer m_periodic;
     QTimer m_dialogWait;
 };
