@@ -85,6 +85,9 @@ int RunApplication(int argc, char **argv)
     // nothing.
     CalendarReadAhead readAhead(document);
 
+    // Stop requests are caught from here on: one that comes while the start goes on waits for
+    // the event loop, rather than killing the instance that holds the lock.
+    OrderlyEnd orderlyEnd(application);
     SingleInstance instance;
     if (!instance.Acquire()) {
         // The running calendar shows itself; only one that does not answer is told of.
@@ -99,7 +102,6 @@ int RunApplication(int argc, char **argv)
     if (!platform.ok)
         return 0;
     const bool monitoring = HasMonitoringSwitch(QApplication::arguments().mid(1));
-    OrderlyEnd orderlyEnd(application);
 
     // Only this instance saves them now: what a killed save left beside them goes first.
     RemoveSaveLeftovers(CDataFile::GetFilePath());
